@@ -1,0 +1,19 @@
+#include "persist/list_text.h"
+
+namespace quorrin::persist {
+
+std::string listText(const std::vector<std::string>& items)
+{
+    std::size_t total = 0;
+    for (const auto& item : items)
+        total += item.size() + 2;
+    std::string text;
+    text.reserve(total);
+    for (const auto& item : items) {
+        text += item;
+        text += "\r\n";
+    }
+    return text;
+}
+
+}  // namespace quorrin::persist

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/dir_entry.h"
+#include "platform/volume.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorrin::platform {
+
+// How paths are spelled on this file system.
+struct PathSyntax {
+    char separator = '\\';     // between names
+    bool driveLetters = true;  // "C:" prefixes and a current directory per drive
+};
+
+// The file system as the browsing controls see it: one process-wide current
+// directory (shared by every control, as the system's own is), searches that
+// return everything a listing needs, and the volumes to choose from.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    virtual PathSyntax pathSyntax() const = 0;
+
+    // Absolute, no trailing separator except for a root ("C:\", "/").
+    virtual std::string currentDirectory() const = 0;
+
+    // Relative paths start from the current directory; "C:" alone goes to
+    // that drive's own current directory. Throws DirectoryChangeError and
+    // then leaves the current directory as it was.
+    virtual void changeDirectory(const std::string& path) = 0;
+
+    // The directory a move to this volume lands in: the drive's own current
+    // directory on Windows, the last one visited on it during this run on
+    // POSIX (its root when none was).
+    virtual std::string volumeCurrentDirectory(const Volume& volume) const = 0;
+
+    virtual bool directoryExists(const std::string& path) const = 0;
+    // A directory is no file.
+    virtual bool fileExists(const std::string& path) const = 0;
+
+    // The entry a path names, whatever its attributes; nothing when it does
+    // not exist or cannot be looked at.
+    virtual std::optional<DirEntry> lookUp(const std::string& path) const = 0;
+
+    // Every entry of the directory part of `pattern` whose name matches its
+    // last component, skipping those that share a bit with
+    // exclusionSet(searchAttr). A directory that cannot be searched visits
+    // nothing and is no error.
+    virtual void search(const std::string& pattern, std::uint32_t searchAttr,
+                        const std::function<void(const DirEntry&)>& visit) const = 0;
+
+    // Volumes in the order a drive selector lists them. Never touches a
+    // medium, never blocks on an absent one.
+    virtual std::vector<Volume> volumes() const = 0;
+
+    // Label and case flags; nothing when the volume cannot be read (no
+    // medium, not ready). Never raises a system dialog.
+    virtual std::optional<VolumeInformation> volumeInformation(const std::string& root) const = 0;
+
+    // The share a network volume is connected to.
+    virtual std::optional<std::string> remoteName(const Volume& volume) const = 0;
+};
+
+}  // namespace quorrin::platform

@@ -1,0 +1,49 @@
+#include "platform/native.h"
+
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_locale.h"
+#include "platform/posix/utf8_text_rules.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace quorrin::platform {
+
+std::unique_ptr<TextRules> makeNativeTextRules()
+{
+    return std::make_unique<posix::Utf8TextRules>();
+}
+
+std::unique_ptr<FileSystem> makeNativeFileSystem(const TextRules& rules)
+{
+    return std::make_unique<posix::PosixFileSystem>(rules);
+}
+
+std::unique_ptr<LocaleSettings> makeNativeLocaleSettings()
+{
+    return std::make_unique<posix::PosixLocaleSettings>();
+}
+
+std::string executablePath()
+{
+    std::string buffer(4096, '\0');
+    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n <= 0)
+        return {};
+    buffer.resize(static_cast<std::size_t>(n));
+    return buffer;
+}
+
+std::optional<std::string> displayUnavailableReason()
+{
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    // An explicit Qt platform (offscreen, vnc, ...) needs no display server.
+    if (set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY"))
+        return std::nullopt;
+    return std::string("no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set");
+}
+
+}  // namespace quorrin::platform

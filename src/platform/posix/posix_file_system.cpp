@@ -1,0 +1,244 @@
+#include "platform/posix/posix_file_system.h"
+
+#include "platform/errors.h"
+#include "platform/posix/errno_codes.h"
+#include "platform/posix/volume_labels.h"
+#include "platform/wildcard.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorrin::platform::posix {
+
+namespace {
+
+FileTime modificationTime(const struct stat& st)
+{
+    return fileTimeFromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+}
+
+bool isDotOrDotDot(const std::string& name) { return name == "." || name == ".."; }
+
+// Masks that take every name need no matching at all, which keeps a read
+// of a huge folder cheap.
+bool matchesEverything(std::string_view pattern) { return pattern == "*" || pattern == "*.*"; }
+
+std::string readWholeFile(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool isRemovableDevice(const std::string& device)
+{
+    // /dev/sdb1 is removable when its disk /sys/block/sdb says so.
+    std::string name = device.substr(device.find_last_of('/') + 1);
+    while (!name.empty()) {
+        const std::string flag = readWholeFile(("/sys/block/" + name + "/removable").c_str());
+        if (!flag.empty())
+            return flag[0] == '1';
+        name.pop_back();
+    }
+    return false;
+}
+
+struct DirCloser {
+    void operator()(DIR* d) const { closedir(d); }
+};
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem(const TextRules& rules) : rules_(rules), uid_(geteuid())
+{
+    groups_.push_back(getegid());
+    const int count = getgroups(0, nullptr);
+    if (count > 0) {
+        std::vector<gid_t> extra(static_cast<std::size_t>(count));
+        const int got = getgroups(count, extra.data());
+        if (got > 0)
+            groups_.insert(groups_.end(), extra.begin(), extra.begin() + got);
+    }
+}
+
+std::string PosixFileSystem::currentDirectory() const
+{
+    std::string buffer(4096, '\0');
+    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+        // A directory removed under our feet has no name any more; report
+        // the root rather than a path that no longer exists.
+        if (errno != ERANGE || buffer.size() > (1u << 20))
+            return "/";
+        buffer.resize(buffer.size() * 2);
+    }
+    buffer.resize(buffer.find('\0'));
+    return buffer;
+}
+
+void PosixFileSystem::changeDirectory(const std::string& path)
+{
+    if (path.empty() || chdir(path.c_str()) != 0)
+        throw DirectoryChangeError(windowsCodeForErrno(path.empty() ? ENOENT : errno));
+    const std::string now = currentDirectory();
+    if (const MountEntry* m = mountHolding(mounts(), now))
+        lastVisited_[m->mountPoint] = now;
+}
+
+std::string PosixFileSystem::volumeCurrentDirectory(const Volume& volume) const
+{
+    const auto it = lastVisited_.find(volume.root);
+    if (it != lastVisited_.end() && directoryExists(it->second))
+        return it->second;
+    return volume.root;
+}
+
+bool PosixFileSystem::directoryExists(const std::string& path) const
+{
+    struct stat st {};
+    return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool PosixFileSystem::fileExists(const std::string& path) const
+{
+    const auto entry = lookUp(path);
+    return entry && !entry->isDirectory();
+}
+
+bool PosixFileSystem::writableByUser(const struct stat& st) const
+{
+    if (uid_ == 0)
+        return true;
+    if (st.st_uid == uid_)
+        return (st.st_mode & S_IWUSR) != 0;
+    if (std::find(groups_.begin(), groups_.end(), st.st_gid) != groups_.end())
+        return (st.st_mode & S_IWGRP) != 0;
+    return (st.st_mode & S_IWOTH) != 0;
+}
+
+std::uint32_t PosixFileSystem::attributesOf(const std::string& name, const struct stat& st) const
+{
+    std::uint32_t a = S_ISDIR(st.st_mode) ? attr::directory : attr::archive;
+    if (name.starts_with('.') && !isDotOrDotDot(name))
+        a |= attr::hidden;
+    if (!writableByUser(st))
+        a |= attr::readOnly;
+    return a;
+}
+
+std::optional<DirEntry> PosixFileSystem::entryAt(int dirFd, const std::string& pathFromDir, std::string name) const
+{
+    struct stat st {};
+    if (fstatat(dirFd, pathFromDir.c_str(), &st, 0) == 0) {
+        DirEntry e{std::move(name), 0, 0, modificationTime(st)};
+        e.attributes = attributesOf(e.name, st);
+        e.size = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+        return e;
+    }
+    // A link whose target is gone (or loops) still names something the user
+    // can see in the folder: an empty file with the link's own time.
+    if (fstatat(dirFd, pathFromDir.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode)) {
+        DirEntry e{std::move(name), 0, 0, modificationTime(st)};
+        e.attributes = attributesOf(e.name, st);
+        return e;
+    }
+    return std::nullopt;
+}
+
+std::optional<DirEntry> PosixFileSystem::lookUp(const std::string& path) const
+{
+    if (path.empty())
+        return std::nullopt;
+    std::string trimmed = path;
+    while (trimmed.size() > 1 && trimmed.back() == '/')
+        trimmed.pop_back();
+    const std::size_t slash = trimmed.find_last_of('/');
+    std::string name = slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+    if (name.empty())
+        name = "/";
+    return entryAt(AT_FDCWD, path, std::move(name));
+}
+
+void PosixFileSystem::search(const std::string& pattern, std::uint32_t searchAttr,
+                             const std::function<void(const DirEntry&)>& visit) const
+{
+    const std::size_t slash = pattern.find_last_of('/');
+    const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : pattern.substr(0, slash);
+    const std::string namePattern = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+    if (namePattern.empty())
+        return;
+
+    std::unique_ptr<DIR, DirCloser> handle(opendir(dir.c_str()));
+    if (!handle)
+        return;
+    const int fd = dirfd(handle.get());
+    const bool takeAll = matchesEverything(namePattern);
+    const std::uint32_t excluded = exclusionSet(searchAttr);
+
+    struct stat self {};
+    struct stat parent {};
+    // The root has no parent to show, as on a drive root.
+    const bool atRoot = fstatat(fd, ".", &self, 0) == 0 && fstatat(fd, "..", &parent, 0) == 0 &&
+                        self.st_dev == parent.st_dev && self.st_ino == parent.st_ino;
+
+    while (const dirent* d = readdir(handle.get())) {
+        const std::string name = d->d_name;
+        if (atRoot && isDotOrDotDot(name))
+            continue;
+        if (!takeAll && !matchesPattern(rules_, name, namePattern))
+            continue;
+        // An entry deleted between readdir and stat is simply no longer there.
+        const auto entry = entryAt(fd, name, name);
+        if (entry && (entry->attributes & excluded) == 0)
+            visit(*entry);
+    }
+}
+
+const std::vector<MountEntry>& PosixFileSystem::mounts() const
+{
+    if (!mountsRead_) {
+        mounts_ = parseMountInfo(readWholeFile("/proc/self/mountinfo"));
+        mountsRead_ = true;
+    }
+    return mounts_;
+}
+
+std::vector<Volume> PosixFileSystem::volumes() const
+{
+    mountsRead_ = false;
+    auto all = selectVolumes(mounts(), isRemovableDevice);
+    // A bind-mounted file (containers mount /etc/hosts that way) is no place
+    // to browse; network mounts are not probed, so a dead server cannot hang
+    // the selector.
+    std::erase_if(all, [&](const Volume& v) {
+        return v.type != DriveType::remote && !directoryExists(v.root);
+    });
+    return all;
+}
+
+std::optional<VolumeInformation> PosixFileSystem::volumeInformation(const std::string& root) const
+{
+    const auto& all = mounts();
+    const auto it = std::find_if(all.rbegin(), all.rend(), [&](const MountEntry& m) { return m.mountPoint == root; });
+    if (it == all.rend())
+        return root == "/" ? std::optional(VolumeInformation{"", true, true}) : std::nullopt;
+    const bool insensitive = isCaseInsensitiveFileSystem(it->fsType);
+    return VolumeInformation{labelOfDevice(it->source), !insensitive, true};
+}
+
+std::optional<std::string> PosixFileSystem::remoteName(const Volume& volume) const
+{
+    const auto& all = mounts();
+    const auto it = std::find_if(all.rbegin(), all.rend(),
+                                 [&](const MountEntry& m) { return m.mountPoint == volume.root; });
+    if (it == all.rend() || !isRemoteFileSystem(it->fsType))
+        return std::nullopt;
+    return it->source;
+}
+
+}  // namespace quorrin::platform::posix

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/file_system.h"
+#include "platform/posix/mount_table.h"
+#include "platform/text_rules.h"
+
+#include <map>
+#include <string>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <vector>
+
+namespace quorrin::platform::posix {
+
+// The real file system of a POSIX system, mapped onto the Windows model the
+// controls were designed around: dot-files are hidden, files the user cannot
+// write are read-only, every non-directory carries the archive bit, symbolic
+// links are followed (a dangling one is an empty file with its own time), and
+// mount points stand in for drives.
+class PosixFileSystem final : public FileSystem {
+public:
+    explicit PosixFileSystem(const TextRules& rules);
+
+    PathSyntax pathSyntax() const override { return PathSyntax{'/', false}; }
+    std::string currentDirectory() const override;
+    void changeDirectory(const std::string& path) override;
+    std::string volumeCurrentDirectory(const Volume& volume) const override;
+    bool directoryExists(const std::string& path) const override;
+    bool fileExists(const std::string& path) const override;
+    std::optional<DirEntry> lookUp(const std::string& path) const override;
+    void search(const std::string& pattern, std::uint32_t searchAttr,
+                const std::function<void(const DirEntry&)>& visit) const override;
+    std::vector<Volume> volumes() const override;
+    std::optional<VolumeInformation> volumeInformation(const std::string& root) const override;
+    std::optional<std::string> remoteName(const Volume& volume) const override;
+
+private:
+    std::optional<DirEntry> entryAt(int dirFd, const std::string& pathFromDir, std::string name) const;
+    std::uint32_t attributesOf(const std::string& name, const struct stat& st) const;
+    bool writableByUser(const struct stat& st) const;
+    const std::vector<MountEntry>& mounts() const;
+
+    const TextRules& rules_;
+    uid_t uid_;
+    std::vector<gid_t> groups_;
+    mutable std::vector<MountEntry> mounts_;
+    mutable bool mountsRead_ = false;
+    // Last directory visited on each volume in this run, by mount point.
+    std::map<std::string, std::string> lastVisited_;
+};
+
+}  // namespace quorrin::platform::posix

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/text_rules.h"
+
+namespace quorrin::platform::posix {
+
+// UTF-8 text under the C library's locale. Bytes that are not valid UTF-8
+// (a name from another system) count one byte per character and are kept
+// exactly; folding leaves them alone.
+class Utf8TextRules final : public TextRules {
+public:
+    std::size_t charLength(std::string_view s, std::size_t i) const override;
+    std::string lowerAsFileName(std::string_view s) const override;
+    std::string upperAsFileName(std::string_view s) const override;
+    int compare(std::string_view a, std::string_view b) const override;
+    std::string sortKey(std::string_view s) const override;
+};
+
+}  // namespace quorrin::platform::posix

@@ -1,0 +1,65 @@
+#include "platform/posix/volume_labels.h"
+
+#include <climits>
+#include <cstdlib>
+#include <dirent.h>
+#include <memory>
+
+namespace quorrin::platform::posix {
+
+namespace {
+
+std::string resolved(const std::string& path)
+{
+    char buffer[PATH_MAX];
+    return realpath(path.c_str(), buffer) ? std::string(buffer) : path;
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string decodeUdevLabel(std::string_view escaped)
+{
+    std::string out;
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x' && hexValue(escaped[i + 2]) >= 0 &&
+            hexValue(escaped[i + 3]) >= 0) {
+            out += static_cast<char>(hexValue(escaped[i + 2]) * 16 + hexValue(escaped[i + 3]));
+            i += 3;
+        } else {
+            out += escaped[i];
+        }
+    }
+    return out;
+}
+
+std::string labelOfDevice(const std::string& device)
+{
+    static const char* const byLabel = "/dev/disk/by-label";
+    if (!device.starts_with("/dev/"))
+        return {};
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(byLabel), closedir);
+    if (!dir)
+        return {};
+    const std::string target = resolved(device);
+    while (const dirent* d = readdir(dir.get())) {
+        const std::string name = d->d_name;
+        if (name == "." || name == "..")
+            continue;
+        if (resolved(std::string(byLabel) + "/" + name) == target)
+            return decodeUdevLabel(name);
+    }
+    return {};
+}
+
+}  // namespace quorrin::platform::posix
