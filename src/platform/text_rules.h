@@ -30,6 +30,10 @@ public:
     // every comparison, which matters for folders of a million names.
     virtual std::string sortKey(std::string_view s) const = 0;
 
+    // A text written in UTF-8 in our sources (captions, keywords, messages)
+    // in this code page, so it can meet names and paths byte for byte.
+    virtual std::string fromUtf8(std::string_view utf8) const = 0;
+
     // Equal as file names: folded as file names are, then compared.
     bool sameFileName(std::string_view a, std::string_view b) const
     {

@@ -76,5 +76,14 @@ TEST(TextScanTest, LastCharStartStepsBackOverAWholeDoubleByteChar)
     EXPECT_EQ(lastCharStart(rules, ""), npos);
 }
 
+TEST(ShiftJisConversion, SourceLiteralsBecomeCodePageBytes)
+{
+    const ShiftJisTextRules rules;
+    EXPECT_EQ(rules.fromUtf8("表"), hyo);
+    EXPECT_EQ(rules.fromUtf8("ｱﾆﾒ"), "\xB1\xC6\xD2");
+    EXPECT_EQ(rules.fromUtf8("TV"), "TV");
+    EXPECT_THROW(rules.fromUtf8("\xF0\x9F\x98\x80"), std::runtime_error);
+}
+
 } // namespace
 } // namespace quorrin::platform
