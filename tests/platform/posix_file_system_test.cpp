@@ -136,6 +136,23 @@ TEST_F(PosixFileSystemTest, ADanglingLinkIsAnEmptyFileWithItsOwnTime)
     EXPECT_TRUE(fs.fileExists(dir / "dangling"));
 }
 
+TEST_F(PosixFileSystemTest, LookingUpReportsTheLastNameOfThePath)
+{
+    dir.makeDirectory("sub");
+    const std::pair<std::string, std::string> cases[] = {
+        {dir / "sub", "sub"}, {dir / "sub/", "sub"}, {dir / "sub//", "sub"}, {"/", "/"}, {"//", "/"}};
+    for (const auto& [path, name] : cases) {
+        const auto entry = fs.lookUp(path);
+        ASSERT_TRUE(entry) << path;
+        EXPECT_EQ(entry->name, name) << path;
+        EXPECT_TRUE(entry->isDirectory()) << path;
+    }
+    fs.changeDirectory(dir.path());
+    EXPECT_EQ(fs.lookUp("sub")->name, "sub");
+    EXPECT_FALSE(fs.lookUp(""));
+    EXPECT_FALSE(fs.lookUp("missing"));
+}
+
 TEST_F(PosixFileSystemTest, ChangingDirectoryReportsTheAbsolutePath)
 {
     dir.makeDirectory("日本");

@@ -24,6 +24,17 @@ FileTime modificationTime(const struct stat& st)
     return fileTimeFromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
 }
 
+// The last name of a path ("/" for the root), as a search would report it.
+std::string baseName(std::string_view path)
+{
+    const std::size_t end = path.find_last_not_of('/');
+    if (end == std::string_view::npos)
+        return "/";
+    const std::size_t slash = path.find_last_of('/', end);
+    const std::size_t start = slash == std::string_view::npos ? 0 : slash + 1;
+    return std::string(path.substr(start, end + 1 - start));
+}
+
 bool isDotOrDotDot(const std::string& name) { return name == "." || name == ".."; }
 
 // Masks that take every name need no matching at all, which keeps a read
@@ -154,14 +165,7 @@ std::optional<DirEntry> PosixFileSystem::lookUp(const std::string& path) const
 {
     if (path.empty())
         return std::nullopt;
-    std::string trimmed = path;
-    while (trimmed.size() > 1 && trimmed.back() == '/')
-        trimmed.pop_back();
-    const std::size_t slash = trimmed.find_last_of('/');
-    std::string name = slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
-    if (name.empty())
-        name = "/";
-    return entryAt(AT_FDCWD, path, std::move(name));
+    return entryAt(AT_FDCWD, path, baseName(path));
 }
 
 void PosixFileSystem::search(const std::string& pattern, std::uint32_t searchAttr,
