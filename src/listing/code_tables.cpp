@@ -9,4 +9,4 @@ const std::string_view* fixedSeparator(std::int32_t choice)
     return &separatorTexts[static_cast<std::size_t>(choice)];
 }
 
-}  // namespace quorrin::listing
+} // namespace quorrin::listing

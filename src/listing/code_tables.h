@@ -17,8 +17,8 @@ enum ColumnKind : std::int32_t {
 };
 
 // Selector items in code order (UTF-8 literals; converted at the boundary).
-inline constexpr std::array<std::string_view, 6> columnKindItems{
-    "パス", "ファイル名", "サイズ", "日付", "オプション", "なし"};
+inline constexpr std::array<std::string_view, 6> columnKindItems{"パス", "ファイル名", "サイズ",
+                                                                 "日付", "オプション", "なし"};
 
 // Separator selector items, in code order, and the separator each stands for.
 inline constexpr std::array<std::string_view, 8> separatorItems{
@@ -29,4 +29,4 @@ inline constexpr std::array<std::string_view, 8> separatorTexts{"", " ", "\t", "
 // user's typed text (-1, or any value outside the table).
 const std::string_view* fixedSeparator(std::int32_t choice);
 
-}  // namespace quorrin::listing
+} // namespace quorrin::listing

@@ -7,8 +7,8 @@ namespace {
 
 TEST(SeparatorTable, EachFixedChoiceHasItsSingleCharacterAndTypedTextOtherwise)
 {
-    const std::pair<std::int32_t, const char*> fixed[] = {{0, ""}, {1, " "}, {2, "\t"}, {3, ","},
-                                                          {4, "-"}, {5, "_"}, {6, "/"}, {7, "+"}};
+    const std::pair<std::int32_t, const char*> fixed[] = {{0, ""},  {1, " "}, {2, "\t"}, {3, ","},
+                                                          {4, "-"}, {5, "_"}, {6, "/"},  {7, "+"}};
     for (const auto& [choice, text] : fixed) {
         ASSERT_NE(fixedSeparator(choice), nullptr) << choice;
         EXPECT_EQ(*fixedSeparator(choice), text) << choice;
@@ -17,5 +17,5 @@ TEST(SeparatorTable, EachFixedChoiceHasItsSingleCharacterAndTypedTextOtherwise)
         EXPECT_EQ(fixedSeparator(typed), nullptr) << typed;
 }
 
-}  // namespace
-}  // namespace quorrin::listing
+} // namespace
+} // namespace quorrin::listing

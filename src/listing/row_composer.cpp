@@ -1,0 +1,136 @@
+#include "listing/row_composer.h"
+
+#include "listing/date_time_format.h"
+#include "listing/dos_date_time.h"
+
+#include <charconv>
+
+namespace quorrin::listing {
+
+namespace {
+
+void appendDecimal(std::string& out, std::uint64_t value)
+{
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, result.ptr);
+}
+
+// Rounded up to whole KiB without going through floating point, which
+// would lose the last units of a size past 2^53.
+std::uint64_t kibibytesRoundedUp(std::uint64_t bytes)
+{
+    return bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0);
+}
+
+void appendSize(std::string& out, const ListingContext& context, std::string_view name)
+{
+    const std::uint64_t size = GetFileSize(context.files, name);
+    appendDecimal(out, context.settings.SizeInK ? kibibytesRoundedUp(size) : size);
+}
+
+// A time that cannot be read or packed leaves the field empty: one odd file
+// must not cost the rest of the listing.
+void appendDate(std::string& out, const ListingContext& context, std::string_view name)
+{
+    const platform::DirEntry* entry = context.files.entry(name);
+    if (entry == nullptr || entry->isDirectory())
+        return;
+    const auto local = context.locale.toLocalTime(entry->lastWrite);
+    if (!local)
+        return;
+    const auto packed = packDosDateTime(*local);
+    if (!packed)
+        return;
+    appendDateTimeText(out, unpackDosDateTime(*packed), context.locale.dateTimeSettings(), context.rules);
+}
+
+void appendUnquoted(std::string& out, const ListingContext& context, std::string_view name, std::int32_t kind)
+{
+    switch (kind) {
+    case ckPath: out += context.directory; break;
+    case ckFileName: out += name; break;
+    case ckSize: appendSize(out, context, name); break;
+    case ckDate: appendDate(out, context, name); break;
+    case ckOption: out += context.classifier.StrFind(name); break;
+    default: break;
+    }
+}
+
+// Doubles every quote in out[start..]. Fields rarely hold one, so the
+// common case is a single search.
+void doubleQuotesFrom(std::string& out, std::size_t start, std::string_view quote)
+{
+    if (quote.empty() || out.find(quote, start) == std::string::npos)
+        return;
+    const std::string field = out.substr(start);
+    out.resize(start);
+    std::size_t from = 0;
+    for (std::size_t at = field.find(quote); at != std::string::npos; at = field.find(quote, from)) {
+        out.append(field, from, at + quote.size() - from);
+        out += quote;
+        from = at + quote.size();
+    }
+    out.append(field, from);
+}
+
+} // namespace
+
+std::string_view TabStr(std::int32_t tabNo, std::string_view typedText)
+{
+    const std::string_view* fixed = fixedSeparator(tabNo);
+    return fixed != nullptr ? *fixed : typedText;
+}
+
+std::uint64_t GetFileSize(const FileInfoSource& files, std::string_view name)
+{
+    // A search for files passes over directories and volume labels, so
+    // neither has a size here.
+    const platform::DirEntry* entry = files.entry(name);
+    if (entry == nullptr || (entry->attributes & (platform::attr::directory | platform::attr::volumeId)) != 0)
+        return 0;
+    return entry->size;
+}
+
+void appendFileData(std::string& line, const ListingContext& context, std::string_view name, std::int32_t kind)
+{
+    if (kind == ckNone)
+        return;
+    if (!context.settings.QuoteOn) {
+        appendUnquoted(line, context, name, kind);
+        return;
+    }
+    const std::string& quote = context.settings.QuoteStr;
+    line += quote;
+    const std::size_t start = line.size();
+    appendUnquoted(line, context, name, kind);
+    doubleQuotesFrom(line, start, quote);
+    line += quote;
+}
+
+std::string GetFileData(const ListingContext& context, std::string_view name, std::int32_t kind)
+{
+    std::string field;
+    appendFileData(field, context, name, kind);
+    return field;
+}
+
+std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names)
+{
+    const auto columns = context.settings.columns();
+    const std::string_view separator = TabStr(context.settings.TabNo, context.typedSeparator);
+    std::vector<std::string> lines;
+    lines.reserve(names.size());
+    for (const std::string& name : names) {
+        std::string& line = lines.emplace_back();
+        appendFileData(line, context, name, columns[0]);
+        for (std::size_t k = 1; k < columns.size(); ++k) {
+            if (columns[k] != ckNone)
+                line += separator;
+            appendFileData(line, context, name, columns[k]);
+        }
+    }
+    return lines;
+}
+
+} // namespace quorrin::listing
