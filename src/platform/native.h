@@ -2,11 +2,13 @@
 
 #include "platform/date_time_settings.h"
 #include "platform/file_system.h"
+#include "platform/profile_store.h"
 #include "platform/text_rules.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorrin::platform {
 
@@ -18,6 +20,18 @@ std::unique_ptr<LocaleSettings> makeNativeLocaleSettings();
 
 // Full path of the running executable.
 std::string executablePath();
+
+// The bytes that end a folder or drive part in a path: "/" on POSIX, "\\"
+// and ":" on Windows.
+std::string_view pathDelimiters();
+
+// Where the settings file lives, given its place beside the executable: there
+// when that folder can be written; on POSIX, for an installed copy, in the
+// user's configuration folder instead.
+std::string settingsFileLocation(const TextRules& rules, const std::string& besideExecutable);
+
+// The system's private-profile service for the settings file at `path`.
+std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path);
 
 // Why a window cannot be shown here (no display to connect to), or nothing
 // when it can.

@@ -2,9 +2,12 @@
 
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_locale.h"
+#include "platform/posix/posix_profile_store.h"
+#include "platform/posix/user_settings_path.h"
 #include "platform/posix/utf8_text_rules.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace quorrin::platform {
@@ -32,6 +35,24 @@ std::string executablePath()
         return {};
     buffer.resize(static_cast<std::size_t>(n));
     return buffer;
+}
+
+std::string_view pathDelimiters()
+{
+    return "/";
+}
+
+std::string settingsFileLocation(const TextRules& rules, const std::string& besideExecutable)
+{
+    return posix::chooseSettingsPath(
+        rules, besideExecutable,
+        [](const std::string& folder) { return faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0; },
+        [](const char* name) { return std::getenv(name); });
+}
+
+std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path)
+{
+    return std::make_unique<posix::PosixProfileStore>(path);
 }
 
 std::optional<std::string> displayUnavailableReason()

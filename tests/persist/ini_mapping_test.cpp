@@ -1,0 +1,356 @@
+#include "persist/ini_mapping.h"
+#include "platform/posix/utf8_text_rules.h"
+#include "support/shift_jis_text_rules.h"
+#include "support/temp_dir.h"
+#include "support/unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <vector>
+
+namespace quorrin::persist {
+namespace {
+
+using listing::ListSettings;
+
+const platform::posix::Utf8TextRules rules;
+
+std::string contentOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The record as the write pass left it.
+ListSettings writeSettings(const std::string& path, ListSettings settings, const std::string& currentDir,
+                           const std::string& typedSeparator = {})
+{
+    SettingsFile file(rules, path);
+    IniWrite(file, settings, currentDir, typedSeparator);
+    return settings;
+}
+
+ListSettings readSettings(const std::string& path, ListSettings settings = {}, std::string* typedSeparator = nullptr)
+{
+    std::string typed;
+    SettingsFile file(rules, path);
+    IniRead(file, settings, typedSeparator != nullptr ? *typedSeparator : typed);
+    return settings;
+}
+
+const char* const workedExample = "[List]\r\n1=1\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=2\r\nKak=0\r\nbyt=0\r\nFilter=7\r\n"
+                                  "[File]\r\nEdit=\r\nSDir=\r\n"
+                                  "[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n";
+
+TEST(IniWrite, TheWorkedExampleByteForByte)
+{
+    testing::TempDir dir;
+    ListSettings settings;
+    settings.DriveChar = 'c';
+    settings.DirPath = "C:\\Old";
+    EXPECT_EQ(writeSettings(dir / "q.ini", settings, "C:\\Tools").DirPath, "C:\\Tools");
+    EXPECT_EQ(contentOf(dir / "q.ini"), workedExample);
+}
+
+TEST(IniWrite, TheChangedValuesVariantAddsOnlyTheTypedSeparator)
+{
+    testing::TempDir dir;
+    ListSettings settings;
+    settings.DriveChar = 'c';
+    settings.ListCol1 = listing::ckNone;
+    settings.TabNo = -1;
+    settings.QuoteOn = true;
+    settings.SizeInK = true;
+    settings.SavePath = "D:\\out\\list.txt";
+    writeSettings(dir / "q.ini", settings, "C:\\Tools", ";");
+    EXPECT_EQ(contentOf(dir / "q.ini"),
+              "[List]\r\n1=5\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=-1\r\nKak=1\r\nbyt=1\r\nFilter=7\r\nTabText=;\r\n"
+              "[File]\r\nEdit=\r\nSDir=D:\\out\\list.txt\r\n"
+              "[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n");
+}
+
+TEST(IniWrite, UnknownSectionsKeysAndCommentsSurvive)
+{
+    testing::TempDir dir;
+    dir.writeFile("q.ini", "; mine\r\n[Extra]\r\nfoo=bar\r\n[List]\r\nCustom=1\r\nTab=3\r\n\r\n[Disk]\r\nLabel=x\r\n");
+    writeSettings(dir / "q.ini", ListSettings{}, "/d");
+    EXPECT_EQ(contentOf(dir / "q.ini"),
+              "; mine\r\n[Extra]\r\nfoo=bar\r\n"
+              "[List]\r\nCustom=1\r\nTab=2\r\n1=1\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nKak=0\r\nbyt=0\r\n"
+              "Filter=7\r\n\r\n"
+              "[Disk]\r\nLabel=x\r\nDrive=0\r\nDir=/d\r\n"
+              "[File]\r\nEdit=\r\nSDir=\r\n");
+}
+
+TEST(IniRead, RestoresEveryFieldAsWritten)
+{
+    testing::TempDir dir;
+    ListSettings written;
+    written.ListCol1 = 0;
+    written.ListCol2 = 3;
+    written.ListCol3 = 4;
+    written.ListCol4 = 9;
+    written.ListCol5 = -7;
+    written.TabNo = 6;
+    written.QuoteOn = true;
+    written.SizeInK = true;
+    written.FilterNo = 99;
+    written.EditText = "*.txt;*.doc";
+    written.DriveChar = 355;
+    written.SavePath = "/home/u/リスト.txt";
+    writeSettings(dir / "q.ini", written, "/home/ユーザー/表示");
+    written.DirPath = "/home/ユーザー/表示";
+
+    const ListSettings read = readSettings(dir / "q.ini");
+    EXPECT_EQ(read.columns(), written.columns());
+    EXPECT_EQ(read.TabNo, 6);
+    EXPECT_TRUE(read.QuoteOn);
+    EXPECT_TRUE(read.SizeInK);
+    EXPECT_EQ(read.FilterNo, 99);
+    EXPECT_EQ(read.EditText, written.EditText);
+    EXPECT_EQ(read.DriveChar, 355);
+    EXPECT_EQ(read.DirPath, written.DirPath);
+    EXPECT_EQ(read.SavePath, written.SavePath);
+    EXPECT_EQ(read.QuoteStr, "\"") << "never stored";
+}
+
+TEST(IniRead, TextValuesComeBackExactlyWhateverTheirBytes)
+{
+    const std::string values[] = {
+        "",
+        " *.txt ",
+        "\t*.txt",
+        "\"quoted\"",
+        "'single'",
+        "\"",
+        "\" ",
+        "a = b ; c",
+        "C:\\\x95\x5c\\x",  // 表 in Shift_JIS: its second byte is "\"
+        "\xff\xfe",
+        std::string(2047, 'x'),
+    };
+    for (const auto& value : values) {
+        testing::TempDir dir;
+        ListSettings written;
+        written.EditText = value;
+        written.SavePath = value;
+        writeSettings(dir / "q.ini", written, value);
+        const ListSettings read = readSettings(dir / "q.ini");
+        EXPECT_EQ(read.EditText, value);
+        EXPECT_EQ(read.DirPath, value);
+        EXPECT_EQ(read.SavePath, value);
+    }
+}
+
+TEST(IniRead, AValueOf3000BytesComesBackAsItsFirst2047)
+{
+    testing::TempDir dir;
+    const std::string mask(3000, 'm');
+    dir.writeFile("q.ini", "[File]\r\nEdit=" + mask + "\r\n");
+    EXPECT_EQ(readSettings(dir / "q.ini").EditText, mask.substr(0, 2047));
+}
+
+TEST(IniRead, WithoutAFileOrASectionTheDefaultsStay)
+{
+    testing::TempDir dir;
+    ListSettings start;
+    start.DirPath = "/start";
+    start.DriveChar = 7;
+    const ListSettings missing = readSettings(dir / "none.ini", start);
+    EXPECT_EQ(missing.columns(), start.columns());
+    EXPECT_EQ(missing.FilterNo, 7);
+    EXPECT_EQ(missing.DirPath, "/start");
+    EXPECT_FALSE(std::filesystem::exists(dir / "none.ini"));
+
+    dir.writeFile("q.ini", "[List]\r\n1=3\r\nTab=0\r\nKak=1\r\nFilter=2\r\n[File]\r\nEdit=*.c\r\nSDir=/out/l.txt\r\n");
+    const ListSettings noDisk = readSettings(dir / "q.ini", start);
+    EXPECT_EQ(noDisk.ListCol1, 3);
+    EXPECT_EQ(noDisk.ListCol2, 2);
+    EXPECT_EQ(noDisk.TabNo, 0);
+    EXPECT_TRUE(noDisk.QuoteOn);
+    EXPECT_EQ(noDisk.FilterNo, 2);
+    EXPECT_EQ(noDisk.EditText, "*.c");
+    EXPECT_EQ(noDisk.SavePath, "/out/l.txt");
+    EXPECT_EQ(noDisk.DriveChar, 7);
+    EXPECT_EQ(noDisk.DirPath, "/start");
+}
+
+struct NumberKeyCase {
+    const char* line;
+    std::int32_t tabNo;  // from a default of 2
+};
+
+TEST(IniRead, NumbersFollowTheNumberRule)
+{
+    const NumberKeyCase cases[] = {
+        {"Tab=0x7", 7},        {"Tab=$7", 7},
+        {"Tab=x7", 7},         {"Tab=007", 7},
+        {"Tab=-1", -1},        {"Tab=7a", 2},
+        {"Tab=", 2},           {"Tab=-$7", 2},
+        {"Tab=$FFFFFFFF", -1}, {"Tab=$80000000", INT32_MIN},
+        {"Tab=2147483648", 2}, {"Tab=$123456789", 2},
+        {"Tab=$000000007", 7}, {"tab = 4 ", 4},
+    };
+    for (const auto& c : cases) {
+        testing::TempDir dir;
+        dir.writeFile("q.ini", std::string("[List]\r\n") + c.line + "\r\n");
+        EXPECT_EQ(readSettings(dir / "q.ini").TabNo, c.tabNo) << c.line;
+    }
+}
+
+struct FlagKeyCase {
+    const char* line;
+    bool before;
+    bool after;
+};
+
+TEST(IniRead, FlagsAreNumbersThatAreNotZero)
+{
+    const FlagKeyCase cases[] = {
+        {"Kak=1", false, true},   {"Kak=2", false, true},    {"Kak=-1", false, true}, {"Kak=0", true, false},
+        {"Kak=0x0", true, false}, {"Kak=yes", false, false}, {"Kak=yes", true, true}, {"Kak=", true, true},
+    };
+    for (const auto& c : cases) {
+        testing::TempDir dir;
+        dir.writeFile("q.ini", std::string("[List]\r\n") + c.line + "\r\n");
+        ListSettings start;
+        start.QuoteOn = c.before;
+        EXPECT_EQ(readSettings(dir / "q.ini", start).QuoteOn, c.after) << c.line << " from " << c.before;
+    }
+}
+
+TEST(IniWrite, ALineBreakInAValueIsWrittenAsAnEmptyValue)
+{
+    testing::TempDir dir;
+    ListSettings settings;
+    settings.EditText = "*.txt\r\n[List]\r\nTab=5";
+    writeSettings(dir / "q.ini", settings, "/home/u/evil\n[Disk]\nDrive=120");
+    const std::string text = contentOf(dir / "q.ini");
+    EXPECT_NE(text.find("\r\nEdit=\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nDir=\r\n"), std::string::npos);
+
+    ListSettings start;
+    start.EditText = "keep";
+    const ListSettings read = readSettings(dir / "q.ini", start);
+    EXPECT_EQ(read.TabNo, 2);
+    EXPECT_EQ(read.DriveChar, 0);
+    EXPECT_EQ(read.EditText, "");
+    EXPECT_EQ(read.DirPath, "");
+}
+
+TEST(IniRead, TheTypedSeparatorComesBackOnlyWhileItIsTheChoice)
+{
+    testing::TempDir dir;
+    ListSettings settings;
+    settings.TabNo = -1;
+    writeSettings(dir / "q.ini", settings, "/d", " ");
+    std::string typed = "before";
+    EXPECT_EQ(readSettings(dir / "q.ini", {}, &typed).TabNo, -1);
+    EXPECT_EQ(typed, " ");
+
+    // A later fixed choice leaves the old text in the file, unread.
+    settings.TabNo = 3;
+    writeSettings(dir / "q.ini", settings, "/d", "ignored");
+    EXPECT_NE(contentOf(dir / "q.ini").find("TabText=\" \"\r\n"), std::string::npos);
+    typed = "before";
+    EXPECT_EQ(readSettings(dir / "q.ini", {}, &typed).TabNo, 3);
+    EXPECT_EQ(typed, "before");
+}
+
+// A profile service that refuses one key, to show where a pass stops.
+class RefusingStore final : public platform::ProfileStore {
+public:
+    RefusingStore(std::string refusedKey, std::vector<std::string>& log) : refusedKey_(std::move(refusedKey)), log_(log)
+    {
+    }
+    std::string read(std::string_view, std::string_view, std::string_view fallback) override
+    {
+        return std::string(fallback);
+    }
+    bool write(std::string_view section, std::string_view key, std::string_view) override
+    {
+        if (key == refusedKey_)
+            return false;
+        log_.push_back(std::string(section) + "/" + std::string(key));
+        return true;
+    }
+    bool flush() override
+    {
+        log_.push_back("flush");
+        return refusedKey_ != "flush";
+    }
+
+private:
+    std::string refusedKey_;
+    std::vector<std::string>& log_;
+};
+
+TEST(IniWrite, ARefusedKeyEndsThePassWithTheFilesPath)
+{
+    const std::vector<std::string> allKeys = {"List/1",     "List/2",   "List/3",    "List/4",      "List/5",
+                                              "List/Tab",   "List/Kak", "List/byt",  "List/Filter", "File/Edit",
+                                              "Disk/Drive", "Disk/Dir", "File/SDir", "flush"};
+    const struct {
+        const char* refused;
+        std::size_t written;  // entries of allKeys done before the refusal
+    } cases[] = {{"1", 0}, {"Edit", 9}, {"SDir", 12}, {"flush", 14}};
+    for (const auto& c : cases) {
+        std::vector<std::string> log;
+        SettingsFile file(rules, "/opt/表/quorrin.ini", std::make_unique<RefusingStore>(c.refused, log));
+        ListSettings settings;
+        try {
+            IniWrite(file, settings, "/now", "");
+            ADD_FAILURE() << "no error for " << c.refused;
+        } catch (const SettingsWriteError& error) {
+            EXPECT_STREQ(error.what(), "/opt/表/quorrin.ini に書き込めません");
+        }
+        EXPECT_EQ(log,
+                  std::vector<std::string>(allKeys.begin(), allKeys.begin() + static_cast<std::ptrdiff_t>(c.written)))
+            << c.refused;
+        EXPECT_EQ(settings.DirPath, "/now");
+    }
+}
+
+TEST(SettingsWriteError, TheMessageIsInTheSystemCodePage)
+{
+    const testing::ShiftJisTextRules shiftJis;
+    EXPECT_STREQ(SettingsWriteError(shiftJis, "C:\\\x95\x5c\\Zidaz.ini").what(),
+                 "C:\\\x95\x5c\\Zidaz.ini \x82\xc9\x8f\x91\x82\xab\x8d\x9e\x82\xdf\x82\xdc\x82\xb9\x82\xf1");
+}
+
+TEST(IniWrite, AWriteProtectedFileRaisesTheErrorUntilItIsWritableAgain)
+{
+    testing::TempDir dir;
+    ASSERT_EQ(chmod(dir.path().c_str(), 0777), 0);
+    const std::string path = dir / "q.ini";
+    dir.writeFile("q.ini", workedExample);
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+
+    ListSettings settings;
+    settings.FilterNo = 1;
+    const auto pass = [&]() -> std::string {
+        try {
+            writeSettings(path, settings, "/d");
+            return "";
+        } catch (const SettingsWriteError& error) {
+            return error.what();
+        }
+    };
+    EXPECT_EQ(testing::runUnprivileged([&] {
+                  const std::string message = pass();
+                  if (message != path + " に書き込めません")
+                      return "unexpected outcome: '" + message + "'";
+                  return contentOf(path) == workedExample ? std::string() : std::string("the file changed");
+              }),
+              "");
+    ASSERT_EQ(chmod(path.c_str(), 0666), 0);
+    EXPECT_EQ(testing::runUnprivileged(pass), "");
+    EXPECT_EQ(readSettings(path).FilterNo, 1);
+}
+
+}  // namespace
+}  // namespace quorrin::persist

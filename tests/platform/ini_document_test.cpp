@@ -1,0 +1,100 @@
+#include "platform/ini_document.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace quorrin::platform {
+namespace {
+
+struct ReadCase {
+    const char* text;
+    const char* section;
+    const char* key;
+    std::optional<std::string> value;
+};
+
+TEST(IniDocument, FindsKeysOfTheirOwnSectionWithoutRegardToCase)
+{
+    const char* file = "; leading comment\r\n"
+                       "loose=outside\r\n"
+                       "[List]\r\n"
+                       "Tab = 7 \r\n"
+                       "  Kak\t=\t1\r\n"
+                       "[ file ]\n"
+                       "Edit=a=b\n"
+                       "; Dir=commented\n"
+                       "#SDir=commented\n"
+                       "no equals sign\n"
+                       "Quoted=\"  x  \"\n"
+                       "Empty=\n"
+                       "[list]\r\n"
+                       "Tab=9\r\n"
+                       "Late=1\r\n"
+                       "[Disk]\r\n"
+                       "Dir=C:\\Tools";
+    const ReadCase cases[] = {
+        {file, "List", "Tab", "7"},
+        {file, "LIST", "tab", "7"},
+        {file, "List", "Kak", "1"},
+        {file, "File", "Edit", "a=b"},
+        {file, "File", "Quoted", "\"  x  \""},
+        {file, "File", "Empty", ""},
+        {file, "Disk", "Dir", "C:\\Tools"},
+        {file, "File", "Dir", std::nullopt},
+        {file, "File", "SDir", std::nullopt},
+        {file, "File", "no equals sign", std::nullopt},
+        {file, "List", "Edit", std::nullopt},
+        {file, "List", "loose", std::nullopt},
+        // Only the first section of a name counts.
+        {file, "List", "Late", std::nullopt},
+        {file, "Missing", "Tab", std::nullopt},
+        {"", "List", "Tab", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IniDocument(c.text).value(c.section, c.key), c.value) << c.section << "/" << c.key;
+}
+
+struct WriteCase {
+    const char* name;
+    const char* before;
+    const char* section;
+    const char* key;
+    const char* value;
+    const char* after;
+};
+
+TEST(IniDocument, WritesOneKeyAndKeepsEveryOtherByte)
+{
+    const WriteCase cases[] = {
+        {"new file", "", "List", "1", "1", "[List]\r\n1=1\r\n"},
+        {"in place, other lines untouched", "; c\r\n[List]\r\n 1 = 3 \r\nx=y\r\n", "list", "1", "5",
+         "; c\r\n[List]\r\n1=5\r\nx=y\r\n"},
+        {"empty value keeps the key", "[File]\r\nEdit=*.txt\r\n", "File", "Edit", "", "[File]\r\nEdit=\r\n"},
+        {"new key at the end of its section, before blank lines", "[A]\r\nk=1\r\n\r\n[B]\r\nm=2\r\n", "A", "n", "3",
+         "[A]\r\nk=1\r\nn=3\r\n\r\n[B]\r\nm=2\r\n"},
+        {"new key in the last section", "[A]\r\nk=1\r\n[B]\r\nm=2\r\n", "B", "n", "3",
+         "[A]\r\nk=1\r\n[B]\r\nm=2\r\nn=3\r\n"},
+        {"new section at the end", "[A]\r\nk=1\r\n", "C", "n", "3", "[A]\r\nk=1\r\n[C]\r\nn=3\r\n"},
+        {"file without a final line ending", "[A]\r\nk=1", "A", "n", "2", "[A]\r\nk=1\r\nn=2\r\n"},
+        {"LF file stays LF", "[A]\nk=1\n", "A", "n", "2", "[A]\nk=1\nn=2\n"},
+        {"mixed endings kept line by line", "[A]\nk=1\r\nm=2\n", "A", "k", "9", "[A]\nk=9\r\nm=2\n"},
+        {"commented key is not the key", "[A]\r\n;k=1\r\n", "A", "k", "2", "[A]\r\n;k=1\r\nk=2\r\n"},
+        {"empty section gets its first key", "[A]\r\n[B]\r\n", "A", "k", "1", "[A]\r\nk=1\r\n[B]\r\n"},
+    };
+    for (const auto& c : cases) {
+        IniDocument document(c.before);
+        document.set(c.section, c.key, c.value);
+        EXPECT_EQ(document.text(), c.after) << c.name;
+    }
+}
+
+TEST(IniDocument, UntouchedTextComesBackByteForByte)
+{
+    for (const char* text : {"", "\n", "x", "[A]\r\n\r\n  ; note\r\nk = v \r\n", "\xef\xbb\xbf[A]\nk=\x81\\\n"})
+        EXPECT_EQ(IniDocument(text).text(), text);
+}
+
+}  // namespace
+}  // namespace quorrin::platform
