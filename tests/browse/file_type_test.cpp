@@ -28,5 +28,5 @@ TEST(FileType, SearchAttributeAndWhatItExcludes)
     }
 }
 
-}  // namespace
-}  // namespace quorrin::browse
+} // namespace
+} // namespace quorrin::browse

@@ -1,0 +1,209 @@
+#include "browse/file_list_box.h"
+
+#include "browse/path_text.h"
+#include "browse/split_path_text.h"
+#include "platform/errors.h"
+#include "platform/wildcard.h"
+
+#include <algorithm>
+
+namespace quorrin::browse {
+
+TFileListBox::TFileListBox(platform::FileSystem& fs, const platform::TextRules& rules)
+    : fs_(fs), rules_(rules), currentDir_(fs.currentDirectory()), typeAhead_(rules)
+{
+}
+
+void TFileListBox::createWindow()
+{
+    windowCreated_ = true;
+    read();
+}
+
+void TFileListBox::SetCurrentDir(const std::string& text)
+{
+    if (rules_.sameFileName(text, currentDir_))
+        return;
+    // A relative text is meant from the listed directory, wherever the
+    // process happens to be.
+    if (fs_.directoryExists(currentDir_))
+        fs_.changeDirectory(currentDir_);
+    fs_.changeDirectory(text);
+    currentDir_ = fs_.currentDirectory();
+    read();
+}
+
+void TFileListBox::SetMask(const std::string& mask)
+{
+    if (mask == mask_)
+        return;
+    mask_ = mask;
+    read();
+}
+
+void TFileListBox::SetFileType(browse::FileType type)
+{
+    if (type == fileType_)
+        return;
+    fileType_ = type;
+    read();
+}
+
+void TFileListBox::SetFileEdit(EditBoxPort* edit)
+{
+    relink(fileEdit_, edit);
+    if (fileEdit_ != nullptr) {
+        const std::string selected = SelectedName();
+        fileEdit_->setText(selected.empty() ? mask_ : selected);
+    }
+}
+
+void TFileListBox::linkedControlGone(Control& gone)
+{
+    if (fileEdit_ == &gone)
+        fileEdit_ = nullptr;
+    if (directoryList_ == &gone)
+        directoryList_ = nullptr;
+    if (filterSelector_ == &gone)
+        filterSelector_ = nullptr;
+}
+
+void TFileListBox::Rescan()
+{
+    read();
+}
+
+void TFileListBox::read()
+{
+    if (!windowCreated_)
+        return;
+    // Entering the directory first both checks it and leaves the process
+    // there afterwards, where the other browsing controls expect it; a
+    // refusal leaves the items as they were.
+    fs_.changeDirectory(currentDir_);
+    items_.clear();
+    facts_.clear();
+    itemIndex_ = -1;
+    ListedEntries listed = readEntries(fs_, rules_, currentDir_, mask_, fileType_, OnBusyChange);
+    items_ = std::move(listed.items);
+    facts_ = std::move(listed.facts);
+    change();
+}
+
+void TFileListBox::change()
+{
+    lastReported_ = itemIndex_;
+    if (fileEdit_ != nullptr) {
+        const std::string selected = SelectedName();
+        fileEdit_->setText(selected.empty() ? mask_ : selected);
+        fileEdit_->selectAll();
+    }
+    if (OnChange)
+        OnChange(*this);
+}
+
+std::string TFileListBox::SelectedName() const
+{
+    if (itemIndex_ < 0 || static_cast<std::size_t>(itemIndex_) >= items_.size())
+        return {};
+    return items_[static_cast<std::size_t>(itemIndex_)];
+}
+
+std::string TFileListBox::SelectedPath() const
+{
+    const std::string name = SelectedName();
+    return name.empty() ? std::string() : joinPath(rules_, fs_.pathSyntax(), currentDir_, name);
+}
+
+void TFileListBox::SelectName(const std::string& name)
+{
+    if (rules_.sameFileName(name, SelectedName()))
+        return;
+    // The order a list box's exact search takes: from item 1 to the end,
+    // then item 0.
+    itemIndex_ = -1;
+    const std::size_t count = items_.size();
+    for (std::size_t step = 0; step < count; ++step) {
+        const std::size_t i = (step + 1) % count;
+        if (rules_.sameFileName(items_[i], name)) {
+            itemIndex_ = static_cast<int>(i);
+            break;
+        }
+    }
+    change();
+}
+
+void TFileListBox::ApplyPathText(const std::string& text)
+{
+    if (text.empty() || rules_.sameFileName(text, SelectedPath()))
+        return;
+    const platform::PathSyntax syntax = fs_.pathSyntax();
+    const SplitPath split = SplitPathText(fs_, rules_, text);
+
+    if (directoryList_ != nullptr) {
+        directoryList_->SetCurrentDir(text);
+    } else if (split.drive != 0 && split.drive != syntax.separator) {
+        SetCurrentDir(std::string(1, split.drive) + ":" + split.dir);
+    } else {
+        // A network path, or one on a system without drives: the directory
+        // part is the whole path, or relative to the listed directory.
+        SetCurrentDir(split.dir);
+    }
+
+    if (platform::hasWildcard(split.file)) {
+        SetMask(split.file);
+        return;
+    }
+    if (split.file.empty())
+        return;
+    SelectName(split.file);
+    if (!fs_.fileExists(joinPath(rules_, syntax, currentDir_, split.file)))
+        throw Error(rules_.fromUtf8("不正なファイル名 - ") + text);
+    // A file the mask hides becomes the mask, so the list shows it.
+    if (SelectedName().empty()) {
+        SetMask(split.file);
+        SelectName(split.file);
+    }
+}
+
+void TFileListBox::selectByUser(int index)
+{
+    itemIndex_ = index >= 0 && static_cast<std::size_t>(index) < items_.size() ? index : -1;
+    if (OnClick)
+        OnClick(*this);
+    if (itemIndex_ != lastReported_)
+        change();
+}
+
+void TFileListBox::typeKey(std::string_view character)
+{
+    const std::string& prefix = typeAhead_.key(character);
+    if (prefix.empty()) {
+        if (!items_.empty())
+            selectByUser(0);
+        return;
+    }
+    const int found = findPrefix(rules_, items_, prefix);
+    if (found >= 0)
+        selectByUser(found);
+}
+
+std::optional<platform::DirEntry> TFileListBox::fileInformation(std::string_view name) const
+{
+    // Items are in sort-key order, so the name's key finds its place.
+    const std::string key = rules_.sortKey(name);
+    auto it = std::partition_point(items_.begin(), items_.end(),
+                                   [&](const std::string& item) { return rules_.sortKey(item) < key; });
+    for (; it != items_.end() && rules_.sortKey(*it) == key; ++it) {
+        if (*it != name)
+            continue;
+        const EntryFacts& facts = facts_[static_cast<std::size_t>(it - items_.begin())];
+        platform::DirEntry entry{*it, facts.attributes, facts.size, facts.lastWrite};
+        if (entry.isDirectory())
+            entry.name = entry.name.substr(1, entry.name.size() - 2);
+        return entry;
+    }
+    return std::nullopt;
+}
+
+} // namespace quorrin::browse

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "browse/control.h"
+#include "browse/directory_list_link.h"
+#include "browse/edit_box_port.h"
+#include "browse/file_list_read.h"
+#include "browse/file_type.h"
+#include "browse/type_ahead.h"
+#include "platform/dir_entry.h"
+#include "platform/file_system.h"
+#include "platform/text_rules.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorrin::browse {
+
+// The file list: the entries of one directory that match a mask, one bare
+// name per item, sorted. It is the source of the listing, and it keeps the
+// process's current directory on its own directory after every read, since
+// the other browsing controls share that directory with it.
+//
+// Failures reach the caller as exceptions: DirectoryChangeError for a
+// directory that cannot be entered, Error for a typed name that is neither a
+// file nor a directory.
+class TFileListBox : public Control {
+public:
+    using Event = std::function<void(TFileListBox& sender)>;
+
+    TFileListBox(platform::FileSystem& fs, const platform::TextRules& rules);
+
+    // The list reads for the first time when the view shows it; before that
+    // the setters only store, so setting up a list reads it once.
+    void createWindow();
+    bool windowCreated() const { return windowCreated_; }
+
+    const std::string& CurrentDir() const { return currentDir_; }
+    // Moves to the directory the text names (relative to CurrentDir) and
+    // reads, unless it names CurrentDir as a file name would.
+    void SetCurrentDir(const std::string& text);
+
+    const std::string& Mask() const { return mask_; }
+    // Reads unless the mask is the same byte for byte.
+    void SetMask(const std::string& mask);
+
+    browse::FileType FileType() const { return fileType_; }
+    void SetFileType(browse::FileType type);
+
+    const std::vector<std::string>& Items() const { return items_; }
+    int ItemIndex() const { return itemIndex_; }
+    // The ItemIndex at the last change notification.
+    int lastReportedSelection() const { return lastReported_; }
+
+    EditBoxPort* FileEdit() const { return fileEdit_; }
+    // A linked edit box at once shows SelectedName, or Mask when none.
+    void SetFileEdit(EditBoxPort* edit);
+
+    // Back links, set by the directory list and the filter selector when
+    // they name this list as their FileList.
+    DirectoryListLink* directoryList() const { return directoryList_; }
+    void setDirectoryList(DirectoryListLink* list) { relink(directoryList_, list); }
+    Control* filterSelector() const { return filterSelector_; }
+    void setFilterSelector(Control* selector) { relink(filterSelector_, selector); }
+
+    void Rescan();
+    std::string SelectedName() const;
+    std::string SelectedPath() const;
+    // Selects the item of that name (without regard to case), or none, and
+    // reports the change; nothing happens when it is already selected.
+    void SelectName(const std::string& name);
+    // A text typed into the mask box: a directory to move to, a mask, or a
+    // file to select.
+    void ApplyPathText(const std::string& text);
+
+    // The user selected an item (-1 for none) by mouse or keyboard.
+    void selectByUser(int index);
+    // The user typed a key into the list: "\b" for Backspace, otherwise the
+    // characters it types.
+    void typeKey(std::string_view character);
+    void setClock(Clock clock) { typeAhead_.setClock(std::move(clock)); }
+
+    // What the last read learnt about the entry listed under this item text.
+    std::optional<platform::DirEntry> fileInformation(std::string_view name) const;
+
+    Event OnChange;
+    Event OnClick;
+    // The view shows the busy cursor while a long read runs.
+    BusySignal OnBusyChange;
+
+protected:
+    void linkedControlGone(Control& gone) override;
+
+private:
+    void read();
+    void change();
+
+    platform::FileSystem& fs_;
+    const platform::TextRules& rules_;
+    bool windowCreated_ = false;
+    std::string currentDir_;
+    std::string mask_ = "*.*";
+    browse::FileType fileType_ = ftNormal;
+    std::vector<std::string> items_;
+    std::vector<EntryFacts> facts_; // at the index of its item
+    int itemIndex_ = -1;
+    int lastReported_ = -1;
+    EditBoxPort* fileEdit_ = nullptr;
+    DirectoryListLink* directoryList_ = nullptr;
+    Control* filterSelector_ = nullptr;
+    TypeAhead typeAhead_;
+};
+
+} // namespace quorrin::browse

@@ -1,0 +1,94 @@
+#include "browse/file_list_read.h"
+
+#include "browse/path_text.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace quorrin::browse {
+
+namespace {
+
+// Clears the busy signal when the read ends, also when it ends by an error.
+class BusyScope {
+public:
+    explicit BusyScope(const BusySignal& busy) : busy_(busy) {}
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    ~BusyScope()
+    {
+        if (raised_ && busy_)
+            busy_(false);
+    }
+
+    void entriesSoFar(std::size_t count)
+    {
+        if (!raised_ && count > busyAfterEntries) {
+            raised_ = true;
+            if (busy_)
+                busy_(true);
+        }
+    }
+
+private:
+    const BusySignal& busy_;
+    bool raised_ = false;
+};
+
+std::vector<std::string_view> maskPieces(std::string_view mask)
+{
+    std::vector<std::string_view> pieces;
+    std::size_t start = 0;
+    for (std::size_t semicolon = mask.find(';'); semicolon != std::string_view::npos;
+         semicolon = mask.find(';', start)) {
+        pieces.push_back(mask.substr(start, semicolon - start));
+        start = semicolon + 1;
+    }
+    pieces.push_back(mask.substr(start));
+    return pieces;
+}
+
+} // namespace
+
+ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir,
+                          std::string_view mask, FileType type, const BusySignal& busy)
+{
+    const platform::PathSyntax syntax = fs.pathSyntax();
+    const std::uint32_t searchAttr = searchAttribute(type);
+    const bool anyAttributes = (type & ftNormal) != 0;
+
+    ListedEntries found;
+    BusyScope busyScope(busy);
+    for (const std::string_view piece : maskPieces(mask)) {
+        if (piece.empty())
+            continue;
+        fs.search(joinPath(rules, syntax, dir, piece), searchAttr, [&](const platform::DirEntry& entry) {
+            if (!anyAttributes && (entry.attributes & searchAttr) == 0)
+                return;
+            found.items.push_back(entry.isDirectory() ? "[" + entry.name + "]" : entry.name);
+            found.facts.push_back(EntryFacts{entry.attributes, entry.size, entry.lastWrite});
+            busyScope.entriesSoFar(found.items.size());
+        });
+    }
+
+    // One key per entry and one sort: collating on every comparison, or
+    // inserting into a sorted array, would not keep up with huge folders.
+    std::vector<std::string> keys;
+    keys.reserve(found.items.size());
+    for (const std::string& item : found.items)
+        keys.push_back(rules.sortKey(item));
+    std::vector<std::size_t> order(found.items.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+
+    ListedEntries sorted;
+    sorted.items.reserve(order.size());
+    sorted.facts.reserve(order.size());
+    for (const std::size_t i : order) {
+        sorted.items.push_back(std::move(found.items[i]));
+        sorted.facts.push_back(found.facts[i]);
+    }
+    return sorted;
+}
+
+} // namespace quorrin::browse
