@@ -34,8 +34,9 @@ public:
     // in this code page, so it can meet names and paths byte for byte.
     virtual std::string fromUtf8(std::string_view utf8) const = 0;
 
-    // Equal as file names: folded as file names are, then compared.
-    bool sameFileName(std::string_view a, std::string_view b) const
+    // Equal as file names: folded as file names are, then compared. Where
+    // the file system tells case apart (POSIX), only equal bytes are.
+    virtual bool sameFileName(std::string_view a, std::string_view b) const
     {
         return compare(lowerAsFileName(a), lowerAsFileName(b)) == 0;
     }

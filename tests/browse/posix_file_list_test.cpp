@@ -73,6 +73,19 @@ TEST_F(PosixFileList, NamesThatDifferOnlyInCaseComeInOneFixedOrder)
     EXPECT_EQ(list->Items(), (Names{"X.LOG", "X.log", "x.LOG", "x.log"}));
 }
 
+TEST_F(PosixFileList, FoldersThatDifferOnlyInCaseAreTwoPlaces)
+{
+    dir.makeDirectory("Data");
+    dir.makeDirectory("data");
+    dir.writeFile("Data/upper.txt");
+    dir.writeFile("data/lower.txt");
+    list->SetCurrentDir(dir / "Data");
+    EXPECT_EQ(list->Items(), (Names{"upper.txt"}));
+    list->SetCurrentDir(dir / "data");
+    EXPECT_EQ(list->CurrentDir(), dir / "data");
+    EXPECT_EQ(list->Items(), (Names{"lower.txt"}));
+}
+
 struct PosixTypedCase {
     std::string text;       // "@" stands for the temporary folder
     std::string currentDir; // likewise; "^" for its parent

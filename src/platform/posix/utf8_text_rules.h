@@ -15,6 +15,9 @@ public:
     int compare(std::string_view a, std::string_view b) const override;
     std::string sortKey(std::string_view s) const override;
     std::string fromUtf8(std::string_view utf8) const override { return std::string(utf8); }
+    // "/tmp/Data" and "/tmp/data" are two folders here: moving between them
+    // must not be taken for staying put.
+    bool sameFileName(std::string_view a, std::string_view b) const override { return a == b; }
 };
 
 }  // namespace quorrin::platform::posix
