@@ -84,6 +84,8 @@ public:
 
     // What the last read learnt about the entry listed under this item text.
     std::optional<platform::DirEntry> fileInformation(std::string_view name) const;
+    // The same for the item at an index, without any search.
+    const EntryFacts& factsAt(std::size_t index) const { return facts_[index]; }
 
     Event OnChange;
     Event OnClick;

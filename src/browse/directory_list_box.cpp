@@ -1,0 +1,192 @@
+#include "browse/directory_list_box.h"
+
+#include "browse/drive_combo_box.h"
+#include "browse/file_list_box.h"
+#include "browse/split_path_text.h"
+
+namespace quorrin::browse {
+
+namespace {
+
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Holds SettingDirectory for the drive step, and drops it also when the
+// step fails.
+class SettingDirectoryScope {
+public:
+    explicit SettingDirectoryScope(bool& flag) : flag_(flag) { flag_ = true; }
+    SettingDirectoryScope(const SettingDirectoryScope&) = delete;
+    SettingDirectoryScope& operator=(const SettingDirectoryScope&) = delete;
+    ~SettingDirectoryScope() { flag_ = false; }
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+TDirectoryListBox::TDirectoryListBox(platform::FileSystem& fs, const platform::TextRules& rules)
+    : fs_(fs), rules_(rules), currentDir_(fs.currentDirectory()), typeAhead_(rules)
+{
+    // Comparisons of CurrentDir need the volume's case rules before the
+    // first rebuild.
+    readCaseFlags();
+}
+
+void TDirectoryListBox::createWindow()
+{
+    windowCreated_ = true;
+    RebuildItems();
+}
+
+char TDirectoryListBox::driveOf(const std::string& path) const
+{
+    return fs_.pathSyntax().driveLetters && !path.empty() ? path.front() : 0;
+}
+
+bool TDirectoryListBox::sameDirectory(const std::string& a, const std::string& b) const
+{
+    return caseSensitive_ ? rules_.compare(a, b) == 0 : rules_.sameFileName(a, b);
+}
+
+void TDirectoryListBox::SetCurrentDir(const std::string& text)
+{
+    if (text.empty() || sameDirectory(text, currentDir_))
+        return;
+    // The split walks the text's directories, so a part that does not exist
+    // fails here, before anything has moved.
+    const SplitPath split = SplitPathText(fs_, rules_, text);
+    if (driveOf(currentDir_) != split.drive) {
+        const SettingDirectoryScope scope(settingDirectory_);
+        if (driveSelector_ != nullptr)
+            driveSelector_->SetDriveLetter(split.drive);
+        else
+            ChangeDrive(split.drive);
+    }
+    EnterDirectory(split.dir);
+}
+
+void TDirectoryListBox::EnterDirectory(const std::string& dir)
+{
+    // A relative dir is meant from the listed directory.
+    if (fs_.directoryExists(currentDir_))
+        fs_.changeDirectory(currentDir_);
+    fs_.changeDirectory(dir);
+    currentDir_ = fs_.currentDirectory();
+    RebuildItems();
+    change();
+}
+
+void TDirectoryListBox::ChangeDrive(char drive)
+{
+    if (asciiLower(drive) == asciiLower(driveOf(currentDir_)))
+        return;
+    if (drive != 0) {
+        fs_.changeDirectory(std::string(1, drive) + ":");
+        currentDir_ = fs_.currentDirectory();
+    }
+    if (!settingDirectory_) {
+        RebuildItems();
+        change();
+    }
+}
+
+void TDirectoryListBox::OpenSelected()
+{
+    SetCurrentDir(ItemPath(itemIndex_));
+}
+
+std::string TDirectoryListBox::ItemPath(int index) const
+{
+    return directoryRowPath(rules_, fs_.pathSyntax(), currentDir_, rows_, index);
+}
+
+void TDirectoryListBox::readCaseFlags()
+{
+    // A volume that cannot say is taken as Windows volumes usually are:
+    // case kept, compared without regard to it.
+    const auto info = fs_.volumeInformation(treeRoot(rules_, fs_.pathSyntax(), currentDir_));
+    caseSensitive_ = info ? info->caseSensitive : false;
+    casePreserving_ = info ? info->casePreserving || info->caseSensitive : true;
+}
+
+void TDirectoryListBox::RebuildItems()
+{
+    readCaseFlags();
+    DirectoryTree tree = buildDirectoryTree(fs_, rules_, currentDir_);
+    rows_ = std::move(tree.rows);
+    items_.clear();
+    items_.reserve(rows_.size());
+    for (const DirectoryRow& row : rows_)
+        items_.push_back(row.text);
+    itemIndex_ = windowCreated_ ? tree.currentPosition : -1;
+}
+
+std::string TDirectoryListBox::drawnText(int index) const
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= items_.size())
+        return {};
+    const std::string& text = items_[static_cast<std::size_t>(index)];
+    return casePreserving_ ? text : rules_.lowerAsFileName(text);
+}
+
+void TDirectoryListBox::change()
+{
+    // The drive selector first: the list has moved even if the file list
+    // then fails to follow.
+    if (driveSelector_ != nullptr)
+        driveSelector_->followDirectory(currentDir_);
+    if (fileList_ != nullptr)
+        fileList_->SetCurrentDir(currentDir_);
+    if (OnChange)
+        OnChange(*this);
+}
+
+void TDirectoryListBox::SetFileList(TFileListBox* list)
+{
+    if (list == fileList_)
+        return;
+    if (fileList_ != nullptr && fileList_->directoryList() == this)
+        fileList_->setDirectoryList(nullptr);
+    relink(fileList_, list);
+    if (fileList_ != nullptr)
+        fileList_->setDirectoryList(this);
+}
+
+void TDirectoryListBox::setDriveSelector(TDriveComboBox* selector)
+{
+    relink(driveSelector_, selector);
+}
+
+void TDirectoryListBox::linkedControlGone(Control& gone)
+{
+    if (fileList_ == &gone)
+        fileList_ = nullptr;
+    if (driveSelector_ == &gone)
+        driveSelector_ = nullptr;
+}
+
+void TDirectoryListBox::selectByUser(int index)
+{
+    itemIndex_ = index >= 0 && static_cast<std::size_t>(index) < items_.size() ? index : -1;
+    if (OnClick)
+        OnClick(*this);
+}
+
+void TDirectoryListBox::typeKey(std::string_view character)
+{
+    const std::string& prefix = typeAhead_.key(character);
+    if (prefix.empty()) {
+        if (!items_.empty())
+            selectByUser(0);
+        return;
+    }
+    const int found = findPrefix(rules_, items_, prefix);
+    if (found >= 0)
+        selectByUser(found);
+}
+
+} // namespace quorrin::browse

@@ -1,0 +1,121 @@
+#include "browse/directory_rows.h"
+
+#include "browse/path_text.h"
+#include "platform/dir_entry.h"
+#include "platform/text_scan.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+namespace quorrin::browse {
+
+namespace {
+
+std::vector<std::string> subdirectoryNames(const platform::FileSystem& fs, const platform::TextRules& rules,
+                                           const std::string& dir)
+{
+    // Searching with only the directory bit leaves hidden, system and
+    // volume-label entries out; files still come back and are passed over.
+    std::vector<std::pair<std::string, std::string>> keyed; // sort key, name
+    std::set<std::string> folded;
+    fs.search(joinPath(rules, fs.pathSyntax(), dir, "*.*"), platform::attr::directory,
+              [&](const platform::DirEntry& entry) {
+                  if (!entry.isDirectory() || entry.name == "." || entry.name == "..")
+                      return;
+                  // The first of two names that differ only in case is the
+                  // one the list keeps.
+                  if (folded.insert(rules.lowerAsFileName(entry.name)).second)
+                      keyed.emplace_back(rules.sortKey(entry.name), entry.name);
+              });
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> names;
+    names.reserve(keyed.size());
+    for (auto& [key, name] : keyed)
+        names.push_back(std::move(name));
+    return names;
+}
+
+bool isNetworkDrive(std::string_view drive, char separator)
+{
+    return drive.size() >= 2 && drive[1] == separator;
+}
+
+} // namespace
+
+std::string treeRoot(const platform::TextRules& rules, platform::PathSyntax syntax, const std::string& dir)
+{
+    return drivePart(rules, syntax, dir) + syntax.separator;
+}
+
+DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const platform::TextRules& rules,
+                                 const std::string& dir)
+{
+    const platform::PathSyntax syntax = fs.pathSyntax();
+    const std::string separator(1, syntax.separator);
+    DirectoryTree tree;
+    auto add = [&](std::string text, DirectoryRowKind kind) {
+        const int depth = static_cast<int>(tree.rows.size());
+        tree.rows.push_back(DirectoryRow{std::move(text), kind, depth});
+    };
+
+    const bool network = isNetworkDrive(drivePart(rules, syntax, dir), syntax.separator);
+    std::string rest = dir;
+    if (network) {
+        const std::string root = treeRoot(rules, syntax, dir);
+        add(root, DirectoryRowKind::ancestor);
+        rest = dir.size() > root.size() ? dir.substr(root.size()) : std::string();
+    }
+    if (!rest.empty()) {
+        // A root such as "C:\" or "/" ends in the separator and is the
+        // current row whole.
+        if (!platform::endsWithChar(rules, rest, syntax.separator)) {
+            bool first = true;
+            for (std::size_t cut; (cut = platform::findFirstOf(rules, rest, separator)) != std::string::npos;) {
+                std::string name = rest.substr(0, cut);
+                // The drive ("C:") or the empty name before "/" becomes the
+                // root row "C:\" or "/".
+                if (first && !network)
+                    name += syntax.separator;
+                first = false;
+                add(std::move(name), DirectoryRowKind::ancestor);
+                rest.erase(0, cut + 1);
+            }
+        }
+        add(rest, DirectoryRowKind::current);
+    }
+    tree.currentPosition = static_cast<int>(tree.rows.size()) - 1;
+
+    for (std::string& name : subdirectoryNames(fs, rules, dir))
+        tree.rows.push_back(DirectoryRow{std::move(name), DirectoryRowKind::subdirectory, tree.currentPosition + 1});
+    return tree;
+}
+
+std::string directoryRowPath(const platform::TextRules& rules, platform::PathSyntax syntax, const std::string& dir,
+                             const std::vector<DirectoryRow>& rows, int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= rows.size())
+        return {};
+    if (index == 0)
+        return treeRoot(rules, syntax, dir);
+    const DirectoryRow& row = rows[static_cast<std::size_t>(index)];
+    if (row.kind == DirectoryRowKind::subdirectory)
+        return joinPath(rules, syntax, dir, row.text);
+    if (row.kind == DirectoryRowKind::current)
+        return dir;
+    // An ancestor: the path up to the separator that ends its name, which
+    // is the (index + 1)-th one after the drive.
+    const std::string drive = drivePart(rules, syntax, dir);
+    const std::string_view rest = std::string_view(dir).substr(drive.size());
+    std::size_t end = 0;
+    int separators = 0;
+    while (end < rest.size()) {
+        const std::size_t len = rules.charLength(rest, end);
+        if (len == 1 && rest[end] == syntax.separator && ++separators == index + 1)
+            break;
+        end += len;
+    }
+    return drive + std::string(rest.substr(0, end));
+}
+
+} // namespace quorrin::browse

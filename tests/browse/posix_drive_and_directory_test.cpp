@@ -1,0 +1,164 @@
+#include "browse/directory_list_box.h"
+#include "browse/drive_combo_box.h"
+#include "browse/file_list_box.h"
+
+#include "file_list_world.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/utf8_text_rules.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <utility>
+
+namespace quorrin::browse::test {
+namespace {
+
+using platform::DriveType;
+using platform::Volume;
+
+// The real file system with one more volume: a folder of the test's own
+// standing in for a mounted stick, so that following and choosing volumes
+// can be seen on a machine that has only "/".
+class WithStick final : public platform::FileSystem {
+public:
+    WithStick(platform::FileSystem& real, std::string stick) : real_(real), stick_(std::move(stick)) {}
+
+    platform::PathSyntax pathSyntax() const override { return real_.pathSyntax(); }
+    std::string currentDirectory() const override { return real_.currentDirectory(); }
+    void changeDirectory(const std::string& path) override { real_.changeDirectory(path); }
+    std::string volumeCurrentDirectory(const Volume& v) const override { return real_.volumeCurrentDirectory(v); }
+    bool directoryExists(const std::string& path) const override { return real_.directoryExists(path); }
+    bool fileExists(const std::string& path) const override { return real_.fileExists(path); }
+    std::optional<platform::DirEntry> lookUp(const std::string& path) const override { return real_.lookUp(path); }
+    void search(const std::string& pattern, std::uint32_t searchAttr,
+                const std::function<void(const platform::DirEntry&)>& visit) const override
+    {
+        real_.search(pattern, searchAttr, visit);
+    }
+    std::vector<Volume> volumes() const override
+    {
+        auto all = real_.volumes();
+        all.push_back(Volume{0, stick_, DriveType::removable});
+        return all;
+    }
+    std::optional<platform::VolumeInformation> volumeInformation(const std::string& root) const override
+    {
+        return root == stick_ ? std::optional(platform::VolumeInformation{"Stick", true, true})
+                              : real_.volumeInformation(root);
+    }
+    std::optional<std::string> remoteName(const Volume& v) const override { return real_.remoteName(v); }
+
+private:
+    platform::FileSystem& real_;
+    std::string stick_;
+};
+
+class PosixBrowsing : public ::testing::Test {
+protected:
+    PosixBrowsing()
+    {
+        for (const char* name :
+             {"tree", "tree/b", "tree/A", "tree/abc", "tree/ABC", "tree/.hidden", "one", "two", "stick", "stick/inner"})
+            dir.makeDirectory(name);
+        dir.writeFile("tree/file.txt");
+        fs.changeDirectory(dir.path());
+        dirs.SetFileList(&files);
+        drives.SetDirList(&dirs);
+        files.createWindow();
+        dirs.createWindow();
+        drives.createWindow();
+        drives.OnChange = [this](TDriveComboBox& d) {
+            events.push_back("drive change " + std::to_string(d.DriveLetter()));
+        };
+        drives.OnClick = [this](TDriveComboBox&) { events.push_back("drive click"); };
+        dirs.OnChange = [this](TDirectoryListBox& l) { events.push_back("dir change " + l.CurrentDir()); };
+    }
+
+    int stickRow() const { return static_cast<int>(drives.rows().size()) - 1; }
+
+    testing::TempDir dir;
+    platform::posix::Utf8TextRules rules;
+    platform::posix::PosixFileSystem real{rules};
+    WithStick fs{real, dir / "stick"};
+    TFileListBox files{fs, rules};
+    TDirectoryListBox dirs{fs, rules};
+    TDriveComboBox drives{fs, rules};
+    Names events;
+};
+
+TEST_F(PosixBrowsing, RowsForATempFolderFromTheRootDown)
+{
+    const std::string tree = dir / "tree";
+    dirs.SetCurrentDir(tree);
+    // "/" and every name on the way down, then the subdirectories without
+    // dot-directories, sorted without regard to case, one of abc and ABC.
+    std::size_t i = 0;
+    std::filesystem::path upTo;
+    for (const auto& name : std::filesystem::path(tree)) {
+        upTo /= name;
+        const DirectoryRow& row = dirs.rows().at(i);
+        EXPECT_EQ(row,
+                  (DirectoryRow{name.string(), upTo == tree ? DirectoryRowKind::current : DirectoryRowKind::ancestor,
+                                static_cast<int>(i)}));
+        EXPECT_EQ(dirs.ItemPath(static_cast<int>(i++)), upTo.string());
+    }
+    const std::size_t current = i - 1;
+    ASSERT_EQ(dirs.rows().size(), current + 4);
+    const auto& rows = dirs.rows();
+    EXPECT_EQ(rows[current + 1].text, "A");
+    EXPECT_TRUE(rows[current + 2].text == "abc" || rows[current + 2].text == "ABC") << rows[current + 2].text;
+    EXPECT_EQ(rows[current + 3].text, "b");
+    EXPECT_EQ(rows[current + 3].depth, static_cast<int>(current) + 1);
+    EXPECT_EQ(dirs.ItemPath(static_cast<int>(current) + 3), tree + "/b");
+    EXPECT_EQ(dirs.ItemIndex(), static_cast<int>(current));
+}
+
+TEST_F(PosixBrowsing, MountPointsWithLabelsAndNoPseudoFileSystems)
+{
+    EXPECT_EQ(drives.DriveLetter(), 0);
+    ASSERT_FALSE(drives.rows().empty());
+    EXPECT_EQ(drives.rows()[0].volume.root, "/");
+    for (const DriveRow& row : drives.rows()) {
+        const std::string& root = row.volume.root;
+        EXPECT_FALSE(root.starts_with("/proc") || root.starts_with("/sys") || root == "/dev/shm") << root;
+        EXPECT_TRUE(row.text.starts_with(root + " ")) << row.text;
+        if (row.volume.type != DriveType::remote) {
+            EXPECT_TRUE(row.text.starts_with(root + " [") && row.text.ends_with("]")) << row.text;
+        }
+    }
+    EXPECT_EQ(drives.Items().back(), dir / "stick" + " [stick]");
+}
+
+TEST_F(PosixBrowsing, MovingBetweenTwoDirectoriesCarriesTheFileListAndTheVolume)
+{
+    dirs.SetCurrentDir(dir / "one");
+    dirs.SetCurrentDir("../two");
+    EXPECT_EQ(dirs.CurrentDir(), dir / "two");
+    EXPECT_EQ(files.CurrentDir(), dir / "two");
+    EXPECT_EQ(fs.currentDirectory(), dir / "two");
+    const int outside = drives.ItemIndex();
+    ASSERT_GE(outside, 0);
+    EXPECT_TRUE(dir.path().starts_with(drives.rows()[static_cast<std::size_t>(outside)].volume.root));
+
+    // The longest mount point that holds the directory wins.
+    dirs.SetCurrentDir(dir / "stick/inner");
+    EXPECT_EQ(drives.ItemIndex(), stickRow());
+    dirs.selectByUser(dirs.ItemIndex() - 2); // up past the stick's mount point
+    dirs.OpenSelected();
+    EXPECT_EQ(dirs.CurrentDir(), dir.path());
+    EXPECT_EQ(drives.ItemIndex(), outside);
+    EXPECT_EQ(drives.DriveLetter(), 0);
+}
+
+TEST_F(PosixBrowsing, ChoosingAVolumeMovesToItsMountPointWhenNeverVisited)
+{
+    events.clear();
+    drives.chooseByUser(stickRow());
+    EXPECT_EQ(dirs.CurrentDir(), dir / "stick");
+    EXPECT_EQ(files.CurrentDir(), dir / "stick");
+    EXPECT_EQ(drives.ItemIndex(), stickRow());
+    EXPECT_EQ(events, (Names{"drive click", "dir change " + dir / "stick", "drive change 0", "drive change 0"}));
+}
+
+} // namespace
+} // namespace quorrin::browse::test
