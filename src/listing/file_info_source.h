@@ -12,8 +12,9 @@ namespace quorrin::listing {
 class FileInfoSource {
 public:
     virtual ~FileInfoSource() = default;
-    // The entry for a bare name, or nullptr when there is none. Stays valid
-    // until the source reads again.
+    // The entry for a bare name, or nullptr when there is none. Valid until
+    // the next call, which is all a field needs: sources may answer from one
+    // reusable entry instead of allocating one per field.
     virtual const platform::DirEntry* entry(std::string_view name) const = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/profile_store.h"
 #include "platform/text_rules.h"
+#include "platform/write_outcome.h"
 
 #include <memory>
 #include <optional>
@@ -32,6 +33,15 @@ std::string settingsFileLocation(const TextRules& rules, const std::string& besi
 
 // The system's private-profile service for the settings file at `path`.
 std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path);
+
+// Makes `bytes` the whole content of the file at `path` so that a failure
+// never leaves it emptied or cut short: the bytes go to a new file beside it,
+// which then takes its place. On any failure the file holds exactly what it
+// held before and nothing is left beside it. A file the user may not write is
+// refused even where its folder would allow the replacement. A device takes
+// the bytes in place (it has no content to keep); a pipe, a socket or a disk
+// is refused.
+WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // Why a window cannot be shown here (no display to connect to), or nothing
 // when it can.

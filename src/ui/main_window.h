@@ -1,15 +1,166 @@
 #pragma once
 
+#include "browse/directory_list_box.h"
+#include "browse/drive_combo_box.h"
+#include "browse/file_list_box.h"
+#include "browse/filter_combo_box.h"
+#include "listing/category_classifier.h"
+#include "listing/list_settings.h"
+#include "persist/save_dialog_memory.h"
+#include "ui/clipboard_port.h"
+#include "ui/error_display.h"
+#include "ui/folder_picker_port.h"
+#include "ui/file_list_facts.h"
+#include "ui/guard.h"
+#include "ui/line_edit_port.h"
+#include "ui/save_dialog_port.h"
+#include "ui/window_services.h"
+
 #include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QPushButton;
 
 namespace quorrin::ui {
 
-// The program's one window.
-class TForm1 : public QMainWindow {
+class ByteListModel;
+class ClickCheckBox;
+class EditSelector;
+class ListControlView;
+class SelectorControlView;
+
+// The program's one window: the browsing controls on top, the format in the
+// middle, the listing below. It holds the settings record for the whole run
+// and routes every user action; the behaviour itself lives in the headless
+// controls, the row composer and the settings file.
+class TForm1 : public QMainWindow, public ErrorSink {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // The dialogs, the clipboard and the error box; each one left empty is
+    // the real thing. Tests put their own in place to play the user and to
+    // read what the user would have seen, start-up errors included.
+    struct Ports {
+        std::unique_ptr<ErrorDisplay> errors;
+        std::unique_ptr<ClipboardPort> clipboard;
+        std::unique_ptr<SaveDialogPort> saveDialog;
+        std::unique_ptr<FolderPickerPort> folderPicker;
+    };
+
+    explicit TForm1(const WindowServices& services, Ports ports = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void showError(const std::string& message) override;
+
+    const listing::ListSettings& settings() const { return settings_; }
+    const std::vector<std::string>& listingLines() const { return lines_; }
+    browse::TFileListBox& fileList() { return FileListBox1; }
+    browse::TDirectoryListBox& directoryList() { return DirectoryListBox1; }
+    browse::TDriveComboBox& driveSelector() { return DriveComboBox1; }
+    browse::TFilterComboBox& filterSelector() { return FilterComboBox1; }
+
+    // The handlers, named after the control and event they are bound to.
+    void FormCreate();
+    bool FormCloseQuery();
+    void ComboBoxChange(int column);
+    void ComboBoxKeyUp(int column);
+    void ComboBox6Change();
+    void ComboBox6KeyDown();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void FileListBox1Change();
+    void DirectoryListBox1Click();
+    void DriveComboBox1Change();
+    void FilterComboBox1Change();
+    bool FileEditKeyPress(int key);
+    void Get_ButtonClick();
+    void Save1Click();
+    void ListBox1DblClick();
+    void Copy1Click();
+    void Copy2Click();
+    void Copy3Click();
+    void N3Click();
+    void N5Click();
+    void N1Click();
+    void Exit1Click();
+    void File1Click();
+
+    // Methods the handlers share.
+    void ListDataSet();
+    void FilterSet(std::int32_t filterNo);
+    void FileSave();
+    void SetFileName(const std::string& name);
+    void DirOpen();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls(QWidget* canvas);
+    void buildMenus();
+    void bindControls();
+    void bindViews();
+    void setTabOrder();
+    void place(QWidget* widget, const char* name);
+    void addPopupMenu(QWidget* owner, QMenu* menu);
+    // Runs one user action behind the error guard, then shows whatever the
+    // headless controls changed.
+    template <typename Action> void userAction(Action&& action);
+    void refreshViews();
+    EditSelector* columnSelector(int column) const { return columnSelectors_[static_cast<std::size_t>(column - 1)]; }
+    std::int32_t& columnField(int column);
+    std::string typedSeparator() const;
+
+    WindowServices services_;
+    listing::ListSettings settings_;
+    listing::CategoryClassifier classifier_;
+    std::vector<std::string> lines_;
+    std::unique_ptr<ErrorDisplay> errorDisplay_;
+    std::unique_ptr<ClipboardPort> clipboard_;
+    std::unique_ptr<SaveDialogPort> saveDialog_;
+    std::unique_ptr<FolderPickerPort> folderPicker_;
+    persist::SaveDialogMemory saveDialogMemory_;
+    bool shownBefore_ = false;
+    bool fileListDirty_ = false;
+
+    // The headless browsing controls and their chain.
+    browse::TFileListBox FileListBox1;
+    browse::TDirectoryListBox DirectoryListBox1;
+    browse::TDriveComboBox DriveComboBox1;
+    browse::TFilterComboBox FilterComboBox1;
+    FileListFacts fileFacts_;
+
+    // Widgets, owned by Qt's parent chain.
+    QPushButton* Get_Button = nullptr;
+    ListControlView* directoryView_ = nullptr;
+    QLineEdit* FileEdit = nullptr;
+    ListControlView* fileListView_ = nullptr;
+    SelectorControlView* driveView_ = nullptr;
+    SelectorControlView* filterView_ = nullptr;
+    QListView* ListBox1 = nullptr;
+    ByteListModel* outputModel_ = nullptr;
+    std::array<EditSelector*, 5> columnSelectors_{};
+    EditSelector* ComboBox6 = nullptr;
+    ClickCheckBox* CheckBox1 = nullptr;
+    ClickCheckBox* CheckBox2 = nullptr;
+    QLabel* FileCount_Label = nullptr;
+    std::unique_ptr<LineEditPort> fileEditPort_;
 };
+
+template <typename Action> void TForm1::userAction(Action&& action)
+{
+    guarded(this, std::forward<Action>(action));
+    refreshViews();
+}
 
 }  // namespace quorrin::ui

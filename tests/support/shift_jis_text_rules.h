@@ -15,8 +15,9 @@ public:
     std::string upperAsFileName(std::string_view s) const override;
     int compare(std::string_view a, std::string_view b) const override;
     std::string sortKey(std::string_view s) const override;
-    // Through the C library's converter; fails loudly on a character that
-    // code page 932 lacks, since a test should never rely on one.
+    // Through the system's converter (iconv, or Windows' own); fails loudly
+    // on a character that code page 932 lacks, since a test should never
+    // rely on one.
     std::string fromUtf8(std::string_view utf8) const override;
 };
 

@@ -1,17 +1,310 @@
-#include "ui/main_window.h"
+#include "ui/edit_selector.h"
+#include "ui/list_control_view.h"
+#include "ui/selector_control_view.h"
+#include "ui/window_layout.h"
+#include "window_world.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
+
+using namespace quorrin;
+using namespace quorrin::ui;
+using namespace quorrin::ui::test;
+
+namespace {
+
+template <typename Widget> Widget* child(TForm1& window, const char* name)
+{
+    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+    if (widget == nullptr)
+        qFatal("no control named %s", name);
+    return widget;
+}
+
+// The named control that holds the focus (an edit part belongs to its
+// selector).
+QString focusedControl()
+{
+    for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
+        if (!w->objectName().isEmpty() && w->objectName() != QLatin1String("qt_spinbox_lineedit"))
+            return w->objectName();
+    }
+    return {};
+}
+
+const char* const defaultListing[] = {"readme.txt\t1234", "run.com\t20", "tool.exe\t1000", "アニメ映画.avi\t4096"};
+
+QStringList defaultLines()
+{
+    QStringList lines;
+    for (const char* line : defaultListing)
+        lines << QString::fromUtf8(line);
+    return lines;
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void captionNamesTheProgram()
+    void aFreshStartListsNameTabSizeWithTheLastPreset()
     {
-        quorrin::ui::TForm1 window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Quorrin Jr"));
+        WindowWorld world;
+        auto window = world.open();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quorrin Jr"));
+        QCOMPARE(toQStrings(window->listingLines()), defaultLines());
+        QCOMPARE(child<QLabel>(*window, "FileCount_Label")->text(), QStringLiteral("4"));
+        QCOMPARE(child<QLineEdit>(*window, "FileEdit")->text(), QStringLiteral("*.*"));
+        QCOMPARE(window->filterSelector().ItemIndex(), 7);
+        QCOMPARE(window->settings().FilterNo, 7);
+        QVERIFY(world.errors.empty());
+        // Nothing is written until the window closes.
+        QVERIFY(!QFile::exists(QString::fromStdString(world.settingsPath)));
+    }
+
+    void settingsShapeTheFirstListing_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<int>("column2Index");
+        QTest::newRow("quoted") << "[List]\r\nKak=1\r\n" << "\"readme.txt\"\t\"1234\"" << 2;
+        QTest::newRow("column kind 9") << "[List]\r\n2=9\r\n" << "readme.txt\t" << -1;
+        QTest::newRow("sizes in KiB") << "[List]\r\nbyt=1\r\n" << "readme.txt\t2" << 2;
+        QTest::newRow("comma and genre") << "[List]\r\n2=4\r\nTab=3\r\n1=0\r\n" << "C:\\Data," << 4;
+    }
+
+    void settingsShapeTheFirstListing()
+    {
+        QFETCH(QString, settings);
+        QFETCH(QString, firstLine);
+        QFETCH(int, column2Index);
+        WindowWorld world;
+        world.writeSettings(settings.toStdString());
+        auto window = world.open();
+        QVERIFY(!window->listingLines().empty());
+        QCOMPARE(QString::fromStdString(window->listingLines().front()), firstLine);
+        QCOMPARE(child<EditSelector>(*window, "ComboBox2")->itemIndex(), column2Index);
+    }
+
+    void aPresetOutsideTheListEndsOnTheLastPreset()
+    {
+        WindowWorld world;
+        world.writeSettings("[List]\r\nFilter=99\r\n");
+        auto window = world.open();
+        QCOMPARE(window->settings().FilterNo, 99);
+        QCOMPARE(window->filterSelector().ItemIndex(), 7);
+        QCOMPARE(child<QLineEdit>(*window, "FileEdit")->text(), QStringLiteral("*.*"));
+        QCOMPARE(toQStrings(window->listingLines()), defaultLines());
+    }
+
+    void typingTextThatBeginsNoItemEmptiesTheColumn()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        auto* selector = child<EditSelector>(*window, "ComboBox1");
+        selector->setFocus();
+        QTest::keyClick(selector, Qt::Key_End);
+        QTest::keyClick(selector, Qt::Key_X);
+        QCOMPARE(selector->itemIndex(), -1);
+        QCOMPARE(window->settings().ListCol1, -1);
+        QCOMPARE(QString::fromStdString(window->listingLines().front()), QStringLiteral("\t1234"));
+        QCOMPARE(selector->editText(), QStringLiteral("ファイル名x"));
+    }
+
+    void theSeparatorSelectorTakesPresetsAndTypedText()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        auto* separator = child<EditSelector>(*window, "ComboBox6");
+        separator->setFocus();
+        QTest::keyClick(separator, Qt::Key_Space);
+        QCOMPARE(separator->itemIndex(), 0);
+        QCOMPARE(window->settings().TabNo, 0);
+        QCOMPARE(QString::fromStdString(window->listingLines().front()), QStringLiteral("readme.txt1234"));
+
+        QTest::keyClick(separator, Qt::Key_Semicolon);
+        QTest::keyClick(separator, Qt::Key_Space);
+        QCOMPARE(separator->itemIndex(), -1);
+        QCOMPARE(window->settings().TabNo, -1);
+        for (const auto& line : window->listingLines())
+            QVERIFY2(line.find("; ") != std::string::npos, line.c_str());
+        QCOMPARE(QString::fromStdString(window->listingLines().front()), QStringLiteral("readme.txt; 1234"));
+    }
+
+    void aTypedSeparatorSurvivesARestart()
+    {
+        WindowWorld world;
+        {
+            auto window = world.open();
+            auto* separator = child<EditSelector>(*window, "ComboBox6");
+            separator->setFocus();
+            QTest::keyClicks(separator, QStringLiteral("=>"));
+            QVERIFY(window->close());
+        }
+        auto window = world.open();
+        QCOMPARE(window->settings().TabNo, -1);
+        QCOMPARE(QString::fromStdString(window->listingLines().front()), QStringLiteral("readme.txt=>1234"));
+    }
+
+    void aClickInTheDirectoryListMovesTheFileList()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto* tree = child<ListControlView>(*window, "DirectoryListBox1");
+        QCOMPARE(window->directoryList().Items(), (std::vector<std::string>{"C:\\", "Data", "Sub"}));
+        const QRect subRow = tree->visualRect(tree->model()->index(2, 0));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, subRow.center());
+        QTRY_COMPARE(QString::fromStdString(window->fileList().CurrentDir()), QStringLiteral("C:\\Data\\Sub"));
+        QCOMPARE(toQStrings(window->listingLines()), QStringList{QStringLiteral("inner.txt\t7")});
+        QCOMPARE(child<QLabel>(*window, "FileCount_Label")->text(), QStringLiteral("1"));
+    }
+
+    void choosingAPresetSetsTheMaskAndRemembersIt()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        auto* presets = child<SelectorControlView>(*window, "FilterComboBox1");
+        presets->setFocus();
+        QTest::keyClick(presets, Qt::Key_Up);
+        QCOMPARE(window->filterSelector().ItemIndex(), 6);
+        QCOMPARE(window->settings().FilterNo, 6);
+        QCOMPARE(child<QLineEdit>(*window, "FileEdit")->text(), QStringLiteral("*.wmf;*.emf"));
+        QCOMPARE(window->settings().EditText, std::string("*.wmf;*.emf"));
+        QVERIFY(window->listingLines().empty());
+        QCOMPARE(child<QLabel>(*window, "FileCount_Label")->text(), QStringLiteral("0"));
+    }
+
+    void enterInTheMaskBoxAppliesATypedMaskOnlyWhenItChanged()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        auto* mask = child<QLineEdit>(*window, "FileEdit");
+        mask->setText(QStringLiteral("*.txt"));
+        QTest::keyClick(mask, Qt::Key_Return);
+        QCOMPARE(toQStrings(window->listingLines()), QStringList{QStringLiteral("readme.txt\t1234")});
+        QCOMPARE(window->settings().EditText, std::string("*.txt"));
+
+        // The same mask again: the directory list looks at its folder once
+        // more, the file list does not read.
+        auto fileListReads = [&] {
+            return std::count_if(world.fs.searchLog().begin(), world.fs.searchLog().end(),
+                                 [](const std::string& pattern) { return pattern.ends_with("*.txt"); });
+        };
+        const auto reads = fileListReads();
+        QTest::keyClick(mask, Qt::Key_Return);
+        QCOMPARE(fileListReads(), reads);
+        QCOMPARE(toQStrings(window->listingLines()), QStringList{QStringLiteral("readme.txt\t1234")});
+    }
+
+    void anUnknownNameInTheMaskBoxIsReportedAndChangesNothing()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        auto* mask = child<QLineEdit>(*window, "FileEdit");
+        mask->setText(QStringLiteral("nothing-here"));
+        QTest::keyClick(mask, Qt::Key_Return);
+        QCOMPARE(world.errors.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(world.errors.front()), QStringLiteral("File not found"));
+        QCOMPARE(toQStrings(window->listingLines()), defaultLines());
+    }
+
+    void everyControlStandsWhereTheLayoutPutsIt()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        for (const ControlPlace& place : windowLayout) {
+            if (place.name.starts_with("Label") || place.name == "FileCount_Label")
+                continue;  // labels size themselves to their text
+            const QString name = QString::fromLatin1(place.name.data(), static_cast<qsizetype>(place.name.size()));
+            auto* widget = window->findChild<QWidget*>(name);
+            QVERIFY2(widget != nullptr, qPrintable(name));
+            QCOMPARE(widget->geometry(), place.rect);
+        }
+    }
+
+    void focusStartsOnTheSaveButtonAndTabWalksTheTable()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(focusedControl(), QStringLiteral("Get_Button"));
+        const QStringList expected{"DirectoryListBox1", "FileEdit",  "FileListBox1", "DriveComboBox1",
+                                   "FilterComboBox1",   "ListBox1",  "ComboBox1",    "ComboBox2",
+                                   "ComboBox3",         "ComboBox4", "ComboBox5",    "ComboBox6",
+                                   "CheckBox1",         "CheckBox2", "Get_Button"};
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << focusedControl();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void hintsStandOnlyWhereTheyHelp()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        QCOMPARE(child<QWidget>(*window, "ComboBox6")->toolTip(), QStringLiteral("項目間の区切り指定"));
+        QCOMPARE(child<QWidget>(*window, "Get_Button")->toolTip(), QStringLiteral("テキスト・ファイルへ保存"));
+        for (const char* silent : {"CheckBox1", "CheckBox2", "ComboBox1", "ComboBox5"})
+            QVERIFY2(child<QWidget>(*window, silent)->toolTip().isEmpty(), silent);
+    }
+
+    void closingWritesTheSettingsFile()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        QVERIFY(window->close());
+        const std::string expected = "[List]\r\n1=1\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=2\r\nKak=0\r\nbyt=0\r\nFilter=7\r\n"
+                                     "[File]\r\nEdit=\r\nSDir=\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Data\r\n";
+        QCOMPARE(QString::fromStdString(world.readSettings()), QString::fromStdString(expected));
+    }
+
+    void aSettingsFileThatCannotBeWrittenKeepsTheWindowOpen()
+    {
+        WindowWorld world;
+        world.dir.writeFile("blocker");
+        const std::string blocked = world.dir / "blocker/quorrin.ini";
+        world.settingsPath = blocked;
+        auto window = world.open();
+        window->show();
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QCOMPARE(world.errors.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(world.errors.front()),
+                 QString::fromStdString(blocked) + QStringLiteral(" に書き込めません"));
+        QCOMPARE(QString::fromStdString(withClosingStop(world.errors.front())),
+                 QString::fromStdString(blocked) + QStringLiteral(" に書き込めません."));
+
+        world.settingsPath = world.dir / "quorrin.ini";
+        QVERIFY(window->close());
+        QVERIFY(world.readSettings().starts_with("[List]"));
+    }
+
+    void theClosingStopFollowsTheLastByte_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter") << "File not found" << "File not found.";
+        QTest::newRow("japanese") << "a に書き込めません" << "a に書き込めません.";
+        QTest::newRow("already a stop") << "Done." << "Done.";
+        QTest::newRow("parenthesis") << "odd (21)" << "odd (21)";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void theClosingStopFollowsTheLastByte()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(QString::fromStdString(withClosingStop(message.toStdString())), shown);
     }
 };
 

@@ -1,7 +1,6 @@
 #include "platform/posix/atomic_file.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,11 +42,14 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-// A fresh file beside the target that nobody else is writing.
+// A fresh file beside the target that nobody else is writing. Its name is
+// short and fixed in length, so a target whose name is as long as the file
+// system allows still gets one.
 int createTemporary(const std::string& target, std::string& name)
 {
+    const std::string stem = folderOf(target) + "/.~" + std::to_string(getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + "." + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        name = stem + std::to_string(attempt) + ".tmp";
         const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -55,41 +57,58 @@ int createTemporary(const std::string& target, std::string& name)
     return -1;
 }
 
-bool writeTemporary(int fd, std::string_view bytes, const struct stat* previous)
+bool writable(const std::string& path)
 {
-    // The new file keeps the old one's permissions; a new one gets the
-    // user's umask through the creation mode.
-    if (previous != nullptr && fchmod(fd, previous->st_mode & 07777) != 0)
+    const int probe = open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (probe < 0)
         return false;
-    return writeAll(fd, bytes) && fsync(fd) == 0;
+    close(probe);
+    return true;
 }
 
-}  // namespace
-
-bool replaceFileAtomically(const std::string& path, std::string_view bytes)
+// A device has no content to keep and no folder entry that could be
+// replaced, so it takes the bytes where it is. The open does not wait (a
+// modem line without carrier would hang it); the writing does.
+WriteOutcome writeInPlace(const std::string& device, std::string_view bytes)
 {
-    const std::string target = resolvedTarget(path);
-    struct stat previous {};
-    const bool exists = stat(target.c_str(), &previous) == 0;
-    if (!exists && errno != ENOENT)
-        return false;
-    if (exists) {
-        const int probe = open(target.c_str(), O_WRONLY | O_CLOEXEC);
-        if (probe < 0)
-            return false;
-        close(probe);
-    }
+    const int fd = open(device.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return WriteOutcome::cannotCreate;
+    const int flags = fcntl(fd, F_GETFL);
+    const bool blocking = flags >= 0 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+    const bool written = blocking && writeAll(fd, bytes);
+    const bool closed = close(fd) == 0;
+    return written && closed ? WriteOutcome::written : WriteOutcome::cannotWrite;
+}
+
+WriteOutcome replaceRegularFile(const std::string& target, std::string_view bytes, const struct stat* previous)
+{
+    if (previous != nullptr && !writable(target))
+        return WriteOutcome::cannotCreate;
 
     std::string temporary;
     const int fd = createTemporary(target, temporary);
     if (fd < 0)
-        return false;
-    const bool written = writeTemporary(fd, bytes, exists ? &previous : nullptr);
-    const bool closed = close(fd) == 0;
-    if (!written || !closed || rename(temporary.c_str(), target.c_str()) != 0) {
+        return WriteOutcome::cannotCreate;
+    auto fail = [&](WriteOutcome outcome) {
         unlink(temporary.c_str());
-        return false;
+        return outcome;
+    };
+
+    // The new file keeps the old one's permissions; a new one gets the
+    // user's umask through the creation mode.
+    if (previous != nullptr && fchmod(fd, previous->st_mode & 07777) != 0) {
+        close(fd);
+        return fail(WriteOutcome::cannotCreate);
     }
+    // A full disk may show itself only when the data is synced or the file
+    // closed, so both count as part of the writing.
+    const bool written = writeAll(fd, bytes) && fsync(fd) == 0;
+    const bool closed = close(fd) == 0;
+    if (!written || !closed)
+        return fail(WriteOutcome::cannotWrite);
+    if (rename(temporary.c_str(), target.c_str()) != 0)
+        return fail(WriteOutcome::cannotCreate);
 
     // The rename itself reaches the disk with the folder's own sync; the
     // content is safe either way, so a failure here changes nothing.
@@ -98,7 +117,22 @@ bool replaceFileAtomically(const std::string& path, std::string_view bytes)
         fsync(folder);
         close(folder);
     }
-    return true;
+    return WriteOutcome::written;
+}
+
+}  // namespace
+
+WriteOutcome replaceFileAtomically(const std::string& path, std::string_view bytes)
+{
+    const std::string target = resolvedTarget(path);
+    struct stat previous {};
+    if (stat(target.c_str(), &previous) != 0)
+        return errno == ENOENT ? replaceRegularFile(target, bytes, nullptr) : WriteOutcome::cannotCreate;
+    if (S_ISREG(previous.st_mode))
+        return replaceRegularFile(target, bytes, &previous);
+    if (S_ISCHR(previous.st_mode))
+        return writeInPlace(target, bytes);
+    return WriteOutcome::cannotCreate;
 }
 
 }  // namespace quorrin::platform::posix

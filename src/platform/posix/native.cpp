@@ -1,5 +1,6 @@
 #include "platform/native.h"
 
+#include "platform/posix/atomic_file.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_locale.h"
 #include "platform/posix/posix_profile_store.h"
@@ -53,6 +54,11 @@ std::string settingsFileLocation(const TextRules& rules, const std::string& besi
 std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path)
 {
     return std::make_unique<posix::PosixProfileStore>(path);
+}
+
+WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    return posix::replaceFileAtomically(path, bytes);
 }
 
 std::optional<std::string> displayUnavailableReason()

@@ -1,6 +1,7 @@
 #include "platform/posix/posix_profile_store.h"
 
 #include "platform/posix/atomic_file.h"
+#include "platform/profile_value.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,15 +11,6 @@ namespace quorrin::platform::posix {
 
 namespace {
 
-// One pair of matching quotes round the value is not part of it; that is
-// how a value keeps blanks at its ends.
-std::string unquoted(std::string value)
-{
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.front() == value.back())
-        return value.substr(1, value.size() - 2);
-    return value;
-}
-
 std::string fileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -27,7 +19,7 @@ std::string fileBytes(const std::string& path)
     return in.bad() ? std::string() : bytes;
 }
 
-}  // namespace
+} // namespace
 
 PosixProfileStore::PosixProfileStore(std::string path) : path_(std::move(path)) {}
 
@@ -40,11 +32,7 @@ IniDocument& PosixProfileStore::document()
 
 std::string PosixProfileStore::read(std::string_view section, std::string_view key, std::string_view fallback)
 {
-    const auto found = document().value(section, key);
-    std::string value = found ? unquoted(*found) : std::string(fallback);
-    if (value.size() >= bufferSize)
-        value.resize(bufferSize - 1);
-    return value;
+    return profileValue(document(), section, key, fallback);
 }
 
 bool PosixProfileStore::write(std::string_view section, std::string_view key, std::string_view value)
@@ -62,7 +50,7 @@ bool PosixProfileStore::flush()
     std::error_code ignored;
     if (!folder.empty())
         std::filesystem::create_directories(folder, ignored);
-    return replaceFileAtomically(path_, document().text());
+    return replaceFileAtomically(path_, document().text()) == WriteOutcome::written;
 }
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

@@ -1,0 +1,18 @@
+#include "persist/listing_file.h"
+
+#include "persist/list_text.h"
+
+namespace quorrin::persist {
+
+void saveListing(const platform::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
+                 const WholeFileWriter& write)
+{
+    switch (write(path, listText(lines))) {
+    case platform::WriteOutcome::written: return;
+    case platform::WriteOutcome::cannotCreate:
+        throw Error(rules.fromUtf8("ファイル ") + path + rules.fromUtf8(" を作成できません"));
+    case platform::WriteOutcome::cannotWrite: throw Error(rules.fromUtf8("ストリームへの書き込みエラー"));
+    }
+}
+
+}  // namespace quorrin::persist

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/errors.h"
+#include "platform/native.h"
+#include "platform/text_rules.h"
+#include "platform/write_outcome.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorrin::persist {
+
+// Puts bytes into a file as its whole new content; the platform's own writer
+// unless a caller needs another.
+using WholeFileWriter = std::function<platform::WriteOutcome(const std::string& path, std::string_view bytes)>;
+
+// Saves the listing as its text form (every line ended by CR LF) into the
+// file `path`, replacing it as a whole: a save that fails leaves the file as
+// it was. Throws Error "ファイル <path> を作成できません" when the file
+// cannot be made and "ストリームへの書き込みエラー" when it cannot take all
+// the bytes, both in the rules' code page.
+void saveListing(const platform::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
+                 const WholeFileWriter& write = platform::writeFileAtomically);
+
+}  // namespace quorrin::persist

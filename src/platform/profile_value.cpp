@@ -1,0 +1,30 @@
+#include "platform/profile_value.h"
+
+#include "platform/profile_store.h"
+
+namespace quorrin::platform {
+
+namespace {
+
+// One pair of matching quotes round the value is not part of it; that is
+// how a value keeps blanks at its ends.
+std::string unquoted(std::string value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.front() == value.back())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+} // namespace
+
+std::string profileValue(const IniDocument& document, std::string_view section, std::string_view key,
+                         std::string_view fallback)
+{
+    const auto found = document.value(section, key);
+    std::string value = found ? unquoted(*found) : std::string(fallback);
+    if (value.size() >= ProfileStore::bufferSize)
+        value.resize(ProfileStore::bufferSize - 1);
+    return value;
+}
+
+} // namespace quorrin::platform

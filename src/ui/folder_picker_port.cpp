@@ -1,0 +1,60 @@
+#include "ui/folder_picker_port.h"
+
+#include "ui/path_conversion.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace quorrin::ui {
+
+namespace {
+
+// Qt's widget dialog lays its parts out on a grid; one more row below them
+// holds the path of the folder under the user's selection.
+void addStatusLine(QFileDialog& dialog)
+{
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (grid == nullptr)
+        return;
+    auto* status = new QLabel(&dialog);
+    status->setObjectName(QStringLiteral("statusLine"));
+    status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status->setText(QDir::toNativeSeparators(dialog.directory().absolutePath()));
+    grid->addWidget(status, grid->rowCount(), 0, 1, -1);
+    auto show = [status](const QString& path) {
+        if (!path.isEmpty())
+            status->setText(QDir::toNativeSeparators(path));
+    };
+    QObject::connect(&dialog, &QFileDialog::currentChanged, status, show);
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, status, show);
+}
+
+}  // namespace
+
+std::optional<std::string> QtFolderPickerPort::pick(QWidget* owner, const std::string& start)
+{
+    QFileDialog dialog(owner, QStringLiteral("フォルダを選択してください。"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, !nativeDialog_);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    const QFileInfo startFolder(qtPath(start));
+    if (!start.empty() && startFolder.isDir())
+        dialog.setDirectory(startFolder.absoluteFilePath());
+    if (!nativeDialog_)
+        addStatusLine(dialog);
+
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    const QFileInfo folder(chosen.first());
+    if (!folder.isDir())
+        return std::nullopt;
+    return bytePath(QDir::cleanPath(folder.absoluteFilePath()));
+}
+
+}  // namespace quorrin::ui

@@ -1,0 +1,103 @@
+#include "ui/list_control_view.h"
+
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+
+namespace quorrin::ui {
+
+namespace {
+
+// Rows of one fixed height, text 2 pixels from the left edge (deeper for an
+// indented tree row), so the lists read like the classic list boxes.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    RowDelegate(QObject* parent, int rowHeight, std::function<int(int)> indent)
+        : QStyledItemDelegate(parent), rowHeight_(rowHeight), indent_(std::move(indent))
+    {
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width() + margin(index.row()), rowHeight_);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shifted(option);
+        shifted.rect.setLeft(option.rect.left() + margin(index.row()));
+        QStyledItemDelegate::paint(painter, shifted, index);
+    }
+
+private:
+    int margin(int row) const { return 2 + (indent_ ? indent_(row) : 0); }
+
+    int rowHeight_;
+    std::function<int(int)> indent_;
+};
+
+}  // namespace
+
+ListControlView::ListControlView(QWidget* parent, int rowHeight) : QListView(parent)
+{
+    setModel(&model_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every row is one text line high, so the view never measures a row and
+    // a list of a million names scrolls as fast as one of ten.
+    setUniformItemSizes(true);
+    setItemDelegate(new RowDelegate(this, rowHeight, [this](int row) {
+        return bindings_.indent ? bindings_.indent(row) : 0;
+    }));
+}
+
+void ListControlView::bind(Bindings bindings)
+{
+    bindings_ = std::move(bindings);
+    model_.setIcons(bindings_.icon);
+    model_.setSource(bindings_.items);
+}
+
+void ListControlView::refresh()
+{
+    showing_ = true;
+    model_.refresh();
+    const int index = bindings_.itemIndex ? bindings_.itemIndex() : -1;
+    if (index >= 0 && index < model_.rowCount()) {
+        const QModelIndex row = model_.index(index);
+        setCurrentIndex(row);
+        scrollTo(row);
+    } else {
+        setCurrentIndex(QModelIndex());
+        clearSelection();
+    }
+    showing_ = false;
+}
+
+void ListControlView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QListView::currentChanged(current, previous);
+    if (showing_ || !bindings_.selectByUser)
+        return;
+    // The control may rebuild its rows in answer (the directory list moves
+    // into the chosen folder), which must not happen while the view is still
+    // inside its own mouse or key handling: hand it over once that is done.
+    const int row = current.isValid() ? current.row() : -1;
+    QMetaObject::invokeMethod(
+        this, [this, row] { bindings_.selectByUser(row); }, Qt::QueuedConnection);
+}
+
+void ListControlView::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool backspace = event->key() == Qt::Key_Backspace;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool typed = !text.isEmpty() && (text.at(0).isPrint() || enter);
+    if (!bindings_.typeKey || !(backspace || typed) || (event->modifiers() & Qt::ControlModifier) != 0) {
+        QListView::keyPressEvent(event);
+        return;
+    }
+    bindings_.typeKey(backspace ? std::string("\b") : enter ? std::string("\r") : text.toLocal8Bit().toStdString());
+    event->accept();
+}
+
+}  // namespace quorrin::ui

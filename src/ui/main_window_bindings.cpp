@@ -1,0 +1,127 @@
+#include "browse/filter_presets.h"
+#include "ui/click_check_box.h"
+#include "ui/edit_selector.h"
+#include "ui/list_control_view.h"
+#include "ui/main_window.h"
+#include "ui/selector_control_view.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QListView>
+#include <QPushButton>
+#include <QStyle>
+
+namespace quorrin::ui {
+
+namespace {
+
+constexpr browse::FileType mainWindowFileType = browse::ftReadOnly | browse::ftHidden | browse::ftSystem |
+                                                browse::ftVolumeID | browse::ftArchive | browse::ftNormal;
+
+QStyle::StandardPixmap driveGlyph(platform::DriveType type)
+{
+    switch (type) {
+    case platform::DriveType::removable: return QStyle::SP_DriveFDIcon;
+    case platform::DriveType::remote: return QStyle::SP_DriveNetIcon;
+    case platform::DriveType::cdrom: return QStyle::SP_DriveCDIcon;
+    default: return QStyle::SP_DriveHDIcon;
+    }
+}
+
+}  // namespace
+
+void TForm1::bindControls()
+{
+    FileListBox1.SetFileType(mainWindowFileType);
+    FileListBox1.SetMask("*.exe;*.com");
+    FileListBox1.SetFileEdit(fileEditPort_.get());
+    FileListBox1.OnChange = [this](browse::TFileListBox&) {
+        fileListDirty_ = true;
+        FileListBox1Change();
+    };
+    FileListBox1.OnBusyChange = [](bool busy) {
+        if (busy)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    };
+
+    DirectoryListBox1.SetFileList(&FileListBox1);
+    DirectoryListBox1.OnClick = [this](browse::TDirectoryListBox&) { DirectoryListBox1Click(); };
+
+    DriveComboBox1.SetDirList(&DirectoryListBox1);
+    DriveComboBox1.OnChange = [this](browse::TDriveComboBox&) { DriveComboBox1Change(); };
+
+    // The presets come first: a new filter reports a change, which must not
+    // reach the file list before the window has set it up.
+    FilterComboBox1.SetFilter(services_.rules.fromUtf8(browse::mainWindowFilterUtf8));
+    FilterComboBox1.SetFileList(&FileListBox1);
+    FilterComboBox1.OnChange = [this](browse::TFilterComboBox&) { FilterComboBox1Change(); };
+
+    for (int column = 1; column <= 5; ++column) {
+        EditSelector* selector = columnSelector(column);
+        connect(selector, &EditSelector::OnChange, this, [this, column] { userAction([&] { ComboBoxChange(column); }); });
+        connect(selector, &EditSelector::OnKeyUp, this, [this, column] { userAction([&] { ComboBoxKeyUp(column); }); });
+    }
+    connect(ComboBox6, &EditSelector::OnChange, this, [this] { userAction([&] { ComboBox6Change(); }); });
+    connect(ComboBox6, &EditSelector::OnKeyDown, this, [this] { userAction([&] { ComboBox6KeyDown(); }); });
+    connect(CheckBox1, &ClickCheckBox::OnClick, this, [this] { userAction([&] { CheckBox1Click(); }); });
+    connect(CheckBox2, &ClickCheckBox::OnClick, this, [this] { userAction([&] { CheckBox2Click(); }); });
+    connect(Get_Button, &QPushButton::clicked, this, [this] { userAction([&] { Get_ButtonClick(); }); });
+    // Anywhere in the list, also below its last line or in an empty list.
+    ListBox1->viewport()->installEventFilter(this);
+}
+
+void TForm1::bindViews()
+{
+    directoryView_->bind({
+        .items = &DirectoryListBox1.Items(),
+        .itemIndex = [this] { return DirectoryListBox1.ItemIndex(); },
+        .selectByUser = [this](int index) { userAction([&] { DirectoryListBox1.selectByUser(index); }); },
+        .typeKey = [this](std::string_view key) { userAction([&] { DirectoryListBox1.typeKey(key); }); },
+        .indent = [this](int row) { return 4 * DirectoryListBox1.rows()[static_cast<std::size_t>(row)].depth; },
+        .icon =
+            [this](int row) {
+                const bool closed = DirectoryListBox1.rows()[static_cast<std::size_t>(row)].kind ==
+                                    browse::DirectoryRowKind::subdirectory;
+                return style()->standardIcon(closed ? QStyle::SP_DirClosedIcon : QStyle::SP_DirOpenIcon);
+            },
+    });
+    fileListView_->bind({
+        .items = &FileListBox1.Items(),
+        .itemIndex = [this] { return FileListBox1.ItemIndex(); },
+        .selectByUser = [this](int index) { userAction([&] { FileListBox1.selectByUser(index); }); },
+        .typeKey = [this](std::string_view key) { userAction([&] { FileListBox1.typeKey(key); }); },
+        .indent = {},
+        .icon = {},
+    });
+    driveView_->bind({
+        .items = &DriveComboBox1.Items(),
+        .itemIndex = [this] { return DriveComboBox1.ItemIndex(); },
+        .chooseByUser = [this](int index) { userAction([&] { DriveComboBox1.chooseByUser(index); }); },
+        .typeKey =
+            [this](std::string_view key) {
+                bool used = false;
+                userAction([&] { used = DriveComboBox1.typeKey(key); });
+                return used;
+            },
+        .icon =
+            [this](int row) {
+                return style()->standardIcon(driveGlyph(DriveComboBox1.rows()[static_cast<std::size_t>(row)].volume.type));
+            },
+    });
+    filterView_->bind({
+        .items = &FilterComboBox1.Items(),
+        .itemIndex = [this] { return FilterComboBox1.ItemIndex(); },
+        .chooseByUser = [this](int index) { userAction([&] { FilterComboBox1.chooseByUser(index); }); },
+        .typeKey =
+            [this](std::string_view key) {
+                bool used = false;
+                userAction([&] { used = FilterComboBox1.typeKey(key); });
+                return used;
+            },
+        .icon = {},
+    });
+}
+
+}  // namespace quorrin::ui

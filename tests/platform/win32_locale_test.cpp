@@ -1,0 +1,201 @@
+#include "listing/date_time_format.h"
+#include "listing/dos_date_time.h"
+#include "platform/win32/ansi_text_rules.h"
+#include "platform/win32/win32_locale.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace quorrin::platform::win32 {
+namespace {
+
+constexpr LCID enUS = 0x0409;
+constexpr LCID jaJP = 0x0411;
+
+// Runs a test under one thread locale and puts the previous one back.
+class ThreadLocale {
+public:
+    explicit ThreadLocale(LCID locale) : previous_(GetThreadLocale()) { SetThreadLocale(locale); }
+    ~ThreadLocale() { SetThreadLocale(previous_); }
+    ThreadLocale(const ThreadLocale&) = delete;
+    ThreadLocale& operator=(const ThreadLocale&) = delete;
+
+private:
+    LCID previous_;
+};
+
+FileTime utc(int year, int month, int day, int hour, int minute, int second, int millisecond = 0)
+{
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(year);
+    st.wMonth = static_cast<WORD>(month);
+    st.wDay = static_cast<WORD>(day);
+    st.wHour = static_cast<WORD>(hour);
+    st.wMinute = static_cast<WORD>(minute);
+    st.wSecond = static_cast<WORD>(second);
+    st.wMilliseconds = static_cast<WORD>(millisecond);
+    FILETIME ft{};
+    SystemTimeToFileTime(&st, &ft);
+    return FileTime{static_cast<std::int64_t>(std::uint64_t{ft.dwHighDateTime} << 32 | ft.dwLowDateTime)};
+}
+
+// The listing's date column for a file time, all the way through our code.
+std::string ourText(const Win32LocaleSettings& locale, const TextRules& rules, FileTime time)
+{
+    const auto local = locale.toLocalTime(time);
+    if (!local)
+        return "(no local time)";
+    const auto packed = listing::packDosDateTime(*local);
+    if (!packed)
+        return "(cannot pack)";
+    std::string out;
+    listing::appendDateTimeText(out, listing::unpackDosDateTime(*packed), locale.dateTimeSettings(), rules);
+    return out;
+}
+
+// The same moment as the system formats it: local time at 2-second
+// resolution, the short date, and the time unless it is midnight.
+std::string systemText(LCID lcid, FileTime time)
+{
+    const auto ticks = static_cast<std::uint64_t>(time.ticks);
+    const FILETIME ft{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    FILETIME local{};
+    SYSTEMTIME st{};
+    FileTimeToLocalFileTime(&ft, &local);
+    FileTimeToSystemTime(&local, &st);
+    st.wSecond = static_cast<WORD>(st.wSecond / 2 * 2);
+    st.wMilliseconds = 0;
+    char date[128] = {};
+    char clock[128] = {};
+    GetDateFormatA(lcid, DATE_SHORTDATE, &st, nullptr, date, sizeof date);
+    std::string text = date;
+    if (st.wHour != 0 || st.wMinute != 0 || st.wSecond != 0) {
+        GetTimeFormatA(lcid, 0, &st, nullptr, clock, sizeof clock);
+        text += ' ';
+        text += clock;
+    }
+    return text;
+}
+
+std::vector<FileTime> instants()
+{
+    std::vector<FileTime> list{
+        utc(2006, 1, 28, 9, 5, 7),     utc(2006, 1, 28, 0, 0, 0),     utc(2006, 1, 28, 0, 0, 1, 999),
+        utc(1999, 12, 31, 23, 59, 59), utc(2000, 2, 29, 12, 0, 0),    utc(2024, 7, 4, 0, 30, 0),
+        utc(1980, 1, 1, 0, 0, 2),      utc(2107, 12, 31, 23, 59, 58), utc(2019, 5, 1, 13, 1, 1, 500),
+    };
+    std::mt19937_64 random(20060128);
+    const std::int64_t from = utc(1980, 1, 2, 0, 0, 0).ticks;
+    const std::int64_t to = utc(2107, 12, 30, 0, 0, 0).ticks;
+    std::uniform_int_distribution<std::int64_t> pick(from, to);
+    for (int i = 0; i < 300; ++i)
+        list.push_back(FileTime{pick(random)});
+    return list;
+}
+
+class LocaleDateText : public ::testing::TestWithParam<LCID> {};
+
+TEST_P(LocaleDateText, MatchesTheSystemsOwnFormattingForTheSameInstants)
+{
+    const ThreadLocale use(GetParam());
+    const Win32LocaleSettings locale;
+    const AnsiTextRules rules;
+    int compared = 0;
+    for (const FileTime t : instants()) {
+        EXPECT_EQ(ourText(locale, rules, t), systemText(GetParam(), t)) << "ticks " << t.ticks;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 309);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleDateText, ::testing::Values(enUS, jaJP),
+                         [](const auto& info) { return info.param == enUS ? "enUS" : "jaJP"; });
+
+// Wine takes the host's time zone; these examples assume local time is UTC
+// in winter and in summer.
+bool runsInUtc()
+{
+    for (const FileTime t : {utc(2006, 1, 28, 9, 5, 7), utc(2006, 7, 28, 9, 5, 7)}) {
+        const auto ticks = static_cast<std::uint64_t>(t.ticks);
+        const FILETIME ft{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+        FILETIME local{};
+        if (!FileTimeToLocalFileTime(&ft, &local) || CompareFileTime(&ft, &local) != 0)
+            return false;
+    }
+    return true;
+}
+
+TEST(Win32Locale, TheUnitedStatesExample)
+{
+    if (!runsInUtc())
+        GTEST_SKIP() << "local time is not UTC here";
+    const ThreadLocale use(enUS);
+    const Win32LocaleSettings locale;
+    const AnsiTextRules rules;
+    EXPECT_EQ(locale.dateTimeSettings().longTimeFormat, "h:mm:ss AMPM");
+    EXPECT_EQ(ourText(locale, rules, utc(2006, 1, 28, 9, 5, 7)), "1/28/2006 9:05:06 AM");
+    EXPECT_EQ(ourText(locale, rules, utc(2006, 1, 28, 0, 0, 0)), "1/28/2006");
+    EXPECT_EQ(ourText(locale, rules, utc(2006, 1, 28, 12, 0, 0)), "1/28/2006 12:00:00 PM");
+}
+
+TEST(Win32Locale, TheJapaneseExampleUsesATwentyFourHourClock)
+{
+    if (!runsInUtc())
+        GTEST_SKIP() << "local time is not UTC here";
+    const ThreadLocale use(jaJP);
+    const Win32LocaleSettings locale;
+    const AnsiTextRules rules;
+    EXPECT_EQ(locale.dateTimeSettings().longTimeFormat, "h:mm:ss");
+    const std::string text = ourText(locale, rules, utc(2006, 1, 28, 21, 5, 7));
+    EXPECT_EQ(text.substr(0, 5), "2006/") << text;
+    EXPECT_EQ(text.substr(text.size() - 9), " 21:05:06") << text;
+}
+
+TEST(Win32Locale, NamesComeFromTheLocaleSundayFirst)
+{
+    {
+        const ThreadLocale use(enUS);
+        const Win32LocaleSettings locale;
+        const DateTimeSettings& s = locale.dateTimeSettings();
+        EXPECT_EQ(s.shortMonthNames[0], "Jan");
+        EXPECT_EQ(s.longMonthNames[11], "December");
+        EXPECT_EQ(s.shortDayNames[0], "Sun");
+        EXPECT_EQ(s.shortDayNames[1], "Mon");
+        EXPECT_EQ(s.longDayNames[6], "Saturday");
+        EXPECT_EQ(s.amText, "AM");
+        EXPECT_EQ(s.dateSeparator, '/');
+        EXPECT_EQ(s.timeSeparator, ':');
+        EXPECT_TRUE(s.eras.empty());
+    }
+    if (GetACP() == 932) {
+        const ThreadLocale use(jaJP);
+        const Win32LocaleSettings locale;
+        const AnsiTextRules rules;
+        const DateTimeSettings& s = locale.dateTimeSettings();
+        EXPECT_EQ(s.longDayNames[0], rules.fromUtf8("日曜日"));
+        EXPECT_EQ(s.longMonthNames[0], rules.fromUtf8("1月"));
+        EXPECT_EQ(s.amText, rules.fromUtf8("午前"));
+        // The Gregorian calendar of a Japanese locale shows no era.
+        EXPECT_EQ(s.shortDateFormat.find_first_of("gG"), std::string::npos);
+    }
+}
+
+TEST(Win32Locale, LocalTimeCutsSubSecondsAndRefusesWhatTheSystemCannotShow)
+{
+    const Win32LocaleSettings locale;
+    const auto a = locale.toLocalTime(utc(2006, 1, 28, 9, 5, 7, 999));
+    const auto b = locale.toLocalTime(utc(2006, 1, 28, 9, 5, 7, 0));
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(*a, *b);
+    EXPECT_FALSE(locale.toLocalTime(FileTime{-1}));
+    EXPECT_FALSE(locale.toLocalTime(FileTime{std::numeric_limits<std::int64_t>::min()}));
+}
+
+} // namespace
+} // namespace quorrin::platform::win32

@@ -1,0 +1,75 @@
+#include "platform/native.h"
+#include "support/win32_temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace quorrin::platform {
+namespace {
+
+using testing::Win32TempDir;
+
+std::vector<std::string> namesIn(const Win32TempDir& dir)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data{};
+    const HANDLE h = FindFirstFileA((dir / "*").c_str(), &data);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = data.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(h, &data));
+    FindClose(h);
+    return names;
+}
+
+TEST(Win32WriteFileAtomically, CreatesAndReplacesFilesWithNothingLeftBeside)
+{
+    Win32TempDir dir;
+    EXPECT_EQ(writeFileAtomically(dir / "list.txt", "first\r\n"), WriteOutcome::written);
+    EXPECT_EQ(dir.read("list.txt"), "first\r\n");
+    EXPECT_EQ(writeFileAtomically(dir / "list.txt", "second, longer\r\n"), WriteOutcome::written);
+    EXPECT_EQ(dir.read("list.txt"), "second, longer\r\n");
+    EXPECT_EQ(writeFileAtomically(dir / "list.txt", ""), WriteOutcome::written);
+    EXPECT_EQ(dir.read("list.txt"), "");
+    EXPECT_EQ(namesIn(dir), std::vector<std::string>{"list.txt"});
+}
+
+TEST(Win32WriteFileAtomically, ARefusedWriteLeavesTheOldFileAsItWas)
+{
+    Win32TempDir dir;
+    const std::string locked = dir.writeFile("locked.txt", "keep me");
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(writeFileAtomically(locked, "new"), WriteOutcome::cannotCreate);
+    EXPECT_EQ(dir.read("locked.txt"), "keep me");
+
+    dir.makeDirectory("folder");
+    EXPECT_EQ(writeFileAtomically(dir / "folder", "new"), WriteOutcome::cannotCreate);
+    EXPECT_EQ(writeFileAtomically(dir / "missing\\list.txt", "new"), WriteOutcome::cannotCreate);
+    EXPECT_EQ(namesIn(dir).size(), 2u);
+}
+
+TEST(Win32WriteFileAtomically, ADeviceTakesTheBytesInPlace)
+{
+    EXPECT_EQ(writeFileAtomically("NUL", "discarded"), WriteOutcome::written);
+}
+
+TEST(Win32WriteFileAtomically, AFolderNamedWithATrailByteBackslashHoldsTheNewFile)
+{
+    if (GetACP() != 932)
+        GTEST_SKIP() << "needs code page 932; this run has " << GetACP();
+    Win32TempDir dir;
+    const std::string folder = dir.makeDirectory("\x95\x5C");
+    EXPECT_EQ(writeFileAtomically(folder + "\\list.txt", "x"), WriteOutcome::written);
+    EXPECT_EQ(dir.read("\x95\x5C\\list.txt"), "x");
+    EXPECT_EQ(namesIn(dir), std::vector<std::string>{"\x95\x5C"});
+}
+
+} // namespace
+} // namespace quorrin::platform

@@ -1,0 +1,200 @@
+#include "ui/dialog_placement.h"
+#include "ui/save_dialog_port.h"
+
+#include "dialog_driver.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using quorrin::persist::SaveDialogAnswer;
+using quorrin::persist::SaveDialogRequest;
+using quorrin::testing::pressAccept;
+using quorrin::testing::whenShown;
+using quorrin::ui::QtSaveDialogPort;
+
+namespace {
+
+const QStringList kTypes{QStringLiteral("テキストファイル(*.txt)"), QStringLiteral("すべてのファイル (*)")};
+
+std::string bytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QLineEdit& nameField(QFileDialog& dialog)
+{
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (field == nullptr)
+        qFatal("the file dialog has no name field");
+    return *field;
+}
+
+// What the open dialog showed, read from inside its modal loop.
+struct Seen {
+    QString title;
+    QStringList types;
+    QString suffix;
+    QString directory;
+    QString name;
+    QString type;
+    bool saving = false;
+    bool confirmsOverwrite = false;
+    bool applicationModal = false;
+    bool fixedSize = false;
+    QPoint position;
+    QPoint expectedPosition;
+};
+
+Seen look(QFileDialog& dialog)
+{
+    Seen seen;
+    seen.title = dialog.windowTitle();
+    seen.types = dialog.nameFilters();
+    seen.suffix = dialog.defaultSuffix();
+    seen.directory = dialog.directory().absolutePath();
+    seen.name = nameField(dialog).text();
+    seen.type = dialog.selectedNameFilter();
+    seen.saving = dialog.acceptMode() == QFileDialog::AcceptSave;
+    seen.confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+    seen.applicationModal = dialog.windowModality() == Qt::ApplicationModal;
+    seen.fixedSize = dialog.minimumSize() == dialog.maximumSize() && dialog.size() == dialog.minimumSize();
+    seen.position = dialog.pos();
+    // The frame is not known before the dialog shows, so the dialog's own
+    // size places it, the frame's few pixels aside.
+    seen.expectedPosition = quorrin::ui::upperThirdCentre(dialog.screen()->availableGeometry(), dialog.size());
+    return seen;
+}
+
+}  // namespace
+
+class SaveDialogPortTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(folder.isValid());
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("sub")));
+        owner.resize(200, 100);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    }
+
+    void placedCentredAtTheUpperThirdOfTheFreeArea_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QSize>("dialog");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("classic desktop") << QRect(0, 0, 1024, 768) << QSize(424, 318) << QPoint(300, 150);
+        QTest::newRow("odd remainders truncate") << QRect(0, 0, 1025, 770) << QSize(424, 318) << QPoint(300, 150);
+        QTest::newRow("second monitor with a task bar")
+            << QRect(1920, 40, 1280, 984) << QSize(600, 420) << QPoint(2260, 228);
+        QTest::newRow("monitor left of the primary")
+            << QRect(-1280, 0, 1280, 1024) << QSize(480, 424) << QPoint(-880, 200);
+        QTest::newRow("taller than the screen") << QRect(0, 0, 800, 600) << QSize(900, 660) << QPoint(-50, -20);
+    }
+
+    void placedCentredAtTheUpperThirdOfTheFreeArea()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QSize, dialog);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(quorrin::ui::upperThirdCentre(area, dialog), topLeft);
+    }
+
+    void firstUseStartsInTheFolderWithTextFilesAndAddsTheSuffix()
+    {
+        const QString sub = folder.filePath(QStringLiteral("sub"));
+        Seen seen;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            seen = look(dialog);
+            nameField(dialog).setText(QStringLiteral("一覧"));
+            pressAccept(dialog);
+        });
+        const auto answer = QtSaveDialogPort(false).run(&owner, SaveDialogRequest{bytes(sub), "", 0});
+
+        QCOMPARE(seen.title, QStringLiteral("テキストファイルへ保存"));
+        QCOMPARE(seen.types, kTypes);
+        QCOMPARE(seen.suffix, QStringLiteral("txt"));
+        QCOMPARE(seen.directory, sub);
+        QCOMPARE(seen.name, QString());
+        QCOMPARE(seen.type, kTypes[0]);
+        QVERIFY(seen.saving);
+        QVERIFY(seen.confirmsOverwrite);
+        QVERIFY(seen.applicationModal);
+        QVERIFY(seen.fixedSize);
+        QCOMPARE(seen.position, seen.expectedPosition);
+        QVERIFY(answer.has_value());
+        QCOMPARE(QString::fromStdString(answer->path), sub + QStringLiteral("/一覧.txt"));
+        QCOMPARE(answer->typeIndex, 0);
+    }
+
+    void aLaterUseOffersTheLastNameAndTypeInTheirFolder()
+    {
+        const QString last = folder.filePath(QStringLiteral("sub/一覧.dat"));
+        Seen seen;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            seen = look(dialog);
+            pressAccept(dialog);
+        });
+        const auto answer =
+            QtSaveDialogPort(false).run(&owner, SaveDialogRequest{bytes(folder.path()), bytes(last), 1});
+
+        QCOMPARE(seen.directory, folder.filePath(QStringLiteral("sub")));
+        QCOMPARE(seen.name, QStringLiteral("一覧.dat"));
+        QCOMPARE(seen.type, kTypes[1]);
+        QVERIFY(answer.has_value());
+        QCOMPARE(QString::fromStdString(answer->path), last);
+        QCOMPARE(answer->typeIndex, 1);
+    }
+
+    void cancellingGivesNothing()
+    {
+        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        QVERIFY(!QtSaveDialogPort(false).run(&owner, SaveDialogRequest{bytes(folder.path()), "", 0}).has_value());
+    }
+
+    // Declining the replacement returns to the dialog; only a confirmed one
+    // comes back as the answer.
+    void anExistingFileIsAcceptedOnlyAfterTheUserConfirmsTheReplacement()
+    {
+        const QString existing = folder.filePath(QStringLiteral("list.txt"));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+
+        QStringList questions;
+        bool stillOpenAfterNo = false;
+        auto answerQuestion = [&](QMessageBox::StandardButton button) {
+            whenShown<QMessageBox>([&questions, button](QMessageBox& box) {
+                questions << box.text();
+                box.button(button)->click();
+            });
+        };
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            answerQuestion(QMessageBox::No);
+            pressAccept(dialog);
+            stillOpenAfterNo = dialog.isVisible();
+            answerQuestion(QMessageBox::Yes);
+            pressAccept(dialog);
+        });
+        const auto answer = QtSaveDialogPort(false).run(&owner, SaveDialogRequest{"", bytes(existing), 0});
+
+        QCOMPARE(questions.size(), 2);
+        QVERIFY(stillOpenAfterNo);
+        QVERIFY(answer.has_value());
+        QCOMPARE(QString::fromStdString(answer->path), existing);
+    }
+
+private:
+    QTemporaryDir folder;
+    QWidget owner;
+};
+
+QTEST_MAIN(SaveDialogPortTest)
+#include "save_dialog_port_test.moc"
