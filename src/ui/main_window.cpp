@@ -104,8 +104,10 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
     bindViews();
     bindControls();
 
-    // A client area that holds every control with the classic margins.
-    resize(controlsExtent.width() + 16, controlsExtent.height() + 8 + menuBar()->sizeHint().height());
+    // The classic outer size given to the part we control: menu bar and
+    // controls, with room to spare around the controls; the window manager's
+    // frame comes on top.
+    resize(classicOuterSize);
 
     // The lists show what they hold as their windows come up, then the
     // settings take over; an error on the way is shown and start-up goes on.

@@ -48,8 +48,7 @@ inline const std::array<ControlPlace, 25> windowLayout{{
 // The area the controls cover: the scroll area shows bars below this size.
 inline constexpr QSize controlsExtent(609, 475);
 
-// The window's outer size on a classic desktop; the client part is what we
-// size, so it gets the frame, caption and menu bar taken off.
+// The window's outer size on a classic desktop.
 inline constexpr QSize classicOuterSize(633, 537);
 
 // Top-left that centres a window on the whole virtual desktop, halves

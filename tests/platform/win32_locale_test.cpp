@@ -186,6 +186,46 @@ TEST(Win32Locale, NamesComeFromTheLocaleSundayFirst)
     }
 }
 
+// Switches the user's calendar for one test, as the control panel would,
+// and puts the old one back.
+class UserCalendar {
+public:
+    explicit UserCalendar(const char* type)
+    {
+        char old[16] = {};
+        GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_ICALENDARTYPE, old, sizeof old);
+        previous_ = old;
+        switched_ = SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_ICALENDARTYPE, type) != FALSE;
+    }
+    ~UserCalendar() { SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_ICALENDARTYPE, previous_.c_str()); }
+    UserCalendar(const UserCalendar&) = delete;
+    UserCalendar& operator=(const UserCalendar&) = delete;
+    bool switched() const { return switched_; }
+
+private:
+    std::string previous_;
+    bool switched_ = false;
+};
+
+TEST(Win32Locale, TheJapaneseEraCalendarCountsEraYears)
+{
+    if (GetACP() != 932)
+        GTEST_SKIP() << "era names need code page 932; this run has " << GetACP();
+    const ThreadLocale use(jaJP);
+    const UserCalendar japaneseEra("3");
+    ASSERT_TRUE(japaneseEra.switched());
+    const Win32LocaleSettings locale;
+    const AnsiTextRules rules;
+    const DateTimeSettings& s = locale.dateTimeSettings();
+    EXPECT_EQ(s.shortDateFormat.find_first_of("yY"), std::string::npos) << s.shortDateFormat;
+    EXPECT_NE(s.shortDateFormat.find('e'), std::string::npos) << s.shortDateFormat;
+    ASSERT_FALSE(s.eras.empty());
+    EXPECT_EQ(s.eras.back().name, rules.fromUtf8("令和"));
+    EXPECT_EQ(s.eras.back().startYear, 2019);
+    for (std::size_t i = 1; i < s.eras.size(); ++i)
+        EXPECT_LT(s.eras[i - 1].startYear, s.eras[i].startYear);
+}
+
 TEST(Win32Locale, LocalTimeCutsSubSecondsAndRefusesWhatTheSystemCannotShow)
 {
     const Win32LocaleSettings locale;
