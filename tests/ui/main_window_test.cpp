@@ -215,6 +215,45 @@ private slots:
         QCOMPARE(toQStrings(window->listingLines()), defaultLines());
     }
 
+    void theStoredDriveAndFolderAreRestored()
+    {
+        WindowWorld world;
+        world.writeSettings("[Disk]\r\nDrive=355\r\nDir=D:\\Docs\r\n");
+        auto window = world.open();
+        QCOMPARE(QString::fromStdString(window->directoryList().CurrentDir()), QStringLiteral("D:\\Docs"));
+        QCOMPARE(window->driveSelector().DriveLetter(), 'd');
+        QCOMPARE(window->settings().DriveChar, 100);
+        QCOMPARE(toQStrings(window->listingLines()), QStringList{QStringLiteral("memo.doc\t5")});
+        QVERIFY(world.errors.empty());
+    }
+
+    void aStoredFolderThatIsGoneIsReportedAndStartUpGoesOn()
+    {
+        WindowWorld world;
+        world.writeSettings("[Disk]\r\nDir=C:\\Gone\r\n");
+        auto window = world.open();
+        QCOMPARE(world.errors.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(world.errors.front()), QStringLiteral("File not found"));
+        QCOMPARE(toQStrings(window->listingLines()), defaultLines());
+    }
+
+    void theWindowIsCentredOnTheWholeDesktop_data()
+    {
+        QTest::addColumn<QRect>("desktop");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768) << QPoint(195, 115);
+        QTest::newRow("630 wide") << QRect(0, 0, 630, 768) << QPoint(-1, 115);
+        QTest::newRow("632 wide") << QRect(0, 0, 632, 768) << QPoint(0, 115);
+        QTest::newRow("two monitors") << QRect(0, 0, 2048, 768) << QPoint(707, 115);
+    }
+
+    void theWindowIsCentredOnTheWholeDesktop()
+    {
+        QFETCH(QRect, desktop);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(centredOn(desktop, classicOuterSize), topLeft);
+    }
+
     void everyControlStandsWhereTheLayoutPutsIt()
     {
         WindowWorld world;
