@@ -177,15 +177,9 @@ void TFileListBox::selectByUser(int index)
 
 void TFileListBox::typeKey(std::string_view character)
 {
-    const std::string& prefix = typeAhead_.key(character);
-    if (prefix.empty()) {
-        if (!items_.empty())
-            selectByUser(0);
-        return;
-    }
-    const int found = findPrefix(rules_, items_, prefix);
-    if (found >= 0)
-        selectByUser(found);
+    const int item = typeAhead_.itemFor(character, items_);
+    if (item >= 0)
+        selectByUser(item);
 }
 
 std::optional<platform::DirEntry> TFileListBox::fileInformation(std::string_view name) const

@@ -27,6 +27,14 @@ const std::string& TypeAhead::key(std::string_view character)
     return prefix_;
 }
 
+int TypeAhead::itemFor(std::string_view character, const std::vector<std::string>& items)
+{
+    const std::string& prefix = key(character);
+    if (prefix.empty())
+        return items.empty() ? -1 : 0;
+    return findPrefix(rules_, items, prefix);
+}
+
 int findPrefix(const platform::TextRules& rules, const std::vector<std::string>& items, std::string_view prefix)
 {
     // Folding both sides keeps character boundaries in step: equal folded

@@ -27,6 +27,10 @@ public:
     // Enter included, is appended. Returns the prefix after the key.
     const std::string& key(std::string_view character);
 
+    // The list item a key leads to: the first that begins with the prefix,
+    // item 0 once the prefix is empty again, or -1 when none matches.
+    int itemFor(std::string_view character, const std::vector<std::string>& items);
+
 private:
     const platform::TextRules& rules_;
     Clock clock_;
