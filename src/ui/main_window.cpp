@@ -319,6 +319,15 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The user changed the system's date or time conventions: later
+    // rebuilds use the new ones; the listing shown stays as it is.
+    if (event->type() == QEvent::LocaleChange)
+        services_.locale.reread();
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == FileEdit && event->type() == QEvent::KeyPress) {
