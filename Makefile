@@ -1,8 +1,11 @@
 # The two commands of the README. Both install what the build needs first.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic \
+            xvfb xdotool xclip xauth
+# The Windows build of the core and Wine to run its tests.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine wine64 googletest locales
 
-.PHONY: run test deps
+.PHONY: run test deps bench
 
 deps:
 	@scripts/ensure-packages.sh $(PACKAGES)
@@ -13,7 +16,9 @@ run: deps
 	./build/release/quorrin
 
 # The whole suite with warnings as errors, then the core again under the
-# address and undefined-behaviour sanitizers.
+# address and undefined-behaviour sanitizers, then the core built for
+# Windows and tested under Wine in two locales, and last the real program
+# driven in a private X server.
 test: deps
 	cmake --preset ci
 	cmake --build --preset ci
@@ -21,3 +26,13 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	scripts/windows-tests.sh $(WINDOWS_PACKAGES)
+	tests/e2e/run.sh build/ci/quorrin
+
+# The performance goals on folders of 100,000 and 1,000,000 files, made in a
+# temporary folder and removed afterwards; each goal is printed with PASS or
+# FAIL. Not part of `make test`.
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/bench/huge_folder_bench

@@ -1,9 +1,9 @@
 #include "browse/file_list_read.h"
 
 #include "browse/path_text.h"
+#include "browse/sort_key_order.h"
 
-#include <algorithm>
-#include <numeric>
+#include <utility>
 
 namespace quorrin::browse {
 
@@ -48,6 +48,22 @@ std::vector<std::string_view> maskPieces(std::string_view mask)
     return pieces;
 }
 
+// The entries in `order` (element i is the index of the entry that belongs
+// at i). Gathered into new arrays rather than moved round in place: the
+// reads are independent of each other, so the processor overlaps them,
+// where following the permutation's cycles waits for every one in turn.
+ListedEntries inOrder(ListedEntries& entries, const std::vector<std::size_t>& order)
+{
+    ListedEntries sorted;
+    sorted.items.reserve(order.size());
+    sorted.facts.reserve(order.size());
+    for (const std::size_t i : order) {
+        sorted.items.push_back(std::move(entries.items[i]));
+        sorted.facts.push_back(entries.facts[i]);
+    }
+    return sorted;
+}
+
 } // namespace
 
 ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir,
@@ -73,22 +89,7 @@ ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRu
 
     // One key per entry and one sort: collating on every comparison, or
     // inserting into a sorted array, would not keep up with huge folders.
-    std::vector<std::string> keys;
-    keys.reserve(found.items.size());
-    for (const std::string& item : found.items)
-        keys.push_back(rules.sortKey(item));
-    std::vector<std::size_t> order(found.items.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-
-    ListedEntries sorted;
-    sorted.items.reserve(order.size());
-    sorted.facts.reserve(order.size());
-    for (const std::size_t i : order) {
-        sorted.items.push_back(std::move(found.items[i]));
-        sorted.facts.push_back(found.facts[i]);
-    }
-    return sorted;
+    return inOrder(found, orderBySortKey(rules, found.items));
 }
 
 } // namespace quorrin::browse

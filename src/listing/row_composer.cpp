@@ -45,11 +45,36 @@ void appendDate(std::string& out, const ListingContext& context, std::string_vie
     appendDateTimeText(out, unpackDosDateTime(*packed), context.locale.dateTimeSettings(), context.rules);
 }
 
+// A name or folder (POSIX allows line breaks in both) that would otherwise
+// split its line in two. Quoted, it stays as it is: a valid CSV field.
+// Unquoted, it is written in caret notation, as terminals show control
+// characters: LF as "^J", CR as "^M", and the caret itself as "^^", so the
+// exact bytes can always be restored. The walk goes by characters, so a
+// double-byte character whose second byte is "^" stays whole.
+void appendNameText(std::string& out, const ListingContext& context, std::string_view text)
+{
+    if (context.settings.QuoteOn || text.find_first_of("\r\n^") == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = context.rules.charLength(text, i);
+        const char c = text[i];
+        if (length == 1 && (c == '\n' || c == '\r' || c == '^')) {
+            out += '^';
+            out += c == '\n' ? 'J' : c == '\r' ? 'M' : '^';
+        } else {
+            out.append(text.substr(i, length));
+        }
+        i += length;
+    }
+}
+
 void appendUnquoted(std::string& out, const ListingContext& context, std::string_view name, std::int32_t kind)
 {
     switch (kind) {
-    case ckPath: out += context.directory; break;
-    case ckFileName: out += name; break;
+    case ckPath: appendNameText(out, context, context.directory); break;
+    case ckFileName: appendNameText(out, context, name); break;
     case ckSize: appendSize(out, context, name); break;
     case ckDate: appendDate(out, context, name); break;
     case ckOption: out += context.classifier.StrFind(name); break;
@@ -121,14 +146,18 @@ std::vector<std::string> ListDataSet(const ListingContext& context, std::span<co
     const std::string_view separator = TabStr(context.settings.TabNo, context.typedSeparator);
     std::vector<std::string> lines;
     lines.reserve(names.size());
+    // Each line is built in one reused buffer and then copied once, at its
+    // exact length: no regrowth per field, no spare capacity kept per line.
+    std::string line;
     for (const std::string& name : names) {
-        std::string& line = lines.emplace_back();
+        line.clear();
         appendFileData(line, context, name, columns[0]);
         for (std::size_t k = 1; k < columns.size(); ++k) {
             if (columns[k] != ckNone)
                 line += separator;
             appendFileData(line, context, name, columns[k]);
         }
+        lines.emplace_back(line);
     }
     return lines;
 }

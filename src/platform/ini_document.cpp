@@ -64,17 +64,23 @@ std::string keyText(std::string_view key, std::string_view value)
 
 IniDocument::IniDocument(std::string_view text)
 {
+    // An editor that saves UTF-8 may put a byte-order mark in front; it
+    // belongs to no line, or it would hide the first section.
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(byteOrderMark)) {
+        byteOrderMark_ = byteOrderMark;
+        text.remove_prefix(byteOrderMark.size());
+    }
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t lf = text.find('\n', start);
-        if (lf == std::string_view::npos) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
             lines_.push_back({std::string(text.substr(start)), {}});
             break;
         }
-        const bool crlf = lf > start && text[lf - 1] == '\r';
-        const std::size_t end = crlf ? lf - 1 : lf;
-        lines_.push_back({std::string(text.substr(start, end - start)), crlf ? "\r\n" : "\n"});
-        start = lf + 1;
+        const std::size_t endingSize = text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        lines_.push_back({std::string(text.substr(start, end - start)), std::string(text.substr(end, endingSize))});
+        start = end + endingSize;
     }
     newline_ = lines_.empty() || lines_.front().ending.empty() ? "\r\n" : lines_.front().ending;
 }
@@ -108,7 +114,12 @@ void IniDocument::insertLine(std::size_t at, std::string content)
     // the new line stands on its own.
     if (at > 0 && lines_[at - 1].ending.empty())
         lines_[at - 1].ending = newline_;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(content), newline_});
+    // A lone CR right before a blank line that ends in LF would read back as
+    // one CR LF, and the blank line would be gone.
+    std::string ending = newline_;
+    if (ending == "\r" && at < lines_.size() && lines_[at].content.empty() && lines_[at].ending == "\n")
+        ending = "\r\n";
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(content), std::move(ending)});
 }
 
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value)
@@ -135,7 +146,7 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
 
 std::string IniDocument::text() const
 {
-    std::string text;
+    std::string text = byteOrderMark_;
     for (const auto& line : lines_) {
         text += line.content;
         text += line.ending;

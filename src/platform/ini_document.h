@@ -15,7 +15,10 @@ namespace quorrin::platform {
 // named up to the next "]"; a line holding "=" is a key (not when its first
 // non-blank character is ";" or "#"); names and values are trimmed of
 // spaces and tabs; names match without regard to ASCII case; the first
-// section and the first key of a name count. LF and CR LF both end a line.
+// section and the first key of a name count. LF, CR LF and a lone CR each
+// end a line: a file from an old Mac editor reads as lines too, and no
+// value ever holds a line break that a write would have to drop. A UTF-8
+// byte-order mark at the start is kept but read as no part of the text.
 //
 // Writing: an existing key is rewritten in place; a new key goes after the
 // last non-blank line of its section; a new section goes at the end of the
@@ -34,12 +37,13 @@ public:
 private:
     struct Line {
         std::string content;
-        std::string ending;  // "\r\n", "\n", or empty for a last line without one
+        std::string ending;  // "\r\n", "\n", "\r", or empty for a last line without one
     };
 
     std::optional<std::size_t> findSection(std::string_view section) const;
     void insertLine(std::size_t at, std::string content);
 
+    std::string byteOrderMark_;
     std::vector<Line> lines_;
     std::string newline_;
 };

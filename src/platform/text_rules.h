@@ -29,6 +29,9 @@ public:
     // case. Sorted lists compute it once per item instead of collating on
     // every comparison, which matters for folders of a million names.
     virtual std::string sortKey(std::string_view s) const = 0;
+    // The same key appended to `out`, so a list can keep all its keys in one
+    // buffer instead of a million small strings.
+    virtual void appendSortKey(std::string& out, std::string_view s) const { out += sortKey(s); }
 
     // A text written in UTF-8 in our sources (captions, keywords, messages)
     // in this code page, so it can meet names and paths byte for byte.

@@ -17,7 +17,9 @@ const platform::DirEntry* FileListFacts::fill(std::size_t index) const
 const platform::DirEntry* FileListFacts::entry(std::string_view name) const
 {
     const auto& items = list_.Items();
-    for (std::size_t index : {cursor_, cursor_ + 1}) {
+    // A rebuild starts again at the top: without trying item 0 every later
+    // rebuild would fall back to a search per field.
+    for (std::size_t index : {cursor_, cursor_ + 1, std::size_t{0}}) {
         if (index < items.size() && items[index] == name)
             return fill(index);
     }

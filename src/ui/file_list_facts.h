@@ -6,8 +6,9 @@
 namespace quorrin::ui {
 
 // What the file list's last read knows about each listed name, served to the
-// row composer. The composer asks for the names in list order, so the next
-// item is tried first and a whole rebuild needs no search at all.
+// row composer. The composer asks for the names in list order, so the item
+// last served, the next one and the first are tried before any search, and a
+// whole rebuild needs none.
 class FileListFacts final : public listing::FileInfoSource {
 public:
     explicit FileListFacts(const browse::TFileListBox& list) : list_(list) {}

@@ -85,7 +85,9 @@ void TForm1::FilterSet(std::int32_t filterNo)
 
 void TForm1::ListDataSet()
 {
-    lines_.clear();
+    // Released, not just emptied: the old lines' array must not sit beside
+    // the new one while a listing of a million lines is built.
+    std::vector<std::string>().swap(lines_);
     const std::string separator = typedSeparator();
     const listing::ListingContext context{settings_,        DirectoryListBox1.CurrentDir(), separator,
                                           fileFacts_,       services_.locale,               services_.rules,

@@ -1,6 +1,7 @@
 #include "listing/row_composer.h"
 
 #include "platform/posix/utf8_text_rules.h"
+#include "support/shift_jis_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -253,6 +254,74 @@ TEST_F(RowComposerTest, QuotesInsideAQuotedFieldAreDoubled)
     settings.QuoteOn = true;
     EXPECT_EQ(line("a\"b.txt"), "\"/home/\"\"q\"\"\",\"a\"\"b.txt\",\"7\"");
     EXPECT_EQ(GetFileData(context(), "\"\"", ckFileName), "\"\"\"\"\"\"");
+}
+
+// Undoes the caret notation of unquoted name and path fields.
+std::string fromCaretNotation(std::string_view field)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '^' || i + 1 == field.size()) {
+            bytes += field[i];
+            continue;
+        }
+        const char code = field[++i];
+        bytes += code == 'J' ? '\n' : code == 'M' ? '\r' : code;
+    }
+    return bytes;
+}
+
+TEST_F(RowComposerTest, UnquotedLineBreaksInNamesAndPathsAreWrittenInCaretNotation)
+{
+    setColumns({0, 1, 5, 5, 5});
+    settings.TabNo = 3;
+    const struct {
+        const char* directory;
+        const char* name;
+        const char* line;
+    } table[] = {
+        {"/home/x", "a.txt", "/home/x,a.txt"},
+        {"/home/x", "a\nb.txt", "/home/x,a^Jb.txt"},
+        {"/home/x", "a\rb", "/home/x,a^Mb"},
+        {"/home/x", "\r\n", "/home/x,^M^J"},
+        {"/home/x", "x^y", "/home/x,x^^y"},
+        {"/home/x", "^J", "/home/x,^^J"},
+        {"/tmp/new\nline", "a\tb;c,\"d\"", "/tmp/new^Jline,a\tb;c,\"d\""},
+        {"/tmp/^", "\n\n", "/tmp/^^,^J^J"},
+    };
+    for (const auto& row : table) {
+        directory = row.directory;
+        const auto lines = compose({row.name});
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0], row.line) << row.line;
+        EXPECT_EQ(lines[0].find_first_of("\r\n"), std::string::npos) << row.line;
+    }
+}
+
+TEST_F(RowComposerTest, TheCaretNotationGivesBackTheExactBytes)
+{
+    setColumns({1, 5, 5, 5, 5});
+    for (const std::string name : {"^", "^^", "^^J", "^M\r", "\r\r\n^", "a^\nJ", "\xff^\xfe\n", "end^"})
+        EXPECT_EQ(fromCaretNotation(line(name)), name) << line(name);
+}
+
+TEST_F(RowComposerTest, QuotedNamesKeepTheirLineBreaksInsideTheQuotes)
+{
+    setColumns({0, 1, 5, 5, 5});
+    settings.TabNo = 3;
+    settings.QuoteOn = true;
+    directory = "/tmp/new\nline^";
+    EXPECT_EQ(line("a\r\nb\"c^"), "\"/tmp/new\nline^\",\"a\r\nb\"\"c^\"");
+}
+
+TEST_F(RowComposerTest, TheCaretOfADoubleByteCharacterIsNoCaret)
+{
+    // ／ in Shift_JIS is 0x81 0x5E: its second byte is "^".
+    const testing::ShiftJisTextRules shiftJis;
+    setColumns({1, 5, 5, 5, 5});
+    const ListingContext sjis{settings, directory, typed, files, locale, shiftJis, classifier};
+    const std::vector<std::string> names{"\x81\x5E.txt", "\x81\x5E^\n"};
+    EXPECT_EQ(ListDataSet(sjis, names), (std::vector<std::string>{"\x81\x5E.txt", "\x81\x5E^^^J"}));
 }
 
 } // namespace

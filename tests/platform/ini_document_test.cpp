@@ -51,6 +51,15 @@ TEST(IniDocument, FindsKeysOfTheirOwnSectionWithoutRegardToCase)
         {file, "List", "Late", std::nullopt},
         {file, "Missing", "Tab", std::nullopt},
         {"", "List", "Tab", std::nullopt},
+        // A lone CR ends a line like LF and CR LF, so no value holds one.
+        {"[List]\rTab=3\rKak=1\r", "List", "Kak", "1"},
+        {"[List]\rTab=3\r\n[File]\nEdit=x\r\rSDir=y", "List", "Tab", "3"},
+        {"[List]\rTab=3\r\n[File]\nEdit=x\r\rSDir=y", "File", "Edit", "x"},
+        {"[List]\rTab=3\r\n[File]\nEdit=x\r\rSDir=y", "File", "SDir", "y"},
+        {"[List]\n\rTab=\r3\n", "List", "Tab", ""},
+        // A byte-order mark does not hide the first section.
+        {"\xEF\xBB\xBF[List]\r\nTab=3\r\n", "List", "Tab", "3"},
+        {"\xEF\xBB\xBFTab=3\r\n[List]\r\n", "List", "Tab", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IniDocument(c.text).value(c.section, c.key), c.value) << c.section << "/" << c.key;
@@ -80,6 +89,11 @@ TEST(IniDocument, WritesOneKeyAndKeepsEveryOtherByte)
         {"file without a final line ending", "[A]\r\nk=1", "A", "n", "2", "[A]\r\nk=1\r\nn=2\r\n"},
         {"LF file stays LF", "[A]\nk=1\n", "A", "n", "2", "[A]\nk=1\nn=2\n"},
         {"mixed endings kept line by line", "[A]\nk=1\r\nm=2\n", "A", "k", "9", "[A]\nk=9\r\nm=2\n"},
+        {"byte-order mark stays in front", "\xEF\xBB\xBF[A]\nk=1", "A", "k", "2", "\xEF\xBB\xBF[A]\nk=2"},
+        {"CR file stays CR", "[A]\rk=1\r[B]\rm=2\r", "A", "k", "9", "[A]\rk=9\r[B]\rm=2\r"},
+        {"a CR line never joins the LF of a blank line after it", "[A]\rk=1\r\n\n[B]\r", "A", "n", "3",
+         "[A]\rk=1\r\nn=3\r\n\n[B]\r"},
+        {"new key after a lone CR", "[A]\nk=1\rm=2\n\n", "A", "n", "3", "[A]\nk=1\rm=2\nn=3\n\n"},
         {"commented key is not the key", "[A]\r\n;k=1\r\n", "A", "k", "2", "[A]\r\n;k=1\r\nk=2\r\n"},
         {"empty section gets its first key", "[A]\r\n[B]\r\n", "A", "k", "1", "[A]\r\nk=1\r\n[B]\r\n"},
     };
@@ -92,7 +106,8 @@ TEST(IniDocument, WritesOneKeyAndKeepsEveryOtherByte)
 
 TEST(IniDocument, UntouchedTextComesBackByteForByte)
 {
-    for (const char* text : {"", "\n", "x", "[A]\r\n\r\n  ; note\r\nk = v \r\n", "\xef\xbb\xbf[A]\nk=\x81\\\n"})
+    for (const char* text : {"", "\n", "\r", "\n\r", "\r\r\n", "x", "[A]\r\n\r\n  ; note\r\nk = v \r\n",
+                             "[A]\rk=1\r\n\r", "\xef\xbb\xbf[A]\nk=\x81\\\n"})
         EXPECT_EQ(IniDocument(text).text(), text);
 }
 

@@ -111,6 +111,33 @@ TEST(PosixProfileStore, CreatesTheFoldersOfANewFile)
     EXPECT_EQ(contentOf(dir / "config/quorrin/quorrin.ini"), "[List]\r\n1=1\r\n");
 }
 
+TEST(PosixProfileStore, AFifoOrAFolderInTheFilesPlaceCountsAsMissingWithoutWaiting)
+{
+    testing::TempDir dir;
+    // Opened for reading, a FIFO without a writer would wait for ever.
+    ASSERT_EQ(mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+    dir.makeDirectory("folder.ini");
+    for (const char* name : {"fifo.ini", "folder.ini"})
+        EXPECT_EQ(PosixProfileStore(dir / name).read("List", "Tab", "fallback"), "fallback") << name;
+}
+
+TEST(PosixProfileStore, AHugeFileWithLongLinesIsReadWhole)
+{
+    testing::TempDir dir;
+    // Lines across every read buffer boundary; the key comes after 10 MB.
+    std::string text = "[Junk]\r\nk=" + std::string(100'000, 'x') + "\r\n";
+    while (text.size() < 10'000'000)
+        text += "line=" + std::string(70'000, 'y') + "\n";
+    text += "[List]\rTab=5\r";
+    dir.writeFile("q.ini", text);
+    PosixProfileStore store(dir / "q.ini");
+    EXPECT_EQ(store.read("List", "Tab", ""), "5");
+    store.write("List", "Tab", "6");
+    ASSERT_TRUE(store.flush());
+    // Compared as a whole: a diff of 10 MB would drown the report.
+    EXPECT_TRUE(contentOf(dir / "q.ini") == text.substr(0, text.size() - 2) + "6\r");
+}
+
 // The checks below need permission bits to hold, which root ignores; they
 // run as an unprivileged user in a folder that user may enter.
 class PosixProfileStoreProtected : public ::testing::Test {

@@ -12,8 +12,10 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quorrin::platform::posix {
 
@@ -142,10 +144,10 @@ std::uint32_t PosixFileSystem::attributesOf(const std::string& name, const struc
     return a;
 }
 
-std::optional<DirEntry> PosixFileSystem::entryAt(int dirFd, const std::string& pathFromDir, std::string name) const
+std::optional<DirEntry> PosixFileSystem::entryAt(int dirFd, const char* pathFromDir, std::string name) const
 {
     struct stat st {};
-    if (fstatat(dirFd, pathFromDir.c_str(), &st, 0) == 0) {
+    if (fstatat(dirFd, pathFromDir, &st, 0) == 0) {
         DirEntry e{std::move(name), 0, 0, modificationTime(st)};
         e.attributes = attributesOf(e.name, st);
         e.size = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
@@ -153,7 +155,7 @@ std::optional<DirEntry> PosixFileSystem::entryAt(int dirFd, const std::string& p
     }
     // A link whose target is gone (or loops) still names something the user
     // can see in the folder: an empty file with the link's own time.
-    if (fstatat(dirFd, pathFromDir.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode)) {
+    if (fstatat(dirFd, pathFromDir, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode)) {
         DirEntry e{std::move(name), 0, 0, modificationTime(st)};
         e.attributes = attributesOf(e.name, st);
         return e;
@@ -165,7 +167,7 @@ std::optional<DirEntry> PosixFileSystem::lookUp(const std::string& path) const
 {
     if (path.empty())
         return std::nullopt;
-    return entryAt(AT_FDCWD, path, baseName(path));
+    return entryAt(AT_FDCWD, path.c_str(), baseName(path));
 }
 
 void PosixFileSystem::search(const std::string& pattern, std::uint32_t searchAttr,
@@ -190,12 +192,24 @@ void PosixFileSystem::search(const std::string& pattern, std::uint32_t searchAtt
     const bool atRoot = fstatat(fd, ".", &self, 0) == 0 && fstatat(fd, "..", &parent, 0) == 0 &&
                         self.st_dev == parent.st_dev && self.st_ino == parent.st_ino;
 
+    // The names first, then their details in the order of their inode
+    // numbers: on a large folder that order reads the file system's inode
+    // tables front to back instead of jumping about, which is much faster.
+    std::string names;
+    std::vector<std::pair<ino_t, std::size_t>> byInode; // inode, where the name starts
     while (const dirent* d = readdir(handle.get())) {
-        const std::string name = d->d_name;
-        if (atRoot && isDotOrDotDot(name))
+        const std::string_view name = d->d_name;
+        if (atRoot && (name == "." || name == ".."))
             continue;
         if (!takeAll && !matchesPattern(rules_, name, namePattern))
             continue;
+        byInode.emplace_back(d->d_ino, names.size());
+        names.append(name);
+        names += '\0';
+    }
+    std::sort(byInode.begin(), byInode.end());
+    for (const auto& [inode, start] : byInode) {
+        const char* name = names.c_str() + start;
         // An entry deleted between readdir and stat is simply no longer there.
         const auto entry = entryAt(fd, name, name);
         if (entry && (entry->attributes & excluded) == 0)

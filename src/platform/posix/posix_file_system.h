@@ -35,7 +35,7 @@ public:
     std::optional<std::string> remoteName(const Volume& volume) const override;
 
 private:
-    std::optional<DirEntry> entryAt(int dirFd, const std::string& pathFromDir, std::string name) const;
+    std::optional<DirEntry> entryAt(int dirFd, const char* pathFromDir, std::string name) const;
     std::uint32_t attributesOf(const std::string& name, const struct stat& st) const;
     bool writableByUser(const struct stat& st) const;
     const std::vector<MountEntry>& mounts() const;

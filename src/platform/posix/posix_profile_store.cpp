@@ -3,20 +3,40 @@
 #include "platform/posix/atomic_file.h"
 #include "platform/profile_value.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorrin::platform::posix {
 
 namespace {
 
+// Only a regular file has settings to read. The open does not wait, so a
+// FIFO or a device put in the file's place cannot hang the start; it counts
+// as missing, as does a read cut short.
 std::string fileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    // A read cut short counts like a file that cannot be read: as missing.
-    return in.bad() ? std::string() : bytes;
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    std::string bytes;
+    struct stat st {};
+    bool complete = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    char buffer[65536];
+    while (complete) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            complete = n == 0;
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    return complete ? bytes : std::string();
 }
 
 } // namespace

@@ -1,8 +1,15 @@
 #include "platform/posix/utf8_text_rules.h"
 
+#include <cstdint>
 #include <cstring>
 #include <cwctype>
 #include <string.h>
+
+// Only glibc tells whether a locale collates by bytes; the tests also build
+// these rules for Windows, which has no langinfo.h.
+#ifdef __GLIBC__
+#include <langinfo.h>
+#endif
 
 namespace quorrin::platform::posix {
 
@@ -42,14 +49,16 @@ void encode(char32_t c, std::string& out)
 }
 
 template <typename Fold>
-std::string foldCase(const Utf8TextRules& rules, std::string_view s, Fold fold)
+void appendFoldedCase(std::string& out, const Utf8TextRules& rules, std::string_view s, Fold fold)
 {
-    std::string out;
-    out.reserve(s.size());
+    out.reserve(out.size() + s.size());
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
         if (c < 0x80) {
-            out += static_cast<char>(fold(c));
+            // ASCII folds as ASCII in every locale: a Turkish dotless i
+            // would not even fit the byte it came from.
+            const std::wint_t folded = fold(c);
+            out += static_cast<char>(folded < 0x80 ? folded : c);
             ++i;
             continue;
         }
@@ -62,7 +71,28 @@ std::string foldCase(const Utf8TextRules& rules, std::string_view s, Fold fold)
         encode(folded, out);
         i += len;
     }
+}
+
+template <typename Fold>
+std::string foldCase(const Utf8TextRules& rules, std::string_view s, Fold fold)
+{
+    std::string out;
+    appendFoldedCase(out, rules, s, fold);
     return out;
+}
+
+std::wint_t lower(std::wint_t c) { return std::towlower(c); }
+
+// Whether the C library collates the current locale by plain bytes (C,
+// POSIX, C.UTF-8): its keys are then the bytes themselves, and the costly
+// transformation can be skipped without changing a single key.
+bool collatesByBytes()
+{
+#ifdef __GLIBC__
+    return reinterpret_cast<std::uintptr_t>(nl_langinfo(_NL_COLLATE_NRULES)) == 0;
+#else
+    return false;
+#endif
 }
 
 }  // namespace
@@ -82,12 +112,20 @@ std::size_t Utf8TextRules::charLength(std::string_view s, std::size_t i) const
     for (std::size_t k = 1; k < len; ++k)
         if (!isContinuation(static_cast<unsigned char>(s[i + k])))
             return 1;
+    // Overlong forms and UTF-16 surrogates are no characters: E0 80 AE
+    // must not pass for a "." that a mask would then match.
+    if (len == 1)
+        return 1;
+    const auto second = static_cast<unsigned char>(s[i + 1]);
+    if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second > 0x9F) || (c == 0xF0 && second < 0x90) ||
+        (c == 0xF4 && second > 0x8F))
+        return 1;
     return len;
 }
 
 std::string Utf8TextRules::lowerAsFileName(std::string_view s) const
 {
-    return foldCase(*this, s, [](std::wint_t c) { return std::towlower(c); });
+    return foldCase(*this, s, lower);
 }
 
 std::string Utf8TextRules::upperAsFileName(std::string_view s) const
@@ -106,19 +144,29 @@ int Utf8TextRules::compare(std::string_view a, std::string_view b) const
 
 std::string Utf8TextRules::sortKey(std::string_view s) const
 {
-    const std::string folded = lowerAsFileName(s);
-    std::string key(folded.size() * 4 + 16, '\0');
-    std::size_t needed = strxfrm(key.data(), folded.c_str(), key.size());
-    if (needed >= key.size()) {
-        key.assign(needed + 1, '\0');
-        needed = strxfrm(key.data(), folded.c_str(), key.size());
+    std::string key;
+    appendSortKey(key, s);
+    return key;
+}
+
+void Utf8TextRules::appendSortKey(std::string& out, std::string_view s) const
+{
+    const std::size_t start = out.size();
+    appendFoldedCase(out, *this, s, lower);
+    if (!collatesByBytes()) {
+        const std::string folded = out.substr(start);
+        out.resize(start + folded.size() * 4 + 16);
+        std::size_t needed = strxfrm(out.data() + start, folded.c_str(), out.size() - start);
+        if (needed >= out.size() - start) {
+            out.resize(start + needed + 1);
+            needed = strxfrm(out.data() + start, folded.c_str(), out.size() - start);
+        }
+        out.resize(start + needed);
     }
-    key.resize(needed);
     // Names the collation finds equal (different case, ignorable marks)
     // still need a fixed order, or a list would shuffle between reads.
-    key += '\0';
-    key.append(s);
-    return key;
+    out += '\0';
+    out.append(s);
 }
 
 }  // namespace quorrin::platform::posix

@@ -14,6 +14,7 @@ public:
     std::string upperAsFileName(std::string_view s) const override;
     int compare(std::string_view a, std::string_view b) const override;
     std::string sortKey(std::string_view s) const override;
+    void appendSortKey(std::string& out, std::string_view s) const override;
     std::string fromUtf8(std::string_view utf8) const override { return std::string(utf8); }
     // "/tmp/Data" and "/tmp/data" are two folders here: moving between them
     // must not be taken for staying put.

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorrin::bench {
+
+// In a child process: reads each folder of `dirs` into a file list set up
+// as the main window's (every attribute, mask "*.*") and composes the
+// listing with name, size and date columns; then recomposes after a change
+// of separator, quoting or a column. Each of the `runs` rounds measures
+// every folder in turn, so that a load on the machine weighs on all of them
+// alike. Prints "key ms" lines, keys ending in the folder's position.
+int measureCore(const std::vector<std::string>& dirs, int runs);
+
+} // namespace quorrin::bench

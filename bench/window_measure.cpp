@@ -1,0 +1,208 @@
+#include "window_measure.h"
+
+#include "bench_process.h"
+#include "listing/list_settings.h"
+#include "persist/ini_mapping.h"
+#include "persist/settings_file.h"
+#include "platform/native.h"
+#include "ui/error_display.h"
+#include "ui/hint_style.h"
+#include "ui/main_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QListView>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace quorrin::bench {
+
+namespace {
+
+// An error box would wait for a click that never comes.
+class PrintedErrors final : public ui::ErrorDisplay {
+public:
+    void show(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
+};
+
+void writeSettings(const platform::TextRules& rules, const std::string& dir, const std::string& settingsPath)
+{
+    listing::ListSettings settings = listing::defaultListSettings(listing::builtInPresetFilterCount);
+    settings.ListCol1 = listing::ckFileName;
+    settings.ListCol2 = listing::ckSize;
+    settings.ListCol3 = listing::ckDate;
+    persist::SettingsFile file(rules, settingsPath);
+    persist::IniWrite(file, settings, dir, "");
+}
+
+// The program's services and window, as main() sets them up, drawing
+// offscreen.
+class OpenWindow {
+public:
+    OpenWindow(const std::string& dir, const std::string& settingsPath)
+        : app_(argc_, argv_), rules_(platform::makeNativeTextRules()),
+          fileSystem_(platform::makeNativeFileSystem(*rules_)), locale_(platform::makeNativeLocaleSettings())
+    {
+        QApplication::setStyle(new ui::HintStyle);
+        writeSettings(*rules_, dir, settingsPath);
+        // The window starts where the program was started; start in the
+        // folder, as a user who opens it from there.
+        fileSystem_->changeDirectory(dir);
+        const ui::WindowServices services{*fileSystem_, *rules_, *locale_, [settingsPath] { return settingsPath; },
+                                          "quorrin"};
+        ui::TForm1::Ports ports;
+        ports.errors = std::make_unique<PrintedErrors>();
+        window_ = std::make_unique<ui::TForm1>(services, std::move(ports));
+    }
+
+    ui::TForm1& window() { return *window_; }
+    QListView* list(const char* name) { return window_->findChild<QListView*>(QString::fromLatin1(name)); }
+
+private:
+    static inline int argc_ = 1;
+    static inline char name_[] = "quorrin";
+    static inline char* argv_[] = {name_, nullptr};
+    QApplication app_;
+    std::unique_ptr<platform::TextRules> rules_;
+    std::unique_ptr<platform::FileSystem> fileSystem_;
+    std::unique_ptr<platform::LocaleSettings> locale_;
+    std::unique_ptr<ui::TForm1> window_;
+};
+
+// Calls `then` once the watched view has painted rows.
+class FirstPaint final : public QObject {
+public:
+    FirstPaint(QAbstractItemView* view, std::function<void()> then) : view_(view), then_(std::move(then))
+    {
+        view_->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !done_ && view_->model()->rowCount() > 0) {
+            done_ = true;
+            // After the paint itself has run.
+            QTimer::singleShot(0, view_, then_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QAbstractItemView* view_;
+    std::function<void()> then_;
+    bool done_ = false;
+};
+
+void settle()
+{
+    QApplication::processEvents();
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+}
+
+} // namespace
+
+void dropQtNotes()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+}
+
+int measureStartUp(const std::string& dir, const std::string& settingsPath, double spawnedAtMs)
+{
+    OpenWindow open(dir, settingsPath);
+    FirstPaint watch(open.list("ListBox1"), [&] {
+        std::printf("startup_ms %.3f\n", nowMs() - spawnedAtMs);
+        std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());
+        std::fflush(stdout);
+        QApplication::quit();
+    });
+    open.window().show();
+    return QApplication::exec();
+}
+
+int measureWindowMemory(const std::string& dir, const std::string& settingsPath)
+{
+    OpenWindow open(dir, settingsPath);
+    open.window().show();
+    settle();
+    std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());
+    std::fflush(stdout);
+    return 0;
+}
+
+int measureWindowResponse(const std::string& dir, const std::string& settingsPath, int runs)
+{
+    double start = nowMs();
+    OpenWindow open(dir, settingsPath);
+    ui::TForm1& window = open.window();
+    window.show();
+    settle();
+    std::printf("window_open_ms %.3f\n", nowMs() - start);
+    std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());
+
+    auto* quoting = window.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
+    for (int run = 0; run < runs; ++run) {
+        start = nowMs();
+        quoting->click();
+        settle();
+        std::printf("window_recompose_ms %.3f\n", nowMs() - start);
+    }
+
+    // Every step is one event; a timer ticking every millisecond shows how
+    // long each step and the repaint it causes keep the loop from it.
+    std::vector<std::function<void()>> steps;
+    for (const char* name : {"ListBox1", "FileListBox1"}) {
+        QScrollBar* bar = open.list(name)->verticalScrollBar();
+        constexpr int jumps = 200;
+        for (int k = 0; k <= jumps; ++k)
+            steps.push_back(
+                [bar, k] { bar->setValue(static_cast<int>(static_cast<long long>(bar->maximum()) * k / jumps)); });
+        for (int k = 0; k < 20; ++k)
+            steps.push_back([bar] { bar->triggerAction(QAbstractSlider::SliderPageStepSub); });
+        steps.push_back([bar] { bar->setValue(0); });
+    }
+    for (const QSize size : {QSize(400, 300), QSize(1600, 1200), QSize(900, 700), QSize(1200, 500), QSize(640, 960),
+                             QSize(1920, 1080), window.size()})
+        steps.push_back([&window, size] { window.resize(size); });
+
+    double lastTick = nowMs();
+    double longestGap = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const double now = nowMs();
+        longestGap = std::max(longestGap, now - lastTick);
+        lastTick = now;
+    });
+    std::size_t next = 0;
+    QTimer stepper;
+    stepper.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&stepper, &QTimer::timeout, [&] {
+        if (next == steps.size()) {
+            QApplication::quit();
+            return;
+        }
+        steps[next++]();
+    });
+    ticker.start(1);
+    stepper.start(10);
+    lastTick = nowMs();
+    QApplication::exec();
+    std::printf("longest_block_ms %.3f\n", longestGap);
+    std::fflush(stdout);
+    return 0;
+}
+
+} // namespace quorrin::bench

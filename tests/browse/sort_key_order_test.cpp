@@ -1,0 +1,78 @@
+#include "browse/sort_key_order.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace quorrin::browse {
+namespace {
+
+using namespace std::string_literals;
+
+// Text rules whose sort key is the text itself, so a test can give the
+// sort any bytes it likes: zero bytes, bytes above 0x7F, shared prefixes.
+class BytesAreKeys final : public platform::TextRules {
+public:
+    std::size_t charLength(std::string_view, std::size_t) const override { return 1; }
+    std::string lowerAsFileName(std::string_view s) const override { return std::string(s); }
+    std::string upperAsFileName(std::string_view s) const override { return std::string(s); }
+    int compare(std::string_view a, std::string_view b) const override { return a.compare(b); }
+    std::string sortKey(std::string_view s) const override { return std::string(s); }
+    std::string fromUtf8(std::string_view utf8) const override { return std::string(utf8); }
+};
+
+// What the order must be: a stable sort by plain byte order of the keys.
+std::vector<std::size_t> expectedOrder(const std::vector<std::string>& keys)
+{
+    std::vector<std::size_t> order(keys.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    return order;
+}
+
+TEST(OrderBySortKey, MatchesAStableByteSortAtEveryChunkBoundary)
+{
+    const BytesAreKeys rules;
+    const std::vector<std::vector<std::string>> cases{
+        {},
+        {"only"},
+        // A key that is a prefix of another, also when the rest is zero bytes.
+        {"ab\0"s, "ab", "ab\0\0"s, "a", "", "ab\0\0\0\0\0\0\0\0\0"s, "ab\0\0\0\0\0\0"s},
+        // Lengths on both sides of 8 and 16 bytes.
+        {"abcdefghi", "abcdefgh", "abcdefg", "abcdefgh\0"s, "abcdefghabcdefgh", "abcdefghabcdefg", "abcdefghabcdefgh!"},
+        // Bytes above 0x7F order after ASCII, never as negative numbers.
+        {"\xff", "\x80", "\x7f", "a\xff", "a\x01", "a", "\xc3\xa4", "z"},
+        // Equal keys keep the order they came in.
+        {"same", "other", "same", "same", "Same", "other"},
+        // A long shared prefix decides late.
+        {std::string(40, 'x') + "b", std::string(40, 'x') + "a", std::string(40, 'x'), std::string(41, 'x'),
+         std::string(40, 'x') + "a"},
+    };
+    for (const auto& keys : cases)
+        EXPECT_EQ(orderBySortKey(rules, keys), expectedOrder(keys)) << keys.size() << " keys";
+}
+
+TEST(OrderBySortKey, MatchesAStableByteSortOnManyRandomKeys)
+{
+    const BytesAreKeys rules;
+    std::mt19937 random(20240601);
+    // Few distinct bytes and short lengths, so that prefixes, duplicates and
+    // zero bytes are common.
+    const std::string alphabet{'\0', 'a', 'b', '\x7f', '\x80', '\xff'};
+    std::uniform_int_distribution<std::size_t> length(0, 26);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::vector<std::string> keys(5000);
+    for (std::string& key : keys) {
+        key.resize(length(random));
+        for (char& c : key)
+            c = alphabet[pick(random)];
+    }
+    EXPECT_EQ(orderBySortKey(rules, keys), expectedOrder(keys));
+}
+
+} // namespace
+} // namespace quorrin::browse

@@ -1,0 +1,159 @@
+#include "persist/ini_mapping.h"
+#include "platform/posix/utf8_text_rules.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <vector>
+
+namespace quorrin::persist {
+namespace {
+
+using listing::ListSettings;
+
+const platform::posix::Utf8TextRules rules;
+
+std::string contentOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+ListSettings readSettings(const std::string& path)
+{
+    ListSettings settings = listing::defaultListSettings(listing::builtInPresetFilterCount);
+    std::string typed;
+    SettingsFile file(rules, path);
+    IniRead(file, settings, typed);
+    return settings;
+}
+
+std::string garbage(std::size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::string bytes;
+    for (std::size_t i = 0; i < size; ++i)
+        bytes += static_cast<char>(byte(random));
+    // Whatever it holds, it may not open one of our sections by chance.
+    for (const char* name : {"[List", "[list", "[File", "[file", "[Disk", "[disk"})
+        for (std::size_t at = bytes.find(name); at != std::string::npos; at = bytes.find(name))
+            bytes[at] = '_';
+    return bytes;
+}
+
+struct HostileCase {
+    const char* name;
+    std::string text;
+    // What the read makes of the file: the record it changes from the defaults.
+    std::int32_t tabNo;
+    std::int32_t column1;
+    std::string editText;
+    // Lines the program does not own, which the write has to keep in this order.
+    std::vector<std::string> kept;
+};
+
+std::vector<HostileCase> hostileCases()
+{
+    const std::string longLine = "note=" + std::string(70'000, 'n');
+    const std::string longValue(70'000, 'v');
+    std::string huge = "[Log]\r\n";
+    while (huge.size() < 10'000'000)
+        huge += "entry" + std::to_string(huge.size()) + "=" + std::string(1000, 't') + "\r\n";
+    huge += "[List]\r\nTab=3\r\n";
+    const std::string noise = garbage(4096, 7);
+    return {
+        {"empty", "", 2, 1, "", {}},
+        {"binary garbage", noise + "\n", 2, 1, "", {}},
+        {"garbage around our keys", noise + "\n[List]\n1=0\n" + noise + "\n", 2, 0, "", {}},
+        {"ten megabytes", huge, 3, 1, "", {"[Log]", "entry7=" + std::string(1000, 't')}},
+        {"lines beyond 64 KiB",
+         "[Extra]\r\n" + longLine + "\r\n[File]\r\nEdit=" + longValue + "\r\n",
+         2,
+         1,
+         longValue.substr(0, 2047),
+         {"[Extra]", longLine}},
+        {"duplicate sections and keys",
+         "[List]\nTab=3\nTab=4\n[list]\nTab=5\n1=0\n",
+         3,
+         1,
+         "",
+         {"Tab=4", "[list]", "Tab=5", "1=0"}},
+        {"CR-only line ends", "[List]\r1=0\rTab=6\r[Other]\rx=y\r", 6, 0, "", {"[Other]", "x=y"}},
+        {"mixed line ends", "; top\r\n[List]\n1=4\rTab=1\r\n\n[File]\rEdit=*.c\n", 1, 4, "*.c", {"; top"}},
+        {"not UTF-8",
+         "[File]\r\nEdit=\x95\x5c*.txt\r\n[\x90\xdd\x92\xe8]\r\nk=\x83\x41\xff\r\n",
+         2,
+         1,
+         "\x95\x5c*.txt",
+         {"[\x90\xdd\x92\xe8]", "k=\x83\x41\xff"}},
+        {"byte-order mark", "\xEF\xBB\xBF[List]\r\nTab=0\r\n", 0, 1, "", {}},
+        {"numbers that are not numbers", "[List]\r\nTab=2x\r\n1=\r\n2=99999999999\r\n", 2, 1, "", {}},
+    };
+}
+
+// Line contents, whatever ends them.
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+bool holdsInOrder(const std::vector<std::string>& lines, const std::vector<std::string>& wanted)
+{
+    std::size_t at = 0;
+    for (const auto& line : lines)
+        if (at < wanted.size() && line == wanted[at])
+            ++at;
+    return at == wanted.size();
+}
+
+TEST(HostileSettingsFile, ReadsWhatItCanAndTheNextCloseWritesAValidFileKeepingForeignLines)
+{
+    for (const auto& c : hostileCases()) {
+        SCOPED_TRACE(c.name);
+        testing::TempDir dir;
+        const std::string path = dir / "quorrin.ini";
+        dir.writeFile("quorrin.ini", c.text);
+
+        ListSettings settings = readSettings(path);
+        EXPECT_EQ(settings.TabNo, c.tabNo);
+        EXPECT_EQ(settings.ListCol1, c.column1);
+        EXPECT_TRUE(settings.EditText == c.editText);
+
+        settings.ListCol2 = listing::ckDate;
+        {
+            SettingsFile file(rules, path);
+            IniWrite(file, settings, "/data", "");
+        }
+        const std::string written = contentOf(path);
+        const ListSettings again = readSettings(path);
+        EXPECT_EQ(again.columns(), settings.columns());
+        EXPECT_EQ(again.TabNo, settings.TabNo);
+        EXPECT_TRUE(again.EditText == settings.EditText);
+        EXPECT_EQ(again.DirPath, "/data");
+
+        const auto lines = linesOf(written);
+        EXPECT_TRUE(holdsInOrder(lines, c.kept));
+        // Everything before our first section is untouched, byte for byte.
+        const std::size_t ours = std::min({c.text.find("[List"), c.text.find("[File"), c.text.find("[Disk")});
+        const std::string before = c.text.substr(0, std::min(ours, c.text.size()));
+        EXPECT_TRUE(written.starts_with(before)) << "the bytes in front of our sections changed";
+    }
+}
+
+} // namespace
+} // namespace quorrin::persist
