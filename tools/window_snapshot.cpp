@@ -32,9 +32,9 @@ int main(int argc, char* argv[])
     const auto locale = platform::makeNativeLocaleSettings();
     fileSystem->changeDirectory(argv[1]);
     // No settings file: the picture shows what a first start shows.
-    const ui::WindowServices services{*fileSystem, *rules, *locale, [] { return std::string("/nonexistent/quorrin.ini"); },
-                                      persist::applicationTitle(*rules, platform::executablePath(),
-                                                                platform::pathDelimiters())};
+    const ui::WindowServices services{
+        *fileSystem, *rules, *locale, [] { return std::string("/nonexistent/quorrin.ini"); },
+        persist::applicationTitle(*rules, platform::executablePath(), platform::pathDelimiters())};
     ui::TForm1 window(services);
     window.show();
     QApplication::processEvents();

@@ -9,4 +9,4 @@ std::uint32_t searchAttribute(FileType type)
     return type & 0x3Fu;
 }
 
-}  // namespace quorrin::browse
+} // namespace quorrin::browse

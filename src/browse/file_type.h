@@ -21,4 +21,4 @@ using FileType = std::uint8_t;
 // The attribute bits a search asks for: the OR of the flags' bits.
 std::uint32_t searchAttribute(FileType type);
 
-}  // namespace quorrin::browse
+} // namespace quorrin::browse

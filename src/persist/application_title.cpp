@@ -8,8 +8,7 @@ std::string applicationTitle(const platform::TextRules& rules, std::string_view 
                              std::string_view delimiters)
 {
     const std::size_t delimiter = platform::findLastOf(rules, executablePath, delimiters);
-    std::string_view name =
-        delimiter == std::string_view::npos ? executablePath : executablePath.substr(delimiter + 1);
+    std::string_view name = delimiter == std::string_view::npos ? executablePath : executablePath.substr(delimiter + 1);
     const std::size_t dot = platform::findFirstOf(rules, name, ".");
     if (dot != std::string_view::npos)
         name = name.substr(0, dot);
@@ -32,4 +31,4 @@ std::string applicationTitle(const platform::TextRules& rules, std::string_view 
     return title;
 }
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

@@ -15,4 +15,4 @@ namespace quorrin::persist {
 std::string applicationTitle(const platform::TextRules& rules, std::string_view executablePath,
                              std::string_view delimiters);
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

@@ -40,7 +40,7 @@ void writeKey(SettingsFile& file, const SettingsKey& entry, const ListSettings& 
         entry.field);
 }
 
-}  // namespace
+} // namespace
 
 void IniRead(SettingsFile& file, ListSettings& settings, std::string& typedSeparator)
 {
@@ -60,4 +60,4 @@ void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view curre
     file.Flush();
 }
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

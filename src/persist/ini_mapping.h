@@ -60,4 +60,4 @@ void IniRead(SettingsFile& file, listing::ListSettings& settings, std::string& t
 void IniWrite(SettingsFile& file, listing::ListSettings& settings, std::string_view currentDir,
               std::string_view typedSeparator);
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

@@ -16,4 +16,4 @@ std::string listText(const std::vector<std::string>& items)
     return text;
 }
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

@@ -9,4 +9,4 @@ namespace quorrin::persist {
 // CR LF, the last one too; bytes unchanged, no header, no byte-order mark.
 std::string listText(const std::vector<std::string>& items);
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

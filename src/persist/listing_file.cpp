@@ -15,4 +15,4 @@ void saveListing(const platform::TextRules& rules, const std::string& path, cons
     }
 }
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

@@ -24,4 +24,4 @@ using WholeFileWriter = std::function<platform::WriteOutcome(const std::string& 
 void saveListing(const platform::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
                  const WholeFileWriter& write = platform::writeFileAtomically);
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

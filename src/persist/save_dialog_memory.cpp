@@ -28,4 +28,4 @@ void SaveDialogMemory::remember(const SaveDialogAnswer& answer)
     last_ = answer;
 }
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

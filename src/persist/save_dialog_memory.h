@@ -41,4 +41,4 @@ private:
     SaveDialogAnswer last_;
 };
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

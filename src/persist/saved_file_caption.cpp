@@ -15,4 +15,4 @@ std::string savedFileCaption(const platform::TextRules& rules, std::string_view 
     return caption;
 }
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

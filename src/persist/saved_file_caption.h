@@ -15,4 +15,4 @@ namespace quorrin::persist {
 std::string savedFileCaption(const platform::TextRules& rules, std::string_view path, std::string_view delimiters,
                              std::string_view applicationTitle);
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

@@ -1,7 +1,7 @@
 #include "persist/settings_file.h"
 
-#include "platform/native.h"
 #include "persist/settings_number.h"
+#include "platform/native.h"
 
 namespace quorrin::persist {
 
@@ -33,7 +33,7 @@ std::string storedForm(std::string_view value)
     return std::string(value);
 }
 
-}  // namespace
+} // namespace
 
 SettingsWriteError::SettingsWriteError(const platform::TextRules& rules, const std::string& path)
     // The literal goes into the system code page, where the path already is,
@@ -47,7 +47,8 @@ SettingsFile::SettingsFile(const platform::TextRules& rules, std::string path)
 {
 }
 
-SettingsFile::SettingsFile(const platform::TextRules& rules, std::string path, std::unique_ptr<platform::ProfileStore> store)
+SettingsFile::SettingsFile(const platform::TextRules& rules, std::string path,
+                           std::unique_ptr<platform::ProfileStore> store)
     : rules_(rules), path_(std::move(path)), store_(std::move(store))
 {
 }
@@ -89,4 +90,4 @@ void SettingsFile::Flush()
         throw SettingsWriteError(rules_, path_);
 }
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

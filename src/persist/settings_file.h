@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/profile_store.h"
 #include "platform/errors.h"
+#include "platform/profile_store.h"
 #include "platform/text_rules.h"
 
 #include <cstdint>
@@ -46,4 +46,4 @@ private:
     std::unique_ptr<platform::ProfileStore> store_;
 };
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

@@ -24,4 +24,4 @@ std::string settingsFilePath(const platform::TextRules& rules)
     return platform::settingsFileLocation(rules, beside);
 }
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

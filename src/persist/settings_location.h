@@ -18,4 +18,4 @@ std::string settingsPathBeside(const platform::TextRules& rules, std::string_vie
 // pass.
 std::string settingsFilePath(const platform::TextRules& rules);
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

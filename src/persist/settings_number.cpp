@@ -54,7 +54,7 @@ std::optional<std::int32_t> parseDecimal(std::string_view text)
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::int32_t> parseSettingsNumber(std::string_view text)
 {
@@ -69,4 +69,4 @@ std::optional<std::int32_t> parseSettingsNumber(std::string_view text)
     return parseDecimal(text);
 }
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

@@ -14,4 +14,4 @@ namespace quorrin::persist {
 // the whole text unparsable: there is no partial result.
 std::optional<std::int32_t> parseSettingsNumber(std::string_view text);
 
-}  // namespace quorrin::persist
+} // namespace quorrin::persist

@@ -10,4 +10,4 @@ std::string buildLongTimeFormat(bool twelveHour, bool leadingZero, bool ampmFirs
     return ampmFirst ? "AMPM " + clock : clock + " AMPM";
 }
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

@@ -28,14 +28,13 @@ struct DateTimeSettings {
     std::string amText = "am";
     std::string pmText = "pm";
     std::array<std::string, 12> shortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::array<std::string, 12> longMonthNames{"January", "February", "March",     "April",
-                                                "May",     "June",     "July",      "August",
-                                                "September", "October", "November", "December"};
+                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::array<std::string, 12> longMonthNames{"January", "February", "March",     "April",   "May",      "June",
+                                               "July",    "August",   "September", "October", "November", "December"};
     std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<std::string, 7> longDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                             "Thursday", "Friday", "Saturday"};
-    std::vector<Era> eras;  // oldest first; empty outside era calendars
+                                            "Thursday", "Friday", "Saturday"};
+    std::vector<Era> eras; // oldest first; empty outside era calendars
 };
 
 // The long time pattern is built rather than read, so every locale gets the
@@ -65,4 +64,4 @@ public:
     virtual std::optional<LocalDateTime> toLocalTime(FileTime time) const = 0;
 };
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

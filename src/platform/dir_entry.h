@@ -14,7 +14,7 @@ inline constexpr std::uint32_t system = 0x04;
 inline constexpr std::uint32_t volumeId = 0x08;
 inline constexpr std::uint32_t directory = 0x10;
 inline constexpr std::uint32_t archive = 0x20;
-}  // namespace attr
+} // namespace attr
 
 // Entries sharing a bit with this set are passed over by a search made with
 // `searchAttr`: hidden, system, volume-label and directory entries are only
@@ -42,7 +42,7 @@ constexpr FileTime fileTimeFromUnix(std::int64_t seconds, std::int64_t nanosecon
 
 // One directory entry with everything a listing needs, read in one pass.
 struct DirEntry {
-    std::string name;  // as stored, no directory part
+    std::string name; // as stored, no directory part
     std::uint32_t attributes = 0;
     std::uint64_t size = 0;
     FileTime lastWrite;
@@ -50,4 +50,4 @@ struct DirEntry {
     bool isDirectory() const { return (attributes & attr::directory) != 0; }
 };
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

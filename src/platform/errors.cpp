@@ -16,9 +16,6 @@ std::string directoryChangeMessage(int code)
     }
 }
 
-DirectoryChangeError::DirectoryChangeError(int code)
-    : Error(directoryChangeMessage(code)), code_(code)
-{
-}
+DirectoryChangeError::DirectoryChangeError(int code) : Error(directoryChangeMessage(code)), code_(code) {}
 
-}  // namespace quorrin
+} // namespace quorrin

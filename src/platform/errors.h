@@ -37,6 +37,6 @@ inline constexpr int notReady = 21;
 inline constexpr int genFailure = 31;
 inline constexpr int invalidName = 123;
 inline constexpr int directoryExpected = 267;
-}  // namespace win_error
+} // namespace win_error
 
-}  // namespace quorrin
+} // namespace quorrin

@@ -13,8 +13,8 @@ namespace quorrin::platform {
 
 // How paths are spelled on this file system.
 struct PathSyntax {
-    char separator = '\\';     // between names
-    bool driveLetters = true;  // "C:" prefixes and a current directory per drive
+    char separator = '\\';    // between names
+    bool driveLetters = true; // "C:" prefixes and a current directory per drive
 };
 
 // The file system as the browsing controls see it: one process-wide current
@@ -66,4 +66,4 @@ public:
     virtual std::optional<std::string> remoteName(const Volume& volume) const = 0;
 };
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

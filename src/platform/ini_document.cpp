@@ -60,7 +60,7 @@ std::string keyText(std::string_view key, std::string_view value)
     return text;
 }
 
-}  // namespace
+} // namespace
 
 IniDocument::IniDocument(std::string_view text)
 {
@@ -154,4 +154,4 @@ std::string IniDocument::text() const
     return text;
 }
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

@@ -37,7 +37,7 @@ public:
 private:
     struct Line {
         std::string content;
-        std::string ending;  // "\r\n", "\n", "\r", or empty for a last line without one
+        std::string ending; // "\r\n", "\n", "\r", or empty for a last line without one
     };
 
     std::optional<std::size_t> findSection(std::string_view section) const;
@@ -48,4 +48,4 @@ private:
     std::string newline_;
 };
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

@@ -47,4 +47,4 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
 // when it can.
 std::optional<std::string> displayUnavailableReason();
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

@@ -36,4 +36,4 @@ public:
     virtual bool flush() = 0;
 };
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

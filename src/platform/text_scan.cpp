@@ -4,8 +4,7 @@ namespace quorrin::platform {
 
 namespace {
 
-template <typename Visit>
-void forEachChar(const TextRules& rules, std::string_view s, Visit visit)
+template <typename Visit> void forEachChar(const TextRules& rules, std::string_view s, Visit visit)
 {
     for (std::size_t i = 0; i < s.size();) {
         std::size_t len = rules.charLength(s, i);
@@ -16,7 +15,7 @@ void forEachChar(const TextRules& rules, std::string_view s, Visit visit)
     }
 }
 
-}  // namespace
+} // namespace
 
 std::size_t findLastOf(const TextRules& rules, std::string_view s, std::string_view chars)
 {
@@ -51,4 +50,4 @@ bool endsWithChar(const TextRules& rules, std::string_view s, char c)
     return last != std::string_view::npos && last == s.size() - 1 && s[last] == c;
 }
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

@@ -21,4 +21,4 @@ std::size_t lastCharStart(const TextRules& rules, std::string_view s);
 // True when the last character of s is the single byte c.
 bool endsWithChar(const TextRules& rules, std::string_view s, char c);
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

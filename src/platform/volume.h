@@ -18,8 +18,8 @@ enum class DriveType {
 // A place a user can pick as a starting point: a drive letter on Windows, a
 // mount point on POSIX.
 struct Volume {
-    char letter = 0;   // lower-case drive letter; 0 where there are none
-    std::string root;  // "c:\" or "/media/usb"
+    char letter = 0;  // lower-case drive letter; 0 where there are none
+    std::string root; // "c:\" or "/media/usb"
     DriveType type = DriveType::unknown;
 };
 
@@ -29,4 +29,4 @@ struct VolumeInformation {
     bool casePreserving = false;
 };
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

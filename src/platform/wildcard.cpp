@@ -22,8 +22,14 @@ std::vector<std::string_view> splitChars(const TextRules& rules, std::string_vie
     return chars;
 }
 
-bool isStar(std::string_view c) { return c == "*"; }
-bool isQuestion(std::string_view c) { return c == "?"; }
+bool isStar(std::string_view c)
+{
+    return c == "*";
+}
+bool isQuestion(std::string_view c)
+{
+    return c == "?";
+}
 
 // A pattern that has been consumed down to ".*" (or "*"s) can still match
 // the end of a name: "readme" matches "readme.*".
@@ -43,7 +49,7 @@ bool restMatchesEmpty(const std::vector<std::string_view>& pattern, std::size_t 
     return p == pattern.size();
 }
 
-}  // namespace
+} // namespace
 
 bool hasWildcard(std::string_view pattern)
 {
@@ -82,4 +88,4 @@ bool matchesPattern(const TextRules& rules, std::string_view name, std::string_v
     return restMatchesEmpty(p, pi);
 }
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

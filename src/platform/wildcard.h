@@ -14,4 +14,4 @@ bool matchesPattern(const TextRules& rules, std::string_view name, std::string_v
 // A pattern holding "*" or "?" selects by shape rather than naming one entry.
 bool hasWildcard(std::string_view pattern);
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

@@ -8,4 +8,4 @@ namespace quorrin::platform {
 // way), or it was made but did not take all the bytes (a full disk).
 enum class WriteOutcome { written, cannotCreate, cannotWrite };
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

@@ -60,7 +60,7 @@ void drawSheet(QPainter& p)
     }
 }
 
-}  // namespace
+} // namespace
 
 QPixmap applicationIconPixmap()
 {
@@ -78,4 +78,4 @@ QIcon applicationIcon()
     return QIcon(applicationIconPixmap());
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

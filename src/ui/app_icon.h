@@ -10,4 +10,4 @@ namespace quorrin::ui {
 QPixmap applicationIconPixmap();
 QIcon applicationIcon();
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -27,4 +27,4 @@ void Bevel::paintEvent(QPaintEvent*)
     p.drawLine(r, 0, r, b);
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -20,4 +20,4 @@ private:
     Shape shape_;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

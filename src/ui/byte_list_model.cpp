@@ -34,4 +34,4 @@ QVariant ByteListModel::data(const QModelIndex& index, int role) const
     return QString::fromLocal8Bit(row.data(), static_cast<qsizetype>(row.size()));
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -29,4 +29,4 @@ private:
     std::function<QIcon(int row)> icons_;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -15,7 +15,7 @@ QClipboard* applicationClipboard()
     return QGuiApplication::instance() != nullptr ? QGuiApplication::clipboard() : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 QtClipboardPort::QtClipboardPort(const platform::TextRules& rules, std::function<QClipboard*()> clipboard)
     : rules_(rules), clipboard_(clipboard ? std::move(clipboard) : applicationClipboard)
@@ -31,4 +31,4 @@ void QtClipboardPort::putText(const std::string& text)
     clipboard->setText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())), QClipboard::Clipboard);
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -33,4 +33,4 @@ private:
     std::function<QClipboard*()> clipboard_;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -16,4 +16,4 @@ constexpr QPoint upperThirdCentre(const QRect& screenArea, const QSize& dialog)
                   screenArea.top() + (screenArea.height() - dialog.height()) / 3);
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

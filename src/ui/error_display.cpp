@@ -11,16 +11,15 @@ std::string withClosingStop(std::string message)
     return message;
 }
 
-MessageBoxErrorDisplay::MessageBoxErrorDisplay(QWidget* owner, QString title)
-    : owner_(owner), title_(std::move(title))
+MessageBoxErrorDisplay::MessageBoxErrorDisplay(QWidget* owner, QString title) : owner_(owner), title_(std::move(title))
 {
 }
 
 void MessageBoxErrorDisplay::show(const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, title_, QString::fromLocal8Bit(withClosingStop(message)),
-                    QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::Critical, title_, QString::fromLocal8Bit(withClosingStop(message)), QMessageBox::Ok,
+                    owner_);
     box.exec();
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -33,4 +33,4 @@ private:
     QString title_;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -30,4 +30,4 @@ const platform::DirEntry* FileListFacts::entry(std::string_view name) const
     return &scratch_;
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -22,4 +22,4 @@ private:
     mutable platform::DirEntry scratch_;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

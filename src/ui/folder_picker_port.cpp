@@ -31,7 +31,7 @@ void addStatusLine(QFileDialog& dialog)
     QObject::connect(&dialog, &QFileDialog::directoryEntered, status, show);
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::string> QtFolderPickerPort::pick(QWidget* owner, const std::string& start)
 {
@@ -57,4 +57,4 @@ std::optional<std::string> QtFolderPickerPort::pick(QWidget* owner, const std::s
     return bytePath(QDir::cleanPath(folder.absoluteFilePath()));
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -32,4 +32,4 @@ private:
     bool nativeDialog_;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -14,4 +14,4 @@ void reportError(QWidget* origin, const std::string& message)
         qWarning("%s", message.c_str());
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

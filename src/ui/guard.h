@@ -29,4 +29,4 @@ template <typename Action> void guarded(QWidget* origin, Action&& action)
     }
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -10,4 +10,4 @@ int HintStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidg
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

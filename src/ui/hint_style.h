@@ -15,4 +15,4 @@ public:
                   QStyleHintReturn* returnData) const override;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

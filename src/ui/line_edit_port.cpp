@@ -14,4 +14,4 @@ void LineEditPort::selectAll()
     edit_.selectAll();
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

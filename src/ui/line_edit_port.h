@@ -17,4 +17,4 @@ private:
     QLineEdit& edit_;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -35,7 +35,7 @@ private:
     std::function<int(int)> indent_;
 };
 
-}  // namespace
+} // namespace
 
 ListControlView::ListControlView(QWidget* parent, int rowHeight) : QListView(parent)
 {
@@ -45,9 +45,8 @@ ListControlView::ListControlView(QWidget* parent, int rowHeight) : QListView(par
     // Every row is one text line high, so the view never measures a row and
     // a list of a million names scrolls as fast as one of ten.
     setUniformItemSizes(true);
-    setItemDelegate(new RowDelegate(this, rowHeight, [this](int row) {
-        return bindings_.indent ? bindings_.indent(row) : 0;
-    }));
+    setItemDelegate(
+        new RowDelegate(this, rowHeight, [this](int row) { return bindings_.indent ? bindings_.indent(row) : 0; }));
 }
 
 void ListControlView::bind(Bindings bindings)
@@ -100,4 +99,4 @@ void ListControlView::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

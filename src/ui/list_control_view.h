@@ -39,7 +39,7 @@ protected:
 private:
     ByteListModel model_;
     Bindings bindings_;
-    bool showing_ = false;  // a change made by refresh(), not by the user
+    bool showing_ = false; // a change made by refresh(), not by the user
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -25,8 +25,7 @@ int main(int argc, char* argv[])
     const auto rules = platform::makeNativeTextRules();
     const auto fileSystem = platform::makeNativeFileSystem(*rules);
     const auto locale = platform::makeNativeLocaleSettings();
-    const std::string title =
-        persist::applicationTitle(*rules, platform::executablePath(), platform::pathDelimiters());
+    const std::string title = persist::applicationTitle(*rules, platform::executablePath(), platform::pathDelimiters());
     const ui::WindowServices services{*fileSystem, *rules, *locale,
                                       [&rules] { return persist::settingsFilePath(*rules); }, title};
 

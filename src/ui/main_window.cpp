@@ -5,11 +5,11 @@
 #include "ui/byte_list_model.h"
 #include "ui/click_check_box.h"
 #include "ui/clipboard_port.h"
-#include "ui/folder_picker_port.h"
-#include "ui/save_dialog_port.h"
 #include "ui/edit_selector.h"
+#include "ui/folder_picker_port.h"
 #include "ui/hint_style.h"
 #include "ui/list_control_view.h"
+#include "ui/save_dialog_port.h"
 #include "ui/selector_control_view.h"
 #include "ui/window_font.h"
 #include "ui/window_layout.h"
@@ -35,8 +35,8 @@ namespace {
 
 const ControlPlace& placeOf(std::string_view name)
 {
-    const auto it = std::find_if(windowLayout.begin(), windowLayout.end(),
-                                 [&](const ControlPlace& p) { return p.name == name; });
+    const auto it =
+        std::find_if(windowLayout.begin(), windowLayout.end(), [&](const ControlPlace& p) { return p.name == name; });
     Q_ASSERT(it != windowLayout.end());
     return *it;
 }
@@ -53,9 +53,8 @@ QStringList columnItems(bool lastColumn)
 
 QStringList separatorItems()
 {
-    return {QStringLiteral(" なし"),           QStringLiteral(" 空白"),
-            QStringLiteral(" Tab"),            QStringLiteral(" ， (カンマ)"),
-            QStringLiteral("－ (ハイフン)"),   QStringLiteral("＿ (アンダーバー)"),
+    return {QStringLiteral(" なし"),           QStringLiteral(" 空白"),         QStringLiteral(" Tab"),
+            QStringLiteral(" ， (カンマ)"),    QStringLiteral("－ (ハイフン)"), QStringLiteral("＿ (アンダーバー)"),
             QStringLiteral("／ (スラッシュ)"), QStringLiteral("＋ (プラス)")};
 }
 
@@ -65,23 +64,18 @@ void setHint(QWidget* widget, const QString& hint)
     widget->setToolTipDuration(HintStyle::shownForMs);
 }
 
-}  // namespace
+} // namespace
 
 TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
-    : QMainWindow(parent),
-      services_(services),
-      classifier_(services.rules),
+    : QMainWindow(parent), services_(services), classifier_(services.rules),
       errorDisplay_(ports.errors ? std::move(ports.errors)
                                  : std::make_unique<MessageBoxErrorDisplay>(
                                        this, QString::fromLocal8Bit(services.applicationTitle))),
       clipboard_(ports.clipboard ? std::move(ports.clipboard) : std::make_unique<QtClipboardPort>(services.rules)),
       saveDialog_(ports.saveDialog ? std::move(ports.saveDialog) : std::make_unique<QtSaveDialogPort>()),
       folderPicker_(ports.folderPicker ? std::move(ports.folderPicker) : std::make_unique<QtFolderPickerPort>()),
-      FileListBox1(services.fileSystem, services.rules),
-      DirectoryListBox1(services.fileSystem, services.rules),
-      DriveComboBox1(services.fileSystem, services.rules),
-      FilterComboBox1(services.rules),
-      fileFacts_(FileListBox1)
+      FileListBox1(services.fileSystem, services.rules), DirectoryListBox1(services.fileSystem, services.rules),
+      DriveComboBox1(services.fileSystem, services.rules), FilterComboBox1(services.rules), fileFacts_(FileListBox1)
 {
     setWindowTitle(QStringLiteral("Quorrin Jr"));
     setWindowIcon(applicationIcon());
@@ -341,4 +335,4 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -9,8 +9,8 @@
 #include "persist/save_dialog_memory.h"
 #include "ui/clipboard_port.h"
 #include "ui/error_display.h"
-#include "ui/folder_picker_port.h"
 #include "ui/file_list_facts.h"
+#include "ui/folder_picker_port.h"
 #include "ui/guard.h"
 #include "ui/line_edit_port.h"
 #include "ui/save_dialog_port.h"
@@ -164,4 +164,4 @@ template <typename Action> void TForm1::userAction(Action&& action)
     refreshViews();
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

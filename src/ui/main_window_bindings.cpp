@@ -28,7 +28,7 @@ QStyle::StandardPixmap driveGlyph(platform::DriveType type)
     }
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::bindControls()
 {
@@ -60,7 +60,8 @@ void TForm1::bindControls()
 
     for (int column = 1; column <= 5; ++column) {
         EditSelector* selector = columnSelector(column);
-        connect(selector, &EditSelector::OnChange, this, [this, column] { userAction([&] { ComboBoxChange(column); }); });
+        connect(selector, &EditSelector::OnChange, this,
+                [this, column] { userAction([&] { ComboBoxChange(column); }); });
         connect(selector, &EditSelector::OnKeyUp, this, [this, column] { userAction([&] { ComboBoxKeyUp(column); }); });
     }
     connect(ComboBox6, &EditSelector::OnChange, this, [this] { userAction([&] { ComboBox6Change(); }); });
@@ -107,7 +108,8 @@ void TForm1::bindViews()
             },
         .icon =
             [this](int row) {
-                return style()->standardIcon(driveGlyph(DriveComboBox1.rows()[static_cast<std::size_t>(row)].volume.type));
+                return style()->standardIcon(
+                    driveGlyph(DriveComboBox1.rows()[static_cast<std::size_t>(row)].volume.type));
             },
     });
     filterView_->bind({
@@ -124,4 +126,4 @@ void TForm1::bindViews()
     });
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -20,7 +20,7 @@ std::string bytesOf(const QString& text)
     return text.toLocal8Bit().toStdString();
 }
 
-}  // namespace
+} // namespace
 
 std::int32_t& TForm1::columnField(int column)
 {
@@ -89,9 +89,9 @@ void TForm1::ListDataSet()
     // the new one while a listing of a million lines is built.
     std::vector<std::string>().swap(lines_);
     const std::string separator = typedSeparator();
-    const listing::ListingContext context{settings_,        DirectoryListBox1.CurrentDir(), separator,
-                                          fileFacts_,       services_.locale,               services_.rules,
-                                          classifier_};
+    const listing::ListingContext context{
+        settings_,  DirectoryListBox1.CurrentDir(), separator, fileFacts_, services_.locale, services_.rules,
+        classifier_};
     lines_ = listing::ListDataSet(context, FileListBox1.Items());
     outputModel_->refresh();
 }
@@ -203,8 +203,6 @@ void TForm1::Exit1Click()
     close();
 }
 
-void TForm1::File1Click()
-{
-}
+void TForm1::File1Click() {}
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

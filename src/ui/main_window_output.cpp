@@ -58,4 +58,4 @@ void TForm1::DirOpen()
     DirectoryListBox1.SetCurrentDir(*chosen);
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -20,4 +20,4 @@ inline std::string bytePath(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

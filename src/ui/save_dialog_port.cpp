@@ -19,7 +19,7 @@ QScreen* screenOf(QWidget* owner)
     return owner != nullptr ? owner->window()->screen() : QGuiApplication::primaryScreen();
 }
 
-}  // namespace
+} // namespace
 
 std::optional<persist::SaveDialogAnswer> QtSaveDialogPort::run(QWidget* owner,
                                                                const persist::SaveDialogRequest& request)
@@ -55,4 +55,4 @@ std::optional<persist::SaveDialogAnswer> QtSaveDialogPort::run(QWidget* owner,
         bytePath(chosen.first()), static_cast<int>(std::max<qsizetype>(0, types.indexOf(dialog.selectedNameFilter())))};
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

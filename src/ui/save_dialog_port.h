@@ -34,4 +34,4 @@ private:
     bool nativeDialog_;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -50,4 +50,4 @@ void SelectorControlView::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

@@ -36,4 +36,4 @@ private:
     bool showing_ = false;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

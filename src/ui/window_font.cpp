@@ -15,4 +15,4 @@ QFont windowFont()
     return font;
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

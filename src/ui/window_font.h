@@ -8,4 +8,4 @@ namespace quorrin::ui {
 // falling back through faces of the same metrics where the first is missing.
 QFont windowFont();
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

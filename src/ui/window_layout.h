@@ -17,6 +17,8 @@ struct ControlPlace {
     int tabOrder;
 };
 
+// One control a line keeps the layout easy to check by eye.
+// clang-format off
 inline const std::array<ControlPlace, 25> windowLayout{{
     {"Bevel3", QRect(16, 0, 592, 265), -1},
     {"Bevel2", QRect(17, 278, 591, 77), -1},
@@ -44,6 +46,7 @@ inline const std::array<ControlPlace, 25> windowLayout{{
     {"CheckBox1", QRect(338, 290, 115, 17), 13},
     {"CheckBox2", QRect(464, 290, 137, 17), 14},
 }};
+// clang-format on
 
 // The area the controls cover: the scroll area shows bars below this size.
 inline constexpr QSize controlsExtent(609, 475);
@@ -59,4 +62,4 @@ constexpr QPoint centredOn(const QRect& desktop, const QSize& window)
                   desktop.top() + (desktop.height() - window.height()) / 2);
 }
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

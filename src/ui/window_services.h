@@ -22,4 +22,4 @@ struct WindowServices {
     std::string applicationTitle;
 };
 
-}  // namespace quorrin::ui
+} // namespace quorrin::ui

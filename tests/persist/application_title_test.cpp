@@ -12,14 +12,10 @@ TEST(ApplicationTitle, TakesTheFileNameBeforeItsFirstDotWithLaterLettersLowered)
 {
     const platform::posix::Utf8TextRules rules;
     const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"C:\\Tools\\ZIDAZ.EXE", "\\:", "Zidaz"},
-        {"C:\\Tools\\Quorrin.exe", "\\:", "Quorrin"},
-        {"C:QUORRIN.EXE", "\\:", "Quorrin"},
-        {"/usr/local/bin/quorrin", "/", "quorrin"},
-        {"/opt/ver.2/QJ.tool.bin", "/", "Qj"},
-        {"/opt/q/.hidden", "/", ""},
-        {"/opt/q/日本ABC", "/", "日本abc"},
-        {"", "/", ""},
+        {"C:\\Tools\\ZIDAZ.EXE", "\\:", "Zidaz"}, {"C:\\Tools\\Quorrin.exe", "\\:", "Quorrin"},
+        {"C:QUORRIN.EXE", "\\:", "Quorrin"},      {"/usr/local/bin/quorrin", "/", "quorrin"},
+        {"/opt/ver.2/QJ.tool.bin", "/", "Qj"},    {"/opt/q/.hidden", "/", ""},
+        {"/opt/q/日本ABC", "/", "日本abc"},       {"", "/", ""},
     };
     for (const auto& [path, delimiters, title] : cases)
         EXPECT_EQ(applicationTitle(rules, path, delimiters), title) << path;
@@ -35,5 +31,5 @@ TEST(ApplicationTitle, LeavesTheSecondByteOfADoubleByteCharacterAlone)
     EXPECT_EQ(applicationTitle(rules, "C:\\dir\\" + so + "AB.exe", "\\:"), so + "ab");
 }
 
-}  // namespace
-}  // namespace quorrin::persist
+} // namespace
+} // namespace quorrin::persist

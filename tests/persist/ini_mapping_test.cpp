@@ -129,7 +129,7 @@ TEST(IniRead, TextValuesComeBackExactlyWhateverTheirBytes)
         "\"",
         "\" ",
         "a = b ; c",
-        "C:\\\x95\x5c\\x",  // 表 in Shift_JIS: its second byte is "\"
+        "C:\\\x95\x5c\\x", // 表 in Shift_JIS: its second byte is "\"
         "\xff\xfe",
         std::string(2047, 'x'),
     };
@@ -181,7 +181,7 @@ TEST(IniRead, WithoutAFileOrASectionTheDefaultsStay)
 
 struct NumberKeyCase {
     const char* line;
-    std::int32_t tabNo;  // from a default of 2
+    std::int32_t tabNo; // from a default of 2
 };
 
 TEST(IniRead, NumbersFollowTheNumberRule)
@@ -296,7 +296,7 @@ TEST(IniWrite, ARefusedKeyEndsThePassWithTheFilesPath)
                                               "Disk/Drive", "Disk/Dir", "File/SDir", "flush"};
     const struct {
         const char* refused;
-        std::size_t written;  // entries of allKeys done before the refusal
+        std::size_t written; // entries of allKeys done before the refusal
     } cases[] = {{"1", 0}, {"Edit", 9}, {"SDir", 12}, {"flush", 14}};
     for (const auto& c : cases) {
         std::vector<std::string> log;
@@ -352,5 +352,5 @@ TEST(IniWrite, AWriteProtectedFileRaisesTheErrorUntilItIsWritableAgain)
     EXPECT_EQ(readSettings(path).FilterNo, 1);
 }
 
-}  // namespace
-}  // namespace quorrin::persist
+} // namespace
+} // namespace quorrin::persist

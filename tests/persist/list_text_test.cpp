@@ -14,5 +14,5 @@ TEST(ListText, EveryItemEndsWithCrLfAndBytesStayAsTheyAre)
     EXPECT_EQ(listText({raw}), raw + "\r\n");
 }
 
-}  // namespace
-}  // namespace quorrin::persist
+} // namespace
+} // namespace quorrin::persist

@@ -204,5 +204,5 @@ TEST(ListingFileOnADevice, AFullDeviceReportsTheWriteErrorAndStaysADevice)
     EXPECT_EQ(entriesIn("/dev"), before);
 }
 
-}  // namespace
-}  // namespace quorrin::persist
+} // namespace
+} // namespace quorrin::persist

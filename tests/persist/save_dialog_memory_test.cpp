@@ -74,5 +74,5 @@ TEST(SaveDialogMemory, OffersTheLastConfirmedNameAndTypeWithTheSavedPathsFolder)
     EXPECT_EQ(second.typeIndex, 1);
 }
 
-}  // namespace
-}  // namespace quorrin::persist
+} // namespace
+} // namespace quorrin::persist

@@ -38,5 +38,5 @@ TEST(SaveListingMessages, EachOutcomeGivesItsOwnMessageInTheCodePage)
     }
 }
 
-}  // namespace
-}  // namespace quorrin::persist
+} // namespace
+} // namespace quorrin::persist

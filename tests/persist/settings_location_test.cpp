@@ -1,5 +1,5 @@
-#include "platform/posix/user_settings_path.h"
 #include "persist/settings_location.h"
+#include "platform/posix/user_settings_path.h"
 #include "platform/posix/utf8_text_rules.h"
 #include "support/shift_jis_text_rules.h"
 
@@ -110,5 +110,5 @@ TEST(ChooseSettingsPath, AsksAboutTheExecutablesFolder)
     }
 }
 
-}  // namespace
-}  // namespace quorrin::persist
+} // namespace
+} // namespace quorrin::persist

@@ -38,5 +38,5 @@ TEST(SettingsNumber, ParsesExactlyTheWholeTextOrNothing)
         EXPECT_EQ(parseSettingsNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
-}  // namespace
-}  // namespace quorrin::persist
+} // namespace
+} // namespace quorrin::persist

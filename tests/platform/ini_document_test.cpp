@@ -111,5 +111,5 @@ TEST(IniDocument, UntouchedTextComesBackByteForByte)
         EXPECT_EQ(IniDocument(text).text(), text);
 }
 
-}  // namespace
-}  // namespace quorrin::platform
+} // namespace
+} // namespace quorrin::platform

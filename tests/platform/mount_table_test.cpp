@@ -38,8 +38,8 @@ TEST(MountTable, ParsesFieldsAndUndoesEscapes)
 
 TEST(MountTable, OffersRealDevicesAndSharesButNoPseudoFileSystems)
 {
-    const auto volumes = selectVolumes(parseMountInfo(sampleMountInfo),
-                                       [](const std::string& dev) { return dev == "/dev/sdb1"; });
+    const auto volumes =
+        selectVolumes(parseMountInfo(sampleMountInfo), [](const std::string& dev) { return dev == "/dev/sdb1"; });
     struct Expected {
         std::string root;
         DriveType type;
@@ -47,7 +47,7 @@ TEST(MountTable, OffersRealDevicesAndSharesButNoPseudoFileSystems)
     const Expected expected[] = {
         {"/", DriveType::fixed},
         {"/boot/efi", DriveType::fixed},
-        {"/etc/hosts", DriveType::fixed},  // a file; the live query drops it after a look
+        {"/etc/hosts", DriveType::fixed}, // a file; the live query drops it after a look
         {"/home", DriveType::fixed},
         {"/media/user/DVD", DriveType::cdrom},
         {"/media/user/USB STICK", DriveType::removable},
@@ -112,5 +112,5 @@ TEST(VolumeLabels, UdevEscapesAreUndone)
     EXPECT_EQ(decodeUdevLabel("\\xe6\\x97\\xa5"), "日");
 }
 
-}  // namespace
-}  // namespace quorrin::platform::posix
+} // namespace
+} // namespace quorrin::platform::posix

@@ -100,7 +100,7 @@ TEST_F(PosixFileSystemTest, SizesAboveFourGibibytesAreExact)
 TEST_F(PosixFileSystemTest, TimesAreKeptToTheSecond)
 {
     dir.writeFile("a.txt");
-    dir.setModificationTime("a.txt", 1138439107);  // 2006-01-28 09:05:07 UTC
+    dir.setModificationTime("a.txt", 1138439107); // 2006-01-28 09:05:07 UTC
     const auto entry = fs.lookUp(dir / "a.txt");
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->lastWrite, fileTimeFromUnix(1138439107));
@@ -252,5 +252,5 @@ TEST_F(PosixFileSystemTest, TheRootIsAlwaysAVolumeAndRemembersTheLastDirectoryOn
     EXPECT_TRUE(fs.volumeInformation("/").has_value());
 }
 
-}  // namespace
-}  // namespace quorrin::platform::posix
+} // namespace
+} // namespace quorrin::platform::posix

@@ -196,5 +196,5 @@ TEST_F(PosixProfileStoreProtected, AFileThatCannotBeReadCountsAsMissing)
               "");
 }
 
-}  // namespace
-}  // namespace quorrin::platform::posix
+} // namespace
+} // namespace quorrin::platform::posix

@@ -16,11 +16,11 @@ TEST(Utf8TextRules, CharactersAreWholeValidSequencesOnly)
         {"é", 2},
         {"日", 3},
         {"\xF0\x9F\x98\x80", 4},
-        {"\xE0\x80\xAE", 1},      // overlong "."
-        {"\xC0\xAE", 1},          // overlong "." in two bytes
-        {"\xED\xA0\x80", 1},      // a UTF-16 surrogate
-        {"\xF4\x90\x80\x80", 1},  // beyond U+10FFFF
-        {"\xE6\x97", 1},          // cut short
+        {"\xE0\x80\xAE", 1},     // overlong "."
+        {"\xC0\xAE", 1},         // overlong "." in two bytes
+        {"\xED\xA0\x80", 1},     // a UTF-16 surrogate
+        {"\xF4\x90\x80\x80", 1}, // beyond U+10FFFF
+        {"\xE6\x97", 1},         // cut short
         {"\xFF", 1},
     };
     for (const auto& [text, length] : cases)
@@ -41,5 +41,5 @@ TEST(Utf8TextRules, AsciiFoldsAsAsciiWhateverTheLocale)
     std::setlocale(LC_CTYPE, before.c_str());
 }
 
-}  // namespace
-}  // namespace quorrin::platform::posix
+} // namespace
+} // namespace quorrin::platform::posix

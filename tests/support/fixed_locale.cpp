@@ -31,4 +31,4 @@ std::optional<platform::LocalDateTime> FixedLocale::toLocalTime(platform::FileTi
                                    static_cast<int>(rest % 60)};
 }
 
-}  // namespace quorrin::testing
+} // namespace quorrin::testing

@@ -15,4 +15,4 @@ public:
     std::optional<platform::LocalDateTime> toLocalTime(platform::FileTime time) const override;
 };
 
-}  // namespace quorrin::testing
+} // namespace quorrin::testing

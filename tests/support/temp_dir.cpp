@@ -21,7 +21,7 @@ void requireOk(bool ok, const std::string& what)
         throw std::runtime_error(what + " failed: errno " + std::to_string(errno));
 }
 
-}  // namespace
+} // namespace
 
 TempDir::TempDir()
 {
@@ -72,4 +72,4 @@ void TempDir::setModificationTime(const std::string& name, std::int64_t unixSeco
     requireOk(utimensat(AT_FDCWD, (*this / name).c_str(), times, AT_SYMLINK_NOFOLLOW) == 0, "utimensat " + name);
 }
 
-}  // namespace quorrin::testing
+} // namespace quorrin::testing

@@ -30,4 +30,4 @@ private:
     std::string savedCwd_;
 };
 
-}  // namespace quorrin::testing
+} // namespace quorrin::testing

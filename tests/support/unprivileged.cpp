@@ -11,7 +11,7 @@ namespace {
 
 constexpr uid_t nobody = 65534;
 
-}  // namespace
+} // namespace
 
 std::string runUnprivileged(const std::function<std::string()>& check)
 {
@@ -49,4 +49,4 @@ std::string runUnprivileged(const std::function<std::string()>& check)
     return result;
 }
 
-}  // namespace quorrin::testing
+} // namespace quorrin::testing

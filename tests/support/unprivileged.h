@@ -11,4 +11,4 @@ namespace quorrin::testing {
 // went wrong; so does this function.
 std::string runUnprivileged(const std::function<std::string()>& check);
 
-}  // namespace quorrin::testing
+} // namespace quorrin::testing

@@ -66,4 +66,4 @@ inline void pressAccept(QDialog& dialog)
     qFatal("the dialog has no confirming button");
 }
 
-}  // namespace quorrin::testing
+} // namespace quorrin::testing

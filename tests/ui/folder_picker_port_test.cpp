@@ -25,7 +25,7 @@ QString statusLine(QFileDialog& dialog)
     return status != nullptr ? status->text() : QStringLiteral("(no status line)");
 }
 
-}  // namespace
+} // namespace
 
 class FolderPickerPortTest : public QObject {
     Q_OBJECT

@@ -46,7 +46,7 @@ QStringList defaultLines()
     return lines;
 }
 
-}  // namespace
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -72,10 +72,14 @@ private slots:
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("firstLine");
         QTest::addColumn<int>("column2Index");
-        QTest::newRow("quoted") << "[List]\r\nKak=1\r\n" << "\"readme.txt\"\t\"1234\"" << 2;
-        QTest::newRow("column kind 9") << "[List]\r\n2=9\r\n" << "readme.txt\t" << -1;
-        QTest::newRow("sizes in KiB") << "[List]\r\nbyt=1\r\n" << "readme.txt\t2" << 2;
-        QTest::newRow("comma and genre") << "[List]\r\n2=4\r\nTab=3\r\n1=0\r\n" << "C:\\Data," << 4;
+        QTest::newRow("quoted") << "[List]\r\nKak=1\r\n"
+                                << "\"readme.txt\"\t\"1234\"" << 2;
+        QTest::newRow("column kind 9") << "[List]\r\n2=9\r\n"
+                                       << "readme.txt\t" << -1;
+        QTest::newRow("sizes in KiB") << "[List]\r\nbyt=1\r\n"
+                                      << "readme.txt\t2" << 2;
+        QTest::newRow("comma and genre") << "[List]\r\n2=4\r\nTab=3\r\n1=0\r\n"
+                                         << "C:\\Data," << 4;
     }
 
     void settingsShapeTheFirstListing()
@@ -260,7 +264,7 @@ private slots:
         auto window = world.open();
         for (const ControlPlace& place : windowLayout) {
             if (place.name.starts_with("Label") || place.name == "FileCount_Label")
-                continue;  // labels size themselves to their text
+                continue; // labels size themselves to their text
             const QString name = QString::fromLatin1(place.name.data(), static_cast<qsizetype>(place.name.size()));
             auto* widget = window->findChild<QWidget*>(name);
             QVERIFY2(widget != nullptr, qPrintable(name));
@@ -302,8 +306,9 @@ private slots:
         WindowWorld world;
         auto window = world.open();
         QVERIFY(window->close());
-        const std::string expected = "[List]\r\n1=1\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=2\r\nKak=0\r\nbyt=0\r\nFilter=7\r\n"
-                                     "[File]\r\nEdit=\r\nSDir=\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Data\r\n";
+        const std::string expected =
+            "[List]\r\n1=1\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=2\r\nKak=0\r\nbyt=0\r\nFilter=7\r\n"
+            "[File]\r\nEdit=\r\nSDir=\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Data\r\n";
         QCOMPARE(QString::fromStdString(world.readSettings()), QString::fromStdString(expected));
     }
 
@@ -332,11 +337,16 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "File not found" << "File not found.";
-        QTest::newRow("japanese") << "a に書き込めません" << "a に書き込めません.";
-        QTest::newRow("already a stop") << "Done." << "Done.";
-        QTest::newRow("parenthesis") << "odd (21)" << "odd (21)";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "File not found"
+                                << "File not found.";
+        QTest::newRow("japanese") << "a に書き込めません"
+                                  << "a に書き込めません.";
+        QTest::newRow("already a stop") << "Done."
+                                        << "Done.";
+        QTest::newRow("parenthesis") << "odd (21)"
+                                     << "odd (21)";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void theClosingStopFollowsTheLastByte()

@@ -23,7 +23,7 @@ std::size_t filesIn(const std::string& folder)
     return n;
 }
 
-}  // namespace
+} // namespace
 
 class PosixWindowOutputTest : public QObject {
     Q_OBJECT
@@ -87,13 +87,13 @@ private slots:
         QCOMPARE(world.errors.size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(world.errors.front()), QStringLiteral("ストリームへの書き込みエラー"));
         QCOMPARE(filesIn(world.dir / "out"), std::size_t(0));
-        QCOMPARE(filesIn(world.dir.path()), std::size_t(3));  // list, out, blocker: no temporary file
+        QCOMPARE(filesIn(world.dir.path()), std::size_t(3)); // list, out, blocker: no temporary file
     }
 
     void aDoubleClickOnAnEmptyListingOpensTheSaveDialog()
     {
         PosixWindowWorld world;
-        world.dir.writeFile("quorrin.ini", "[List]\r\nFilter=4\r\n");  // *.bmp: nothing listed
+        world.dir.writeFile("quorrin.ini", "[List]\r\nFilter=4\r\n"); // *.bmp: nothing listed
         auto window = world.open();
         QVERIFY(window->listingLines().empty());
         auto* output = window->findChild<QListView*>(QStringLiteral("ListBox1"));

@@ -99,4 +99,4 @@ public:
     RecordingClipboard* clipboard = nullptr;
 };
 
-}  // namespace quorrin::ui::test
+} // namespace quorrin::ui::test

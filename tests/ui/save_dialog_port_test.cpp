@@ -70,7 +70,7 @@ Seen look(QFileDialog& dialog)
     return seen;
 }
 
-}  // namespace
+} // namespace
 
 class SaveDialogPortTest : public QObject {
     Q_OBJECT

@@ -36,7 +36,7 @@ public:
         using platform::DriveType;
         fs.addDrive('C', DriveType::fixed, "WINDOWS");
         fs.addDrive('D', DriveType::fixed, "DATA");
-        const auto time = platform::fileTimeFromUnix(1138439107);  // 2006-01-28 09:05:07 UTC
+        const auto time = platform::fileTimeFromUnix(1138439107); // 2006-01-28 09:05:07 UTC
         fs.addFile("C:\\Data\\tool.exe", 1000, time);
         fs.addFile("C:\\Data\\run.com", 20, time);
         fs.addFile("C:\\Data\\readme.txt", 1234, time);
@@ -82,4 +82,4 @@ inline QStringList toQStrings(const std::vector<std::string>& lines)
     return out;
 }
 
-}  // namespace quorrin::ui::test
+} // namespace quorrin::ui::test

@@ -120,7 +120,7 @@ WriteOutcome replaceRegularFile(const std::string& target, std::string_view byte
     return WriteOutcome::written;
 }
 
-}  // namespace
+} // namespace
 
 WriteOutcome replaceFileAtomically(const std::string& path, std::string_view bytes)
 {
@@ -135,4 +135,4 @@ WriteOutcome replaceFileAtomically(const std::string& path, std::string_view byt
     return WriteOutcome::cannotCreate;
 }
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

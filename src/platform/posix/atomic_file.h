@@ -21,4 +21,4 @@ namespace quorrin::platform::posix {
 // socket is refused as a file that cannot be created.
 WriteOutcome replaceFileAtomically(const std::string& path, std::string_view bytes);
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

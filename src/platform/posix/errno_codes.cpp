@@ -25,4 +25,4 @@ int windowsCodeForErrno(int err)
     }
 }
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

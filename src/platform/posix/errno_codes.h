@@ -6,4 +6,4 @@ namespace quorrin::platform::posix {
 // directory could not be entered, for an errno from chdir and friends.
 int windowsCodeForErrno(int err);
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

@@ -15,8 +15,8 @@ std::string unescape(std::string_view field)
     std::string out;
     out.reserve(field.size());
     for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 4 <= field.size() &&
-            isOctal(field[i + 1]) && isOctal(field[i + 2]) && isOctal(field[i + 3])) {
+        if (field[i] == '\\' && i + 4 <= field.size() && isOctal(field[i + 1]) && isOctal(field[i + 2]) &&
+            isOctal(field[i + 3])) {
             out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
             i += 3;
         } else {
@@ -45,9 +45,9 @@ std::vector<std::string_view> splitFields(std::string_view line)
 bool isPseudoFileSystem(std::string_view fsType)
 {
     static constexpr std::array<std::string_view, 24> pseudo{
-        "proc",      "sysfs",     "tmpfs",  "devtmpfs", "devpts",     "cgroup",    "cgroup2",    "securityfs",
-        "pstore",    "debugfs",   "tracefs", "mqueue",  "hugetlbfs",  "configfs",  "fusectl",    "bpf",
-        "autofs",    "binfmt_misc", "rpc_pipefs", "nsfs", "efivarfs",  "overlay",   "squashfs",   "ramfs"};
+        "proc",   "sysfs",       "tmpfs",      "devtmpfs", "devpts",    "cgroup",   "cgroup2",  "securityfs",
+        "pstore", "debugfs",     "tracefs",    "mqueue",   "hugetlbfs", "configfs", "fusectl",  "bpf",
+        "autofs", "binfmt_misc", "rpc_pipefs", "nsfs",     "efivarfs",  "overlay",  "squashfs", "ramfs"};
     return std::find(pseudo.begin(), pseudo.end(), fsType) != pseudo.end();
 }
 
@@ -64,7 +64,7 @@ DriveType classify(const MountEntry& m, const std::function<bool(const std::stri
     return DriveType::fixed;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<MountEntry> parseMountInfo(std::string_view text)
 {
@@ -87,15 +87,15 @@ std::vector<MountEntry> parseMountInfo(std::string_view text)
 
 bool isRemoteFileSystem(std::string_view fsType)
 {
-    static constexpr std::array<std::string_view, 9> remote{"nfs", "nfs4", "cifs", "smb3", "smbfs",
-                                                            "fuse.sshfs", "9p", "afs", "ceph"};
+    static constexpr std::array<std::string_view, 9> remote{"nfs",        "nfs4", "cifs", "smb3", "smbfs",
+                                                            "fuse.sshfs", "9p",   "afs",  "ceph"};
     return std::find(remote.begin(), remote.end(), fsType) != remote.end();
 }
 
 bool isCaseInsensitiveFileSystem(std::string_view fsType)
 {
-    static constexpr std::array<std::string_view, 10> insensitive{"vfat", "msdos", "exfat", "ntfs", "ntfs3",
-                                                                  "fuseblk", "iso9660", "udf", "cifs", "smb3"};
+    static constexpr std::array<std::string_view, 10> insensitive{"vfat",    "msdos",   "exfat", "ntfs", "ntfs3",
+                                                                  "fuseblk", "iso9660", "udf",   "cifs", "smb3"};
     return std::find(insensitive.begin(), insensitive.end(), fsType) != insensitive.end();
 }
 
@@ -131,4 +131,4 @@ const MountEntry* mountHolding(const std::vector<MountEntry>& mounts, std::strin
     return best;
 }
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

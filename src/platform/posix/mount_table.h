@@ -11,7 +11,7 @@ namespace quorrin::platform::posix {
 
 // One line of /proc/self/mountinfo, with its octal escapes undone.
 struct MountEntry {
-    std::string root;        // the part of the file system mounted here
+    std::string root; // the part of the file system mounted here
     std::string mountPoint;
     std::string fsType;
     std::string source;
@@ -33,4 +33,4 @@ std::vector<Volume> selectVolumes(const std::vector<MountEntry>& mounts,
 // leading part of it.
 const MountEntry* mountHolding(const std::vector<MountEntry>& mounts, std::string_view path);
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

@@ -73,4 +73,4 @@ std::optional<std::string> displayUnavailableReason()
     return std::string("no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set");
 }
 
-}  // namespace quorrin::platform
+} // namespace quorrin::platform

@@ -37,11 +37,17 @@ std::string baseName(std::string_view path)
     return std::string(path.substr(start, end + 1 - start));
 }
 
-bool isDotOrDotDot(const std::string& name) { return name == "." || name == ".."; }
+bool isDotOrDotDot(const std::string& name)
+{
+    return name == "." || name == "..";
+}
 
 // Masks that take every name need no matching at all, which keeps a read
 // of a huge folder cheap.
-bool matchesEverything(std::string_view pattern) { return pattern == "*" || pattern == "*.*"; }
+bool matchesEverything(std::string_view pattern)
+{
+    return pattern == "*" || pattern == "*.*";
+}
 
 std::string readWholeFile(const char* path)
 {
@@ -66,7 +72,7 @@ struct DirCloser {
     void operator()(DIR* d) const { closedir(d); }
 };
 
-}  // namespace
+} // namespace
 
 PosixFileSystem::PosixFileSystem(const TextRules& rules) : rules_(rules), uid_(geteuid())
 {
@@ -233,9 +239,7 @@ std::vector<Volume> PosixFileSystem::volumes() const
     // A bind-mounted file (containers mount /etc/hosts that way) is no place
     // to browse; network mounts are not probed, so a dead server cannot hang
     // the selector.
-    std::erase_if(all, [&](const Volume& v) {
-        return v.type != DriveType::remote && !directoryExists(v.root);
-    });
+    std::erase_if(all, [&](const Volume& v) { return v.type != DriveType::remote && !directoryExists(v.root); });
     return all;
 }
 
@@ -252,11 +256,11 @@ std::optional<VolumeInformation> PosixFileSystem::volumeInformation(const std::s
 std::optional<std::string> PosixFileSystem::remoteName(const Volume& volume) const
 {
     const auto& all = mounts();
-    const auto it = std::find_if(all.rbegin(), all.rend(),
-                                 [&](const MountEntry& m) { return m.mountPoint == volume.root; });
+    const auto it =
+        std::find_if(all.rbegin(), all.rend(), [&](const MountEntry& m) { return m.mountPoint == volume.root; });
     if (it == all.rend() || !isRemoteFileSystem(it->fsType))
         return std::nullopt;
     return it->source;
 }
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

@@ -49,4 +49,4 @@ private:
     std::map<std::string, std::string> lastVisited_;
 };
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

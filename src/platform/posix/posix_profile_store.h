@@ -30,4 +30,4 @@ private:
     bool changed_ = false;
 };
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

@@ -29,7 +29,7 @@ std::optional<std::string> userConfigHome(const Environment& environment)
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 std::string chooseSettingsPath(const platform::TextRules& rules, const std::string& besideExecutable,
                                const std::function<bool(const std::string& folder)>& folderWritable,
@@ -44,4 +44,4 @@ std::string chooseSettingsPath(const platform::TextRules& rules, const std::stri
     return *configHome + "/quorrin/quorrin.ini";
 }
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

@@ -20,4 +20,4 @@ std::string chooseSettingsPath(const platform::TextRules& rules, const std::stri
                                const std::function<bool(const std::string& folder)>& folderWritable,
                                const Environment& environment);
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

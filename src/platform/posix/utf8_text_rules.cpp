@@ -15,7 +15,10 @@ namespace quorrin::platform::posix {
 
 namespace {
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
 // Decodes the valid UTF-8 character at s[i] of `len` bytes.
 char32_t decode(std::string_view s, std::size_t i, std::size_t len)
@@ -73,15 +76,17 @@ void appendFoldedCase(std::string& out, const Utf8TextRules& rules, std::string_
     }
 }
 
-template <typename Fold>
-std::string foldCase(const Utf8TextRules& rules, std::string_view s, Fold fold)
+template <typename Fold> std::string foldCase(const Utf8TextRules& rules, std::string_view s, Fold fold)
 {
     std::string out;
     appendFoldedCase(out, rules, s, fold);
     return out;
 }
 
-std::wint_t lower(std::wint_t c) { return std::towlower(c); }
+std::wint_t lower(std::wint_t c)
+{
+    return std::towlower(c);
+}
 
 // Whether the C library collates the current locale by plain bytes (C,
 // POSIX, C.UTF-8): its keys are then the bytes themselves, and the costly
@@ -95,7 +100,7 @@ bool collatesByBytes()
 #endif
 }
 
-}  // namespace
+} // namespace
 
 std::size_t Utf8TextRules::charLength(std::string_view s, std::size_t i) const
 {
@@ -169,4 +174,4 @@ void Utf8TextRules::appendSortKey(std::string& out, std::string_view s) const
     out.append(s);
 }
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

@@ -21,4 +21,4 @@ public:
     bool sameFileName(std::string_view a, std::string_view b) const override { return a == b; }
 };
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

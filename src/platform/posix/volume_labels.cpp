@@ -26,7 +26,7 @@ int hexValue(char c)
     return -1;
 }
 
-}  // namespace
+} // namespace
 
 std::string decodeUdevLabel(std::string_view escaped)
 {
@@ -62,4 +62,4 @@ std::string labelOfDevice(const std::string& device)
     return {};
 }
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix

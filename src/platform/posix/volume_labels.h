@@ -11,4 +11,4 @@ std::string labelOfDevice(const std::string& device);
 // udev writes unsafe bytes of a label as \xHH.
 std::string decodeUdevLabel(std::string_view escaped);
 
-}  // namespace quorrin::platform::posix
+} // namespace quorrin::platform::posix
