@@ -1,21 +1,12 @@
 #include "persist/settings_number.h"
 
+#include "platform/text_scan.h"
+
 #include <limits>
 
 namespace quorrin::persist {
 
 namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 std::optional<std::int32_t> parseHex(std::string_view digits)
 {
@@ -23,7 +14,7 @@ std::optional<std::int32_t> parseHex(std::string_view digits)
         return std::nullopt;
     std::uint32_t value = 0;
     for (const char c : digits) {
-        const int d = hexDigit(c);
+        const int d = platform::hexDigitValue(c);
         // A ninth significant digit would shift bits out of the top.
         if (d < 0 || (value >> 28) != 0)
             return std::nullopt;

@@ -50,4 +50,15 @@ bool endsWithChar(const TextRules& rules, std::string_view s, char c)
     return last != std::string_view::npos && last == s.size() - 1 && s[last] == c;
 }
 
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 } // namespace quorrin::platform

@@ -21,4 +21,7 @@ std::size_t lastCharStart(const TextRules& rules, std::string_view s);
 // True when the last character of s is the single byte c.
 bool endsWithChar(const TextRules& rules, std::string_view s, char c);
 
+// The value of a hexadecimal digit (either case), or -1 for any other byte.
+int hexDigitValue(char c);
+
 } // namespace quorrin::platform

@@ -1,5 +1,7 @@
 #include "platform/posix/volume_labels.h"
 
+#include "platform/text_scan.h"
+
 #include <climits>
 #include <cstdlib>
 #include <dirent.h>
@@ -15,26 +17,15 @@ std::string resolved(const std::string& path)
     return realpath(path.c_str(), buffer) ? std::string(buffer) : path;
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 std::string decodeUdevLabel(std::string_view escaped)
 {
     std::string out;
     for (std::size_t i = 0; i < escaped.size(); ++i) {
-        if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x' && hexValue(escaped[i + 2]) >= 0 &&
-            hexValue(escaped[i + 3]) >= 0) {
-            out += static_cast<char>(hexValue(escaped[i + 2]) * 16 + hexValue(escaped[i + 3]));
+        if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x' &&
+            hexDigitValue(escaped[i + 2]) >= 0 && hexDigitValue(escaped[i + 3]) >= 0) {
+            out += static_cast<char>(hexDigitValue(escaped[i + 2]) * 16 + hexDigitValue(escaped[i + 3]));
             i += 3;
         } else {
             out += escaped[i];
