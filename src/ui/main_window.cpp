@@ -103,19 +103,19 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
     // frame comes on top.
     resize(classicOuterSize);
 
-    // The lists show what they hold as their windows come up, then the
-    // settings take over; an error on the way is shown and start-up goes on.
-    // The drive selector comes up last unless the settings use it, so the
-    // drive it reports is the one the window starts on.
-    userAction([&] {
-        DirectoryListBox1.createWindow();
-        FileListBox1.createWindow();
-    });
+    // The settings take over once the directory list shows its folder; an
+    // error on the way is shown and start-up goes on. The drive selector
+    // comes up afterwards unless the settings use it, so the drive it
+    // reports is the one the window starts on; the file list comes up last
+    // and so reads its folder once, with the mask the settings chose, which
+    // matters in a folder of a million files.
+    userAction([&] { DirectoryListBox1.createWindow(); });
     userAction([&] { FormCreate(); });
     userAction([&] {
         if (!DriveComboBox1.windowCreated())
             DriveComboBox1.createWindow();
     });
+    userAction([&] { FileListBox1.createWindow(); });
     Get_Button->setFocus();
 }
 
