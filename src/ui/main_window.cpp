@@ -72,8 +72,10 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
                                  : std::make_unique<MessageBoxErrorDisplay>(
                                        this, QString::fromLocal8Bit(services.applicationTitle))),
       clipboard_(ports.clipboard ? std::move(ports.clipboard) : std::make_unique<QtClipboardPort>(services.rules)),
-      saveDialog_(ports.saveDialog ? std::move(ports.saveDialog) : std::make_unique<QtSaveDialogPort>()),
-      folderPicker_(ports.folderPicker ? std::move(ports.folderPicker) : std::make_unique<QtFolderPickerPort>()),
+      // Qt's own dialogs: they keep the save dialog's size and place, and
+      // the folder browser's line showing the selected path.
+      saveDialog_(ports.saveDialog ? std::move(ports.saveDialog) : std::make_unique<QtSaveDialogPort>(false)),
+      folderPicker_(ports.folderPicker ? std::move(ports.folderPicker) : std::make_unique<QtFolderPickerPort>(false)),
       FileListBox1(services.fileSystem, services.rules), DirectoryListBox1(services.fileSystem, services.rules),
       DriveComboBox1(services.fileSystem, services.rules), FilterComboBox1(services.rules), fileFacts_(FileListBox1)
 {
