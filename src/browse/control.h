@@ -28,6 +28,22 @@ protected:
             watch(*next);
     }
 
+    // Like relink, for a link whose target links back (a file list knows
+    // the directory list that names it): the old target forgets `self`,
+    // the new one learns it.
+    template <typename Linked, typename Back, typename Self>
+    void relinkWithBackLink(Linked*& link, Linked* next, Self* self, Back* (Linked::*backLink)() const,
+                            void (Linked::*setBackLink)(Back*))
+    {
+        if (link == next)
+            return;
+        if (link != nullptr && (link->*backLink)() == self)
+            (link->*setBackLink)(nullptr);
+        relink(link, next);
+        if (link != nullptr)
+            (link->*setBackLink)(self);
+    }
+
     // Called once for every watch of `gone` that was still in place when it
     // went away; the link must be cleared here.
     virtual void linkedControlGone(Control& gone);

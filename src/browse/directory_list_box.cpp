@@ -147,13 +147,7 @@ void TDirectoryListBox::change()
 
 void TDirectoryListBox::SetFileList(TFileListBox* list)
 {
-    if (list == fileList_)
-        return;
-    if (fileList_ != nullptr && fileList_->directoryList() == this)
-        fileList_->setDirectoryList(nullptr);
-    relink(fileList_, list);
-    if (fileList_ != nullptr)
-        fileList_->setDirectoryList(this);
+    relinkWithBackLink(fileList_, list, this, &TFileListBox::directoryList, &TFileListBox::setDirectoryList);
 }
 
 void TDirectoryListBox::setDriveSelector(TDriveComboBox* selector)

@@ -83,13 +83,7 @@ void TDriveComboBox::SetTextCase(browse::TextCase textCase)
 
 void TDriveComboBox::SetDirList(TDirectoryListBox* list)
 {
-    if (list == dirList_)
-        return;
-    if (dirList_ != nullptr && dirList_->driveSelector() == this)
-        dirList_->setDriveSelector(nullptr);
-    relink(dirList_, list);
-    if (dirList_ != nullptr)
-        dirList_->setDriveSelector(this);
+    relinkWithBackLink(dirList_, list, this, &TDirectoryListBox::driveSelector, &TDirectoryListBox::setDriveSelector);
 }
 
 void TDriveComboBox::linkedControlGone(Control& gone)

@@ -42,13 +42,7 @@ std::string TFilterComboBox::SelectedMask()
 
 void TFilterComboBox::SetFileList(TFileListBox* list)
 {
-    if (list == fileList_)
-        return;
-    if (fileList_ != nullptr && fileList_->filterSelector() == this)
-        fileList_->setFilterSelector(nullptr);
-    relink(fileList_, list);
-    if (fileList_ != nullptr)
-        fileList_->setFilterSelector(this);
+    relinkWithBackLink(fileList_, list, this, &TFileListBox::filterSelector, &TFileListBox::setFilterSelector);
 }
 
 void TFilterComboBox::linkedControlGone(Control& gone)
