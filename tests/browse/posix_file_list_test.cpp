@@ -1,5 +1,4 @@
 #include "browse/file_list_box.h"
-#include "browse/split_path_text.h"
 
 #include "file_list_world.h"
 #include "platform/errors.h"
@@ -122,18 +121,18 @@ TEST_P(PosixTypedText, LandsWhereTheTextSays)
     EXPECT_EQ(fs.currentDirectory(), list->CurrentDir());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Slashes, PosixTypedText,
-    ::testing::Values(
-        PosixTypedCase{"*.exe", "@", "*.exe", ""}, PosixTypedCase{"サブ", "@/サブ", "*.txt", ""},
-        PosixTypedCase{"[サブ]", "@/サブ", "*.txt", ""}, PosixTypedCase{"サブ/", "@/サブ", "*.txt", ""},
-        PosixTypedCase{"./サブ", "@/サブ", "*.txt", ""}, PosixTypedCase{"サブ/奥", "@/サブ/奥", "*.txt", ""},
-        PosixTypedCase{"@/サブ", "@/サブ", "*.txt", ""}, PosixTypedCase{"@/サブ/*.*", "@/サブ", "*.*", ""},
-        PosixTypedCase{"..", "^", "*.txt", ""}, PosixTypedCase{"/", "/", "*.txt", ""},
-        // A directory whose name the mask matches is entered.
-        PosixTypedCase{"d.txt", "@/d.txt", "*.txt", ""}, PosixTypedCase{"日本語.txt", "@", "*.txt", "日本語.txt"},
-        PosixTypedCase{"@/日本語.txt", "@", "*.txt", "日本語.txt"},
-        PosixTypedCase{"プログラム.exe", "@", "プログラム.exe", "プログラム.exe"}));
+INSTANTIATE_TEST_SUITE_P(Slashes, PosixTypedText,
+                         ::testing::Values(PosixTypedCase{"*.exe", "@", "*.exe", ""},
+                                           PosixTypedCase{"[サブ]", "@/サブ", "*.txt", ""},
+                                           PosixTypedCase{"サブ/", "@/サブ", "*.txt", ""},
+                                           PosixTypedCase{"サブ/奥", "@/サブ/奥", "*.txt", ""},
+                                           PosixTypedCase{"@/サブ/*.*", "@/サブ", "*.*", ""},
+                                           PosixTypedCase{"..", "^", "*.txt", ""},
+                                           PosixTypedCase{"/", "/", "*.txt", ""},
+                                           // A directory whose name the mask matches is entered.
+                                           PosixTypedCase{"d.txt", "@/d.txt", "*.txt", ""},
+                                           PosixTypedCase{"日本語.txt", "@", "*.txt", "日本語.txt"},
+                                           PosixTypedCase{"プログラム.exe", "@", "プログラム.exe", "プログラム.exe"}));
 
 TEST_F(PosixFileList, SelectedPathJoinsWithASlash)
 {
@@ -151,30 +150,6 @@ TEST_F(PosixFileList, ANameThatIsNeitherFileNorDirectoryChangesNothing)
     EXPECT_EQ(list->CurrentDir(), dir.path());
     EXPECT_EQ(list->Mask(), "*.txt");
     EXPECT_EQ(fs.currentDirectory(), dir.path());
-}
-
-TEST_F(PosixFileList, SplitPathTextHasNoDriveAndSlashPaths)
-{
-    struct Case {
-        std::string text;
-        std::string dir;
-        std::string file;
-    };
-    const Case cases[] = {
-        {"*.txt", dir.path(), "*.txt"},         {"サブ", dir / "サブ", ""},
-        {"[サブ]", dir / "サブ", ""},           {"サブ/", "サブ", ""},
-        {"サブ/中.txt", "サブ", "中.txt"},      {"サブ/奥", "サブ/奥", ""},
-        {dir / "サブ/奥", dir / "サブ/奥", ""}, {"/", "/", ""},
-        {"..", dir.path() + "/..", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const SplitPath split = SplitPathText(fs, rules, c.text);
-        EXPECT_EQ(split.drive, 0);
-        EXPECT_EQ(split.dir, c.dir);
-        EXPECT_EQ(split.file, c.file);
-        EXPECT_EQ(fs.currentDirectory(), dir.path());
-    }
 }
 
 TEST_F(PosixFileList, PermissionsDecideBetweenAnEmptyListAndARefusal)

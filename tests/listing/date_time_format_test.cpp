@@ -61,13 +61,10 @@ TEST(DateTimeText, ShortDateThenLongTimeUnlessMidnight)
         {japanese(), {2006, 1, 28, 0, 0, 0}, "2006/01/28"},
         {unitedStates(), {2006, 1, 28, 0, 0, 0}, "1/28/2006"},
         {japanese(), {2006, 1, 28, 0, 0, 2}, "2006/01/28 0:00:02"},
-        {japanese(), {2006, 1, 28, 0, 1, 0}, "2006/01/28 0:01:00"},
         {japanese(), {2006, 12, 31, 23, 59, 58}, "2006/12/31 23:59:58"},
         // Twelve-hour form at its edges.
         {unitedStates(), {2006, 1, 28, 0, 30, 0}, "1/28/2006 12:30:00 AM"},
         {unitedStates(), {2006, 1, 28, 12, 0, 0}, "1/28/2006 12:00:00 PM"},
-        {unitedStates(), {2006, 1, 28, 11, 59, 58}, "1/28/2006 11:59:58 AM"},
-        {unitedStates(), {2006, 1, 28, 13, 5, 0}, "1/28/2006 1:05:00 PM"},
         {unitedStates(), {2006, 1, 28, 23, 0, 0}, "1/28/2006 11:00:00 PM"},
     };
     for (const auto& row : table)
@@ -86,47 +83,34 @@ TEST(DateTimeFormat, Tokens)
         {"YYYY-Mm-Dd", morning, "2006-01-28"},
         {"m|mm|mmm|mmmm", morning, "1|01|Jan|January"},
         {"d|dd|ddd|dddd", morning, "28|28|Sat|Saturday"},
-        {"ddd dd", {2006, 1, 29, 0, 0, 0}, "Sun 29"},
-        {"dddd", {2000, 2, 29, 0, 0, 0}, "Tuesday"},
-        {"mmmm", {2006, 12, 1, 0, 0, 0}, "December"},
+        {"dddd mmmm", {2000, 12, 31, 0, 0, 0}, "Sunday December"},
         // m after an hour token is minutes, however the two are separated.
-        {"h:m", morning, "9:5"},
         {"hh:mm", morning, "09:05"},
-        {"h mm", morning, "9 05"},
         {"h'x'mm", morning, "9x05"},
-        {"HMM", morning, "905"},
         {"h:mmm", morning, "9:05"},
         {"mm h", morning, "01 9"},
         {"h:d:mm", morning, "9:28:01"}, // another letter in between: month again
         {"n:nn:s:ss:nnn", morning, "5:05:6:06:05"},
-        {"hhh", morning, "09"},
         // 12-hour form only when AMPM comes before the next hour token.
-        {"h AMPM", afternoon, "3 pm"},
         {"h ampm", afternoon, "3 pm"},
         {"AMPM h", afternoon, "pm 3"},
-        {"h", afternoon, "15"},
         {"h 'AMPM'", afternoon, "15 AMPM"},
-        {"h \"am\" AMPM", afternoon, "3 am pm"},
         {"h hh AMPM", afternoon, "15 03 pm"},
-        {"AMPM", morning, "am"},
         {"AMPM", {2006, 1, 28, 12, 0, 0}, "pm"},
         {"a ap", morning, "a ap"},
-        // Separators, quoted text and copied characters.
-        {"yyyy/mm/dd h:nn", morning, "2006/01/28 9:05"},
-        {"'yyyy' \"mm\" d", morning, "yyyy mm 28"},
+        // Quoted text and copied characters.
         {"'it''s'", morning, "its"},
         {"\"it's\"", morning, "it's"},
         {"'open", morning, "open"},
         {"yyyy'年'm'月'd'日'", morning, "2006年1月28日"},
         {"yyyy年m月d日", morning, "2006128"},
         {"[t.c.z]", morning, "[t.c.z]"},
-        {"", morning, ""},
     };
     for (const auto& row : table)
         EXPECT_EQ(format(row.pattern, row.time), row.text) << row.pattern;
 }
 
-TEST(DateTimeFormat, SeparatorsComeFromTheSettings)
+TEST(DateTimeFormat, SeparatorsAndNamesComeFromTheSettings)
 {
     DateTimeSettings s;
     s.dateSeparator = '-';
@@ -135,11 +119,6 @@ TEST(DateTimeFormat, SeparatorsComeFromTheSettings)
     s.dateSeparator = 0;
     s.timeSeparator = 0;
     EXPECT_EQ(format("yyyy/mm/dd h:nn", morning, s), "20060128 905");
-}
-
-TEST(DateTimeFormat, NamesComeFromTheSettings)
-{
-    DateTimeSettings s;
     s.shortMonthNames[0] = " 1月";
     s.longMonthNames[0] = "一月";
     s.shortDayNames[6] = "土";
@@ -156,11 +135,8 @@ TEST(DateTimeFormat, EraTokensNameTheEraAndCountItsYears)
         LocalDateTime time;
         const char* text;
     } table[] = {
-        {"gg e'年'", morning, "平成 18年"},
-        {"g ee", morning, "平成 18"},
-        {"gge/mm/dd", {1989, 1, 8, 0, 0, 0}, "平成1/01/08"},
-        {"ggee", {1989, 1, 8, 0, 0, 0}, "平成01"},
-        {"gg e", {1989, 1, 7, 0, 0, 0}, "昭和 64"},
+        {"gg e'年'", morning, "平成 18年"},         {"gge/mm/dd", {1989, 1, 8, 0, 0, 0}, "平成1/01/08"},
+        {"ggee", {1989, 1, 8, 0, 0, 0}, "平成01"},  {"gg e", {1989, 1, 7, 0, 0, 0}, "昭和 64"},
         {"GG E", {1985, 6, 1, 0, 0, 0}, "昭和 60"},
     };
     for (const auto& row : table)

@@ -99,11 +99,6 @@ protected:
     TableLocale locale;
 };
 
-TEST_F(RowComposerTest, AFreshStartListsNameTabSize)
-{
-    EXPECT_EQ(line("a.txt"), "a.txt\t1234");
-}
-
 TEST_F(RowComposerTest, ColumnLayouts)
 {
     const struct {
@@ -112,19 +107,17 @@ TEST_F(RowComposerTest, ColumnLayouts)
         std::int32_t tabNo;
         const char* line;
     } table[] = {
+        {{1, 2, 5, 5, 5}, false, 2, "a.txt\t1234"}, // a fresh start
         {{1, 2, 5, 5, 5}, true, 3, "\"a.txt\",\"1234\""},
         {{1, 5, 2, 5, 5}, true, 3, "\"a.txt\",\"1234\""}, // none contributes nothing, not even a separator
-        {{1, 5, 2, 5, 5}, false, 2, "a.txt\t1234"},
-        {{5, 1, 5, 5, 5}, false, 3, ",a.txt"}, // column 1 has no separator of its own
+        {{5, 1, 5, 5, 5}, false, 3, ",a.txt"},            // column 1 has no separator of its own
         {{5, 1, 5, 5, 2}, true, 3, ",\"a.txt\",\"1234\""},
         {{0, 1, 2, 3, 4}, false, 3, "C:\\Data,a.txt,1234,2006/01/28 9:05:06,"},
         {{0, 1, 2, 3, 4}, true, 1, "\"C:\\Data\" \"a.txt\" \"1234\" \"2006/01/28 9:05:06\" \"\""},
-        {{1, 1, 1, 1, 1}, false, 4, "a.txt-a.txt-a.txt-a.txt-a.txt"},
         // Kinds outside the table: an empty field, the separator still in front.
         {{1, 9, 5, 5, 5}, false, 3, "a.txt,"},
         {{1, 9, 5, 5, 5}, true, 3, "\"a.txt\",\"\""},
         {{-1, 1, 5, 5, 5}, false, 3, ",a.txt"},
-        {{1, 6, 2, 5, 5}, false, 3, "a.txt,,1234"},
     };
     for (const auto& row : table) {
         setColumns(row.kinds);
@@ -138,9 +131,9 @@ TEST_F(RowComposerTest, EveryFixedSeparatorAndTheTypedOne)
 {
     typed = " | ";
     const std::pair<std::int32_t, const char*> table[] = {
-        {0, "a.txt1234"},     {1, "a.txt 1234"},   {2, "a.txt\t1234"},    {3, "a.txt,1234"},
-        {4, "a.txt-1234"},    {5, "a.txt_1234"},   {6, "a.txt/1234"},     {7, "a.txt+1234"},
-        {-1, "a.txt | 1234"}, {8, "a.txt | 1234"}, {100, "a.txt | 1234"},
+        {0, "a.txt1234"},     {1, "a.txt 1234"},   {2, "a.txt\t1234"},          {3, "a.txt,1234"},
+        {4, "a.txt-1234"},    {5, "a.txt_1234"},   {6, "a.txt/1234"},           {7, "a.txt+1234"},
+        {-1, "a.txt | 1234"}, {8, "a.txt | 1234"}, {INT32_MIN, "a.txt | 1234"},
     };
     for (const auto& [tabNo, expected] : table) {
         settings.TabNo = tabNo;
@@ -169,11 +162,9 @@ TEST_F(RowComposerTest, SizesAre64BitAndKibibytesRoundUp)
         const char* inKiB;
     } table[] = {
         {0, "0", "0"},
-        {1, "1", "1"},
         {1023, "1023", "1"},
         {1024, "1024", "1"},
         {1025, "1025", "2"},
-        {2 * GiB, "2147483648", "2097152"},
         {4 * GiB + 10, "4294967306", "4194305"},
         {(1ull << 53) + 1, "9007199254740993", "8796093022209"},
         {~0ull, "18446744073709551615", "18014398509481984"},
@@ -196,9 +187,7 @@ TEST_F(RowComposerTest, HiddenAndSystemFilesShowTheirRealSizeAndDate)
         const char* line;
     } table[] = {
         {attr::archive, "10\t2006/01/28 9:05:06"},
-        {attr::hidden, "10\t2006/01/28 9:05:06"},
         {attr::system | attr::hidden | attr::readOnly, "10\t2006/01/28 9:05:06"},
-        {attr::readOnly, "10\t2006/01/28 9:05:06"},
         // Directories have neither a size nor a date here.
         {attr::directory, "0\t"},
         {attr::volumeId, "0\t2006/01/28 9:05:06"},
@@ -256,21 +245,6 @@ TEST_F(RowComposerTest, QuotesInsideAQuotedFieldAreDoubled)
     EXPECT_EQ(GetFileData(context(), "\"\"", ckFileName), "\"\"\"\"\"\"");
 }
 
-// Undoes the caret notation of unquoted name and path fields.
-std::string fromCaretNotation(std::string_view field)
-{
-    std::string bytes;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] != '^' || i + 1 == field.size()) {
-            bytes += field[i];
-            continue;
-        }
-        const char code = field[++i];
-        bytes += code == 'J' ? '\n' : code == 'M' ? '\r' : code;
-    }
-    return bytes;
-}
-
 TEST_F(RowComposerTest, UnquotedLineBreaksInNamesAndPathsAreWrittenInCaretNotation)
 {
     setColumns({0, 1, 5, 5, 5});
@@ -280,14 +254,13 @@ TEST_F(RowComposerTest, UnquotedLineBreaksInNamesAndPathsAreWrittenInCaretNotati
         const char* name;
         const char* line;
     } table[] = {
-        {"/home/x", "a.txt", "/home/x,a.txt"},
         {"/home/x", "a\nb.txt", "/home/x,a^Jb.txt"},
-        {"/home/x", "a\rb", "/home/x,a^Mb"},
         {"/home/x", "\r\n", "/home/x,^M^J"},
         {"/home/x", "x^y", "/home/x,x^^y"},
         {"/home/x", "^J", "/home/x,^^J"},
         {"/tmp/new\nline", "a\tb;c,\"d\"", "/tmp/new^Jline,a\tb;c,\"d\""},
         {"/tmp/^", "\n\n", "/tmp/^^,^J^J"},
+        {"/", "a^\nJ\xff", "/,a^^^JJ\xff"},
     };
     for (const auto& row : table) {
         directory = row.directory;
@@ -296,13 +269,6 @@ TEST_F(RowComposerTest, UnquotedLineBreaksInNamesAndPathsAreWrittenInCaretNotati
         EXPECT_EQ(lines[0], row.line) << row.line;
         EXPECT_EQ(lines[0].find_first_of("\r\n"), std::string::npos) << row.line;
     }
-}
-
-TEST_F(RowComposerTest, TheCaretNotationGivesBackTheExactBytes)
-{
-    setColumns({1, 5, 5, 5, 5});
-    for (const std::string name : {"^", "^^", "^^J", "^M\r", "\r\r\n^", "a^\nJ", "\xff^\xfe\n", "end^"})
-        EXPECT_EQ(fromCaretNotation(line(name)), name) << line(name);
 }
 
 TEST_F(RowComposerTest, QuotedNamesKeepTheirLineBreaksInsideTheQuotes)

@@ -64,103 +64,75 @@ protected:
     const std::string old = "old listing\r\nsecond line\r\nthird line, longer than the new text\r\n";
 };
 
+// A replaced file keeps its permissions; a Japanese name is created under its own bytes.
 TEST_F(ListingFile, TheFileHoldsTheTextFormAndNothingElseWhateverWasThereBefore)
 {
     const std::string raw("\x83\x5c\xff\0z", 5);
-    const std::tuple<std::vector<std::string>, std::string> cases[] = {
-        {threeLines, "C:\\a\tone.txt\t12\r\n\r\n日本語の名前.txt\t3\r\n"},
-        {std::vector<std::string>{}, ""},
-        {{raw}, raw + "\r\n"},
+    const std::tuple<std::vector<std::string>, std::string, std::string> cases[] = {
+        {threeLines, "C:\\a\tone.txt\t12\r\n\r\n日本語の名前.txt\t3\r\n", "list.txt"},
+        {std::vector<std::string>{}, "", "list.txt"},
+        {{raw}, raw + "\r\n", "一覧 (最新).txt"},
     };
-    for (const auto& [lines, bytes] : cases) {
+    for (const auto& [lines, bytes, name] : cases) {
         for (const bool existing : {false, true}) {
-            const std::string path = dir / "list.txt";
+            const std::string path = dir / name;
             fs::remove(path);
-            if (existing)
-                dir.writeFile("list.txt", old);
+            if (existing) {
+                dir.writeFile(name, old);
+                ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+            }
             EXPECT_EQ(saveError(path, lines), "");
             EXPECT_EQ(contentOf(path), bytes) << lines.size() << " lines, existing " << existing;
-            EXPECT_EQ(entriesIn(dir.path()), std::vector<std::string>{"list.txt"});
+            EXPECT_EQ(entriesIn(dir.path()), std::vector<std::string>{name});
+            struct stat st {};
+            ASSERT_EQ(stat(path.c_str(), &st), 0);
+            if (existing) {
+                EXPECT_EQ(st.st_mode & 07777, 0640u);
+            }
+            fs::remove(path);
         }
     }
-}
-
-TEST_F(ListingFile, AJapaneseFileNameIsCreatedUnderItsOwnBytes)
-{
-    const std::string path = dir / "一覧 (最新).txt";
-    EXPECT_EQ(saveError(path, threeLines), "");
-    EXPECT_EQ(contentOf(path), "C:\\a\tone.txt\t12\r\n\r\n日本語の名前.txt\t3\r\n");
-    EXPECT_EQ(entriesIn(dir.path()), std::vector<std::string>{"一覧 (最新).txt"});
-}
-
-TEST_F(ListingFile, AReplacedFileKeepsItsPermissions)
-{
-    dir.writeFile("list.txt", old);
-    ASSERT_EQ(chmod((dir / "list.txt").c_str(), 0640), 0);
-    EXPECT_EQ(saveError(dir / "list.txt", threeLines), "");
-    struct stat st {};
-    ASSERT_EQ(stat((dir / "list.txt").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
 // Every failure names the file as the user gave it and leaves the folder
 // exactly as it was: the old file byte for byte, nothing beside it.
 TEST_F(ListingFile, AFileThatCannotBeMadeIsReportedAndNothingChanges)
 {
-    struct Case {
+    const auto oldFile = [&](mode_t mode) {
+        dir.writeFile("list.txt", old);
+        ASSERT_EQ(chmod((dir / "list.txt").c_str(), mode), 0);
+    };
+    const struct {
         const char* what;
         std::function<void()> prepare;
         std::string target;
-    };
-    const Case cases[] = {
-        {"missing folder", [] {}, dir / "missing/list.txt"},
-        {"a directory in the way", [&] { dir.makeDirectory("list.txt"); }, dir / "list.txt"},
-        {"a pipe in the way", [&] { ASSERT_EQ(mkfifo((dir / "list.txt").c_str(), 0666), 0); }, dir / "list.txt"},
-        {"a file as folder", [&] { dir.writeFile("plain", old); }, dir / "plain/list.txt"},
+        mode_t folderMode;
+    } cases[] = {
+        {"missing folder", [] {}, dir / "missing/list.txt", 0777},
+        {"a directory in the way", [&] { dir.makeDirectory("list.txt"); }, dir / "list.txt", 0777},
+        {"a pipe in the way", [&] { ASSERT_EQ(mkfifo((dir / "list.txt").c_str(), 0666), 0); }, dir / "list.txt", 0777},
+        {"a file as folder", [&] { dir.writeFile("plain", old); }, dir / "plain/list.txt", 0777},
+        {"read-only file in a writable folder", [&] { oldFile(0444); }, dir / "list.txt", 0777},
+        {"writable file in a read-only folder", [&] { oldFile(0666); }, dir / "list.txt", 0555},
+        {"new file in a read-only folder", [] {}, dir / "list.txt", 0555},
     };
     for (const auto& c : cases) {
-        c.prepare();
-        const auto before = entriesIn(dir.path());
-        EXPECT_EQ(saveError(c.target, threeLines), cannotCreate(c.target)) << c.what;
-        EXPECT_EQ(entriesIn(dir.path()), before) << c.what;
+        ASSERT_EQ(chmod(dir.path().c_str(), 0777), 0);
         fs::remove_all(dir / "list.txt");
         fs::remove_all(dir / "plain");
-    }
-    EXPECT_TRUE(entriesIn(dir.path()).empty());
-}
-
-TEST_F(ListingFile, AProtectedFileOrFolderIsReportedAndLeftByteForByte)
-{
-    struct Case {
-        const char* what;
-        mode_t folderMode;
-        mode_t fileMode;
-        bool existing;
-    };
-    const Case cases[] = {
-        {"read-only file in a writable folder", 0777, 0444, true},
-        {"writable file in a read-only folder", 0555, 0666, true},
-        {"new file in a read-only folder", 0555, 0666, false},
-    };
-    for (const auto& c : cases) {
-        const std::string path = dir / "list.txt";
-        ASSERT_EQ(chmod(dir.path().c_str(), 0777), 0);
-        fs::remove(path);
-        if (c.existing) {
-            dir.writeFile("list.txt", old);
-            ASSERT_EQ(chmod(path.c_str(), c.fileMode), 0);
-        }
+        c.prepare();
         ASSERT_EQ(chmod(dir.path().c_str(), c.folderMode), 0);
         const auto before = entriesIn(dir.path());
+        const bool existing = fs::is_regular_file(c.target);
         EXPECT_EQ(testing::runUnprivileged([&] {
-                      const std::string message = saveError(path, threeLines);
-                      return message == cannotCreate(path) ? std::string() : "reported \"" + message + "\"";
+                      const std::string message = saveError(c.target, threeLines);
+                      return message == cannotCreate(c.target) ? std::string() : "reported \"" + message + "\"";
                   }),
                   "")
             << c.what;
         EXPECT_EQ(entriesIn(dir.path()), before) << c.what;
-        if (c.existing) {
-            EXPECT_EQ(contentOf(path), old) << c.what;
+        if (existing) {
+            EXPECT_EQ(contentOf(c.target), old) << c.what;
         }
     }
 }

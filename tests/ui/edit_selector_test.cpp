@@ -56,7 +56,7 @@ struct Bench {
         QTest::sendKeyEvent(QTest::Release, window.windowHandle(), key, text, Qt::NoModifier);
     }
 
-    // Plays a script: "<Name>" is a special key, anything else is typed one character at a time.
+    // Plays a script: "<Name>" is a special key (<Paste> is Ctrl+V), anything else is typed one character at a time.
     void play(const QStringList& script)
     {
         static const QHash<QString, Qt::Key> keys{
@@ -64,8 +64,13 @@ struct Bench {
             {QStringLiteral("<Home>"), Qt::Key_Home},    {QStringLiteral("<End>"), Qt::Key_End},
             {QStringLiteral("<Up>"), Qt::Key_Up},        {QStringLiteral("<Down>"), Qt::Key_Down},
             {QStringLiteral("<Enter>"), Qt::Key_Return}, {QStringLiteral("<Esc>"), Qt::Key_Escape},
+            {QStringLiteral("<Tab>"), Qt::Key_Tab},
         };
         for (const QString& step : script) {
+            if (step == QLatin1String("<Paste>")) {
+                QTest::keyClick(window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+                continue;
+            }
             if (keys.contains(step)) {
                 press(keys.value(step));
                 continue;
@@ -91,14 +96,6 @@ class EditSelectorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fillingLeavesTextAndNoSelection()
-    {
-        Bench bench(kColumnItems, -1, QStringLiteral("ComboBox3"));
-        QCOMPARE(bench.selector->itemIndex(), -1);
-        QCOMPARE(bench.selector->editText(), QStringLiteral("ComboBox3"));
-        QCOMPARE(bench.selector->count(), 6);
-    }
-
     void settingFromCodeIsSilent_data()
     {
         QTest::addColumn<int>("start");
@@ -108,8 +105,6 @@ private slots:
 
         QTest::newRow("-1 on a box without selection keeps its text") << -1 << -1 << -1 << "ComboBox3";
         QTest::newRow("an item shows its text") << -1 << 2 << 2 << "サイズ";
-        QTest::newRow("another item") << 0 << 5 << 5 << "なし";
-        QTest::newRow("the selected item again") << 3 << 3 << 3 << "日付";
         QTest::newRow("-1 on an item empties the edit part") << 2 << -1 << -1 << "";
         QTest::newRow("past the last item empties the edit part") << -1 << 6 << -1 << "";
         QTest::newRow("below -1 empties the edit part") << 1 << -2 << -1 << "";
@@ -148,8 +143,6 @@ private slots:
             << "column" << 0 << "" << QStringList{"<End>", "x"} << "パスx" << -1 << "" << key + changingKey;
         QTest::newRow("space completes to the first separator")
             << "separator" << -1 << "" << QStringList{" "} << " なし" << 0 << "なし" << changingKey;
-        QTest::newRow("a semicolon completes nothing")
-            << "separator" << -1 << "" << QStringList{";"} << ";" << -1 << "" << changingKey;
         QTest::newRow("semicolon and space make a two-character separator")
             << "separator" << -1 << "" << QStringList{";", " "} << "; " << -1 << "" << changingKey + changingKey;
         QTest::newRow("completion ignores case and keeps the typed letters")
@@ -159,8 +152,6 @@ private slots:
         QTest::newRow("typing an item's whole text selects it with nothing left to select")
             << "separator" << -1 << "" << QStringList{" Tab"} << " Tab" << 2 << ""
             << changingKey + changingKey + key + key;
-        QTest::newRow("a full-width sign completes")
-            << "separator" << -1 << "" << QStringList{"－"} << "－ (ハイフン)" << 4 << " (ハイフン)" << changingKey;
         QTest::newRow("a character completing nothing replaces the completed rest")
             << "separator" << -1 << "" << QStringList{" ", "x"} << " x" << -1 << "" << changingKey + changingKey;
         QTest::newRow("after an arrow key the next character starts a new completion")
@@ -172,8 +163,6 @@ private slots:
             << "separator" << -1 << "" << QStringList{"<BS>"} << "" << -1 << "" << changingKey;
         QTest::newRow("backspace deletes the completed rest")
             << "separator" << -1 << "" << QStringList{" ", "<BS>"} << " " << -1 << "" << changingKey + changingKey;
-        QTest::newRow("backspace deletes the character before the caret")
-            << "column" << 0 << "" << QStringList{"<End>", "<BS>"} << "パ" << -1 << "" << key + changingKey;
         QTest::newRow("backspace deletes a character outside the basic plane whole")
             << "column" << -1 << "a\U00020BB7" << QStringList{"<End>", "<BS>"} << "a" << -1 << "" << key + changingKey;
         QTest::newRow("backspace at the start deselects the item and keeps the text")
@@ -198,6 +187,14 @@ private slots:
         QTest::newRow("enter leaves a typed item name unselected")
             << "column" << 0 << "" << QStringList{"<End>", "x", "<BS>", "<Enter>"} << "パス" << -1 << ""
             << key + changingKey + changingKey + key;
+        // Tab moves the focus without being processed: the box keeps its text and no selection
+        // even when that text names an item.
+        QTest::newRow("tab leaves a typed item name unselected and raises nothing")
+            << "column" << 0 << "" << QStringList{"<End>", "x", "<BS>", "<Tab>"} << "パス" << -1 << ""
+            << key + changingKey + changingKey;
+        QTest::newRow("paste is an edit like typing")
+            << "column" << 0 << "" << QStringList{"<End>", "<Paste>"} << "パス日付" << -1 << ""
+            << key + QStringList{"down", "down", "change", "up", "up"};
     }
     void keys()
     {
@@ -206,9 +203,11 @@ private slots:
         QFETCH(QString, initialText);
         QFETCH(QStringList, script);
         Bench bench(itemsNamed(items), start, initialText);
+        QGuiApplication::clipboard()->setText(QStringLiteral("日付"));
 
         bench.play(script);
 
+        QCOMPARE(QApplication::focusWidget() == bench.other, script.contains(QStringLiteral("<Tab>")));
         QTEST(bench.selector->editText(), "text");
         QTEST(bench.selector->itemIndex(), "index");
         QTEST(bench.selectedText(), "selected");
@@ -228,38 +227,6 @@ private slots:
         QCOMPARE(bench.selector->editText(), QStringLiteral(";"));
         QCOMPARE(bench.selector->itemIndex(), -1);
         QCOMPARE(bench.log, (QStringList{"down", "change", "up"}));
-    }
-
-    void pasteIsAnEditLikeTyping()
-    {
-        Bench bench(kColumnItems, 0, {});
-        QGuiApplication::clipboard()->setText(QStringLiteral("日付"));
-        bench.play({"<End>"});
-        bench.log.clear();
-
-        QTest::keyClick(bench.window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
-
-        QCOMPARE(bench.selector->editText(), QStringLiteral("パス日付"));
-        QCOMPARE(bench.selector->itemIndex(), -1);
-        QCOMPARE(bench.log.count(QStringLiteral("change")), 1);
-        QCOMPARE(bench.log.indexOf(QStringLiteral("change")), bench.log.lastIndexOf(QStringLiteral("down")) + 1);
-    }
-
-    // Tab moves the focus without being processed; the box keeps its text and no selection even
-    // when that text names an item.
-    void leavingTheBoxKeepsItsSelection()
-    {
-        Bench bench(kColumnItems, 0, {});
-        bench.play({"<End>", "x", "<BS>"});
-        QCOMPARE(bench.selector->itemIndex(), -1);
-
-        bench.log.clear();
-        QTest::keyClick(bench.window.windowHandle(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), bench.other);
-
-        QCOMPARE(bench.selector->itemIndex(), -1);
-        QCOMPARE(bench.selector->editText(), QStringLiteral("パス"));
-        QCOMPARE(bench.log, QStringList());
     }
 
     void arrowKeysInTheOpenListChooseAtOnce()
@@ -282,7 +249,7 @@ private slots:
         QCOMPARE(bench.log, (QStringList{"down", "change", "up", "down", "change", "up", "down", "up"}));
     }
 
-    void f4AndAltArrowsOpenAndCloseTheList()
+    void f4AltArrowsAndEscapeOpenAndCloseTheList()
     {
         Bench bench(kColumnItems, 2, {});
         QAbstractItemView* list = bench.selector->view();
@@ -298,23 +265,16 @@ private slots:
         QTRY_VERIFY(list->isVisible());
         send(Qt::Key_Up, Qt::AltModifier);
         QTRY_VERIFY(!list->isVisible());
-
-        QCOMPARE(bench.selector->itemIndex(), 2);
+        send(Qt::Key_F4, Qt::NoModifier);
+        QTRY_VERIFY(list->isVisible());
         QVERIFY(!bench.log.contains(QStringLiteral("change")));
-    }
-
-    void escapeClosesTheOpenList()
-    {
-        Bench bench(kColumnItems, 2, {});
-        bench.selector->showPopup();
-        QTRY_VERIFY(bench.selector->view()->isVisible());
-
+        bench.log.clear();
         bench.play({"<Esc>"});
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(bench.log, (QStringList{"down", "up"}));
 
-        QTRY_VERIFY(!bench.selector->view()->isVisible());
         QCOMPARE(bench.selector->itemIndex(), 2);
         QCOMPARE(bench.selector->editText(), QStringLiteral("サイズ"));
-        QCOMPARE(bench.log, (QStringList{"down", "up"}));
     }
 
     void aClickOnAnItemChoosesIt()
@@ -369,10 +329,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("completes an item") << "サ"
-                                           << "サイズ" << 2 << "イズ";
-        QTest::newRow("completes nothing") << "ん"
-                                           << "ん" << -1 << "";
+        QTest::newRow("completes an item") << "サ" << "サイズ" << 2 << "イズ";
+        QTest::newRow("completes nothing") << "ん" << "ん" << -1 << "";
     }
     void typedTextFromAnInputMethodCompletes()
     {
@@ -389,12 +347,6 @@ private slots:
         QCOMPARE(bench.log, QStringList{"change"});
     }
 
-    void listRowsAreTwelvePixelsHighAndEightShow()
-    {
-        Bench bench(kSeparatorItems, -1, {});
-        QCOMPARE(bench.selector->view()->sizeHintForRow(0), 12);
-        QCOMPARE(bench.selector->maxVisibleItems(), 8);
-    }
 };
 
 QTEST_MAIN(EditSelectorTest)

@@ -44,23 +44,19 @@ private slots:
     void startsOnTheGivenFolderAndConfirmingItReturnsIt()
     {
         const QString start = folder.filePath(QStringLiteral("日本"));
-        QString title;
-        QString directory;
-        QString status;
-        bool foldersOnly = false;
+        bool seen = false;
         whenShown<QFileDialog>([&](QFileDialog& dialog) {
-            title = dialog.windowTitle();
-            directory = dialog.directory().absolutePath();
-            status = statusLine(dialog);
-            foldersOnly = dialog.fileMode() == QFileDialog::Directory && dialog.testOption(QFileDialog::ShowDirsOnly);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("フォルダを選択してください。"));
+            QCOMPARE(dialog.directory().absolutePath(), start);
+            QCOMPARE(statusLine(dialog), start);
+            QCOMPARE(dialog.fileMode(), QFileDialog::Directory);
+            QVERIFY(dialog.testOption(QFileDialog::ShowDirsOnly));
+            seen = true;
             pressAccept(dialog);
         });
         const auto chosen = QtFolderPickerPort(false).pick(&owner, bytes(start));
 
-        QCOMPARE(title, QStringLiteral("フォルダを選択してください。"));
-        QCOMPARE(directory, start);
-        QCOMPARE(status, start);
-        QVERIFY(foldersOnly);
+        QVERIFY(seen);
         QVERIFY(chosen.has_value());
         QCOMPARE(QString::fromStdString(*chosen), start);
     }
@@ -71,8 +67,7 @@ private slots:
     {
         const QString start = folder.filePath(QStringLiteral("日本"));
         const QString deeper = folder.filePath(QStringLiteral("日本/下位"));
-        QString afterSelecting;
-        QString afterOpening;
+        bool seen = false;
         whenShown<QFileDialog>([&](QFileDialog& dialog) {
             auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
             QVERIFY(view != nullptr);
@@ -80,16 +75,16 @@ private slots:
             QTRY_VERIFY((item = view->model()->index(0, 0, view->rootIndex())).isValid());
             QCOMPARE(item.data().toString(), QStringLiteral("下位"));
             view->setCurrentIndex(item);
-            afterSelecting = statusLine(dialog);
+            QCOMPARE(statusLine(dialog), deeper);
             QTest::keyClick(view, Qt::Key_Return);
             QTRY_COMPARE(dialog.directory().absolutePath(), deeper);
-            afterOpening = statusLine(dialog);
+            QCOMPARE(statusLine(dialog), deeper);
+            seen = true;
             pressAccept(dialog);
         });
         const auto chosen = QtFolderPickerPort(false).pick(&owner, bytes(start) + "/");
 
-        QCOMPARE(afterSelecting, deeper);
-        QCOMPARE(afterOpening, deeper);
+        QVERIFY(seen);
         QVERIFY(chosen.has_value());
         QCOMPARE(QString::fromStdString(*chosen), deeper);
     }

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QListView>
-#include <QPushButton>
 #include <QtTest>
 
 #include <filesystem>
@@ -17,10 +16,8 @@ const std::string savedListing = "a.txt\t4\r\nb.txt\t2\r\n日本.txt\t1\r\n";
 
 std::size_t filesIn(const std::string& folder)
 {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++n;
-    return n;
+    const std::filesystem::directory_iterator entries(folder);
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
 }
 
 } // namespace
@@ -29,27 +26,20 @@ class PosixWindowOutputTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theSaveButtonWritesTheListingLineByLine()
-    {
-        PosixWindowWorld world;
-        auto window = world.open();
-        world.saveDialog->answers.push_back(persist::SaveDialogAnswer{world.dir / "out/list.txt", 0});
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Get_Button")), Qt::LeftButton);
-        QCOMPARE(QString::fromStdString(world.read("out/list.txt")), QString::fromStdString(savedListing));
-        QCOMPARE(window->settings().SavePath, world.dir / "out/list.txt");
-        // A new file leaves the caption as it was.
-        QCOMPARE(window->windowTitle(), QStringLiteral("Quorrin Jr"));
-        QVERIFY(world.errors.empty());
-    }
-
-    void savingOverAFileNamesItInTheCaptionAndTheDialogRemembers()
+    // A new file leaves the caption as it was; saving over it names it there,
+    // and the dialog offers the last name, type and folder, in later runs too.
+    void savingWritesTheListingAndTheDialogRemembers()
     {
         PosixWindowWorld world;
         auto window = world.open();
         const std::string target = world.dir / "out/list.txt";
-        world.saveDialog->answers.push_back(persist::SaveDialogAnswer{target, 1});
-        world.saveDialog->answers.push_back(persist::SaveDialogAnswer{target, 1});
-        window->Save1Click();
+        world.saveDialog->answers = {persist::SaveDialogAnswer{target, 1}, persist::SaveDialogAnswer{target, 1}};
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Get_Button")), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(world.read("out/list.txt")), QString::fromStdString(savedListing));
+        QCOMPARE(window->settings().SavePath, target);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quorrin Jr"));
+        QVERIFY(world.errors.empty());
+
         window->Save1Click();
         QCOMPARE(window->windowTitle(), QStringLiteral("list.txt - quorrin"));
         QCOMPARE(world.saveDialog->requests.size(), std::size_t(2));
@@ -58,10 +48,8 @@ private slots:
         QCOMPARE(world.saveDialog->requests[1].typeIndex, 1);
         QCOMPARE(world.saveDialog->requests[1].startDirectory, world.dir / "out");
 
-        // The next run starts the dialog in the folder saved to last.
         QVERIFY(window->close());
         auto next = world.open();
-        world.saveDialog->answers.push_back(std::nullopt);
         next->Save1Click();
         QCOMPARE(world.saveDialog->requests.back().startDirectory, world.dir / "out");
         QCOMPARE(world.saveDialog->requests.back().fileName, std::string());
@@ -73,19 +61,14 @@ private slots:
         auto window = world.open();
         world.dir.writeFile("blocker", "");
         const std::string impossible = world.dir / "blocker/list.txt";
-        world.saveDialog->answers.push_back(persist::SaveDialogAnswer{impossible, 0});
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Get_Button")), Qt::LeftButton);
-        QCOMPARE(world.errors.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(world.errors.front()),
-                 QStringLiteral("ファイル %1 を作成できません").arg(QString::fromStdString(impossible)));
+        save(world, *window, impossible);
+        QCOMPARE(world.errors, std::vector<std::string>{"ファイル " + impossible + " を作成できません"});
         // The name is kept for the next save all the same.
         QCOMPARE(window->settings().SavePath, impossible);
 
         world.errors.clear();
-        world.saveDialog->answers.push_back(persist::SaveDialogAnswer{"/dev/full", 0});
-        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Get_Button")), Qt::LeftButton);
-        QCOMPARE(world.errors.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(world.errors.front()), QStringLiteral("ストリームへの書き込みエラー"));
+        save(world, *window, "/dev/full");
+        QCOMPARE(world.errors, std::vector<std::string>{"ストリームへの書き込みエラー"});
         QCOMPARE(filesIn(world.dir / "out"), std::size_t(0));
         QCOMPARE(filesIn(world.dir.path()), std::size_t(3)); // list, out, blocker: no temporary file
     }
@@ -107,17 +90,13 @@ private slots:
         auto window = world.open();
         auto* output = window->findChild<QListView*>(QStringLiteral("ListBox1"));
         output->selectionModel()->select(output->model()->index(1, 0), QItemSelectionModel::Select);
-        window->findChild<QAction*>(QStringLiteral("Copy1"))->trigger();
-        window->findChild<QAction*>(QStringLiteral("Copy2"))->trigger();
-        window->findChild<QAction*>(QStringLiteral("Copy3"))->trigger();
-        QCOMPARE(world.clipboard->texts.size(), std::size_t(3));
-        QCOMPARE(QString::fromStdString(world.clipboard->texts[0]), QString::fromStdString(savedListing));
-        QCOMPARE(QString::fromStdString(world.clipboard->texts[1]), QStringLiteral("a.txt\r\nb.txt\r\n日本.txt\r\n"));
+        for (const char* action : {"Copy1", "Copy2", "Copy3"})
+            window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
         std::string rows;
         for (const auto& row : window->directoryList().Items())
             rows += row + "\r\n";
-        QCOMPARE(QString::fromStdString(world.clipboard->texts[2]), QString::fromStdString(rows));
-        QVERIFY(world.clipboard->texts[2].ends_with("list\r\nsub\r\n"));
+        QVERIFY(rows.ends_with("list\r\nsub\r\n"));
+        QCOMPARE(world.clipboard->texts, (std::vector<std::string>{savedListing, "a.txt\r\nb.txt\r\n日本.txt\r\n", rows}));
     }
 
     void theFolderPickerStartsOnTheStoredFolderNotTheShownOne()

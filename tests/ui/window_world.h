@@ -9,8 +9,10 @@
 
 #include <QString>
 
+#include <deque>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,36 +28,51 @@ private:
     std::vector<std::string>& shown_;
 };
 
-// A Windows-like machine in memory for the main window: drive C with
-// C:\Data (four files and a folder Sub), drive D with D:\Docs; the process
-// starts in C:\Data. The settings file lives in a real temporary folder.
-class WindowWorld {
+// Plays the user at the save dialog: answers each opening with the next
+// scripted answer (nothing = cancel) and keeps what it was asked.
+class ScriptedSaveDialog final : public SaveDialogPort {
 public:
-    WindowWorld()
+    std::optional<persist::SaveDialogAnswer> run(QWidget*, const persist::SaveDialogRequest& request) override
     {
-        using platform::DriveType;
-        fs.addDrive('C', DriveType::fixed, "WINDOWS");
-        fs.addDrive('D', DriveType::fixed, "DATA");
-        const auto time = platform::fileTimeFromUnix(1138439107); // 2006-01-28 09:05:07 UTC
-        fs.addFile("C:\\Data\\tool.exe", 1000, time);
-        fs.addFile("C:\\Data\\run.com", 20, time);
-        fs.addFile("C:\\Data\\readme.txt", 1234, time);
-        fs.addFile("C:\\Data\\アニメ映画.avi", 4096, time);
-        fs.addDirectory("C:\\Data\\Sub");
-        fs.addFile("C:\\Data\\Sub\\inner.txt", 7, time);
-        fs.addFile("D:\\Docs\\memo.doc", 5, time);
-        fs.changeDirectory("C:\\Data");
+        requests.push_back(request);
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::optional<persist::SaveDialogAnswer>> answers;
+    std::vector<persist::SaveDialogRequest> requests;
+};
+
+class ScriptedFolderPicker final : public FolderPickerPort {
+public:
+    std::optional<std::string> pick(QWidget*, const std::string& start) override
+    {
+        starts.push_back(start);
+        return answer;
+    }
+
+    std::optional<std::string> answer;
+    std::vector<std::string> starts;
+};
+
+class RecordingClipboard final : public ClipboardPort {
+public:
+    void putText(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+// A main window on the file system FS with every port scripted; the settings
+// file lives in a real temporary folder.
+template <typename FS> class World {
+public:
+    World()
+    {
         locale.settings.shortDateFormat = "yyyy/mm/dd";
         locale.settings.longTimeFormat = "h:mm:ss";
         settingsPath = dir / "quorrin.ini";
-    }
-
-    void writeSettings(const std::string& text) const { dir.writeFile("quorrin.ini", text); }
-
-    std::string readSettings() const
-    {
-        std::ifstream in(settingsPath, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
     std::unique_ptr<TForm1> open()
@@ -63,15 +80,48 @@ public:
         const WindowServices services{fs, rules, locale, [this] { return settingsPath; }, "quorrin"};
         TForm1::Ports ports;
         ports.errors = std::make_unique<RecordingErrorDisplay>(errors);
+        ports.saveDialog = std::make_unique<ScriptedSaveDialog>();
+        ports.folderPicker = std::make_unique<ScriptedFolderPicker>();
+        ports.clipboard = std::make_unique<RecordingClipboard>();
+        saveDialog = static_cast<ScriptedSaveDialog*>(ports.saveDialog.get());
+        folderPicker = static_cast<ScriptedFolderPicker*>(ports.folderPicker.get());
+        clipboard = static_cast<RecordingClipboard*>(ports.clipboard.get());
         return std::make_unique<TForm1>(services, std::move(ports));
+    }
+
+    std::string read(const std::string& name) const
+    {
+        std::ifstream in(dir / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
     quorrin::testing::TempDir dir;
     platform::posix::Utf8TextRules rules;
-    quorrin::testing::MemoryFileSystem fs{rules};
+    FS fs{rules};
     quorrin::testing::FixedLocale locale;
     std::string settingsPath;
     std::vector<std::string> errors;
+    ScriptedSaveDialog* saveDialog = nullptr;
+    ScriptedFolderPicker* folderPicker = nullptr;
+    RecordingClipboard* clipboard = nullptr;
+};
+
+// A Windows-like machine in memory: drive C with C:\Data (four files and a
+// folder Sub), drive D with D:\Docs; the process starts in C:\Data.
+class WindowWorld : public World<quorrin::testing::MemoryFileSystem> {
+public:
+    WindowWorld()
+    {
+        using platform::DriveType;
+        fs.addDrive('C', DriveType::fixed, "WINDOWS");
+        fs.addDrive('D', DriveType::fixed, "DATA");
+        const auto time = platform::fileTimeFromUnix(1138439107); // 2006-01-28 09:05:07 UTC
+        for (const auto& [name, size] : {std::pair{"tool.exe", 1000}, {"run.com", 20}, {"readme.txt", 1234},
+                                         {"アニメ映画.avi", 4096}, {"Sub\\inner.txt", 7}})
+            fs.addFile(std::string("C:\\Data\\") + name, size, time);
+        fs.addFile("D:\\Docs\\memo.doc", 5, time);
+        fs.changeDirectory("C:\\Data");
+    }
 };
 
 inline QStringList toQStrings(const std::vector<std::string>& lines)
