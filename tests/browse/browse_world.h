@@ -37,24 +37,19 @@ protected:
         fs.addDrive('Z', DriveType::remote, "NAS");
         fs.setRemoteName('Z', "\\\\Server\\Share");
         fs.addShare("\\\\Server\\Share");
-        fs.addDirectory("\\\\Server\\Share\\dir\\Sub");
-        fs.addDirectory("\\\\Server\\Share\\Pub");
+        for (const char* d : {"\\\\Server\\Share\\dir\\Sub", "\\\\Server\\Share\\Pub"})
+            fs.addDirectory(d);
 
         // Made out of order: the list sorts for itself.
-        fs.addDirectory("C:\\Windows\\System32\\drivers");
-        fs.addDirectory("C:\\Windows\\Fonts");
+        for (const std::string& d : Names{"C:\\Windows\\System32\\drivers", "C:\\Windows\\Fonts", "C:\\Program Files",
+                                          "C:\\apps", "C:\\Data\\" + hyo + "\\sub"})
+            fs.addDirectory(d);
         fs.addDirectory("C:\\Windows\\Installer", platform::attr::hidden);
-        fs.addFile("C:\\Windows\\notepad.exe");
-        fs.addDirectory("C:\\Program Files");
-        fs.addDirectory("C:\\apps");
         fs.addDirectory("C:\\Recycler", platform::attr::hidden | platform::attr::system);
         fs.addDirectory("C:\\Boot", platform::attr::system);
-        fs.addFile("C:\\io.sys");
-        fs.addDirectory("C:\\Data\\" + hyo + "\\sub");
-        fs.addFile("D:\\Docs\\memo.doc");
-        fs.addFile("D:\\Docs\\letter.doc");
-        fs.addFile("D:\\Docs\\prog.exe");
-        fs.addFile("D:\\Work\\job.com");
+        for (const char* f : {"C:\\Windows\\notepad.exe", "C:\\io.sys", "D:\\Docs\\memo.doc", "D:\\Docs\\letter.doc",
+                              "D:\\Docs\\prog.exe", "D:\\Work\\job.com"})
+            fs.addFile(f);
         fs.changeDirectory("D:\\Work");
         fs.changeDirectory("C:\\Windows");
 
@@ -92,15 +87,7 @@ protected:
 
     Names takeEvents() { return std::exchange(events, {}); }
 
-    // Patterns searched since the last call.
-    Names newSearches()
-    {
-        const auto& log = fs.searchLog();
-        Names fresh(log.begin() + static_cast<std::ptrdiff_t>(searchesSoFar), log.end());
-        searchesSoFar = log.size();
-        return fresh;
-    }
-
+    Names newSearches() { return newSearchesOf(fs, searchesSoFar); }
     // A clock the test moves by hand, for the typing rules.
     Clock manualClock()
     {

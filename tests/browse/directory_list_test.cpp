@@ -3,8 +3,6 @@
 #include "persist/list_text.h"
 #include "platform/errors.h"
 
-#include <ostream>
-
 namespace quorrin::browse::test {
 namespace {
 
@@ -24,11 +22,6 @@ struct TreeCase {
     std::vector<ExpectedRow> rows;
     int current;
 };
-
-void PrintTo(const TreeCase& c, std::ostream* os)
-{
-    *os << caseLabel(c.dir);
-}
 
 const std::string share = "\\\\Server\\Share";
 
@@ -78,29 +71,26 @@ std::vector<TreeCase> treeCases()
     };
 }
 
-class DirectoryTreeRows : public BrowseWorld, public ::testing::WithParamInterface<TreeCase> {};
-
-TEST_P(DirectoryTreeRows, RowsKindsDepthsAndPaths)
+TEST_F(BrowseWorld, TreeRowsKindsDepthsAndPaths)
 {
-    const TreeCase& c = GetParam();
-    dirs->SetCurrentDir(c.dir);
-    ASSERT_EQ(dirs->CurrentDir(), c.dir);
-    ASSERT_EQ(dirs->rows().size(), c.rows.size());
-    for (std::size_t i = 0; i < c.rows.size(); ++i) {
-        const ExpectedRow& want = c.rows[i];
-        const int index = static_cast<int>(i);
-        EXPECT_EQ(dirs->rows()[i], (DirectoryRow{want.text, want.kind, want.depth})) << "row " << i;
-        EXPECT_EQ(dirs->Items()[i], want.text);
-        EXPECT_EQ(dirs->ItemPath(index), want.path) << "row " << i;
+    for (const TreeCase& c : treeCases()) {
+        SCOPED_TRACE(caseLabel(c.dir));
+        dirs->SetCurrentDir(c.dir);
+        ASSERT_EQ(dirs->CurrentDir(), c.dir);
+        ASSERT_EQ(dirs->rows().size(), c.rows.size());
+        for (std::size_t i = 0; i < c.rows.size(); ++i) {
+            const ExpectedRow& want = c.rows[i];
+            EXPECT_EQ(dirs->rows()[i], (DirectoryRow{want.text, want.kind, want.depth})) << "row " << i;
+            EXPECT_EQ(dirs->Items()[i], want.text);
+            EXPECT_EQ(dirs->ItemPath(static_cast<int>(i)), want.path) << "row " << i;
+        }
+        EXPECT_EQ(dirs->ItemIndex(), c.current);
+        EXPECT_EQ(dirs->ItemPath(static_cast<int>(c.rows.size())), "");
+        EXPECT_EQ(dirs->ItemPath(-1), "");
+        EXPECT_EQ(fs.currentDirectory(), c.dir);
+        EXPECT_EQ(files->CurrentDir(), c.dir);
     }
-    EXPECT_EQ(dirs->ItemIndex(), c.current);
-    EXPECT_EQ(dirs->ItemPath(static_cast<int>(c.rows.size())), "");
-    EXPECT_EQ(dirs->ItemPath(-1), "");
-    EXPECT_EQ(fs.currentDirectory(), c.dir);
-    EXPECT_EQ(files->CurrentDir(), c.dir);
 }
-
-INSTANTIATE_TEST_SUITE_P(Trees, DirectoryTreeRows, ::testing::ValuesIn(treeCases()));
 
 TEST_F(BrowseWorld, RowsCopyAsLinesAndTheSameDirectoryInAnyCaseMovesNothing)
 {

@@ -37,10 +37,6 @@ TEST_F(Selection, AUserSelectionClicksAndReportsOnlyWhenTheIndexMoved)
     list->selectByUser(-1);
     EXPECT_EQ(takeEvents(), (Names{"click", "change -1"}));
     EXPECT_EQ(edit.text(), "*.exe;*.com");
-}
-
-TEST_F(Selection, SelectedNameAndPath)
-{
     EXPECT_EQ(list->SelectedName(), "");
     EXPECT_EQ(list->SelectedPath(), "");
     list->selectByUser(0);
@@ -54,20 +50,16 @@ TEST_F(Selection, SelectedNameAndPath)
 
 TEST_F(Selection, SelectNameFindsTheItemWithoutRegardToCase)
 {
-    struct Case {
+    // Already selected: nothing at all; no such item: nothing selected, still reported.
+    const struct {
         std::string name;
         int index;
         Names events;
-    };
-    const Case cases[] = {
-        {"TOOL.COM", 3, {"change 3"}},
-        // Already selected: nothing at all.
-        {"tool.com", 3, {}},
-        {"app.exe", 0, {"change 0"}},
-        // No such item: nothing selected, still reported.
-        {"nothing.exe", -1, {"change -1"}},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{"TOOL.COM", 3, {"change 3"}},
+                 {"tool.com", 3, {}},
+                 {"app.exe", 0, {"change 0"}},
+                 {"nothing.exe", -1, {"change -1"}}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         list->SelectName(c.name);
         EXPECT_EQ(list->ItemIndex(), c.index);

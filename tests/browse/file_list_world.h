@@ -23,26 +23,28 @@ inline constexpr FileType mainWindowType = ftReadOnly | ftHidden | ftSystem | ft
 inline const std::string hyo = "\x95\x5C";
 inline const std::string katakanaA = "\x83\x41";
 
-// A typed text as a test's name: test runners split names at ";" and choke
-// on a trailing "\" or on bytes that are not UTF-8, so "\" is shown as "/"
-// (Windows reads both alike) and other bytes as %XX.
+// A typed text as a test's name: runners choke on ";", a trailing "\" or
+// bytes that are not UTF-8, so "\" shows as "/" and other bytes as %XX.
 inline std::string caseLabel(std::string_view text)
 {
     std::string label;
     for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            label += '/';
-        } else if (byte < 0x20 || byte >= 0x7F || c == ';' || c == '%') {
-            static constexpr char hex[] = "0123456789ABCDEF";
-            label += '%';
-            label += hex[byte >> 4];
-            label += hex[byte & 0xF];
-        } else {
-            label += c;
-        }
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7F && c != ';' && c != '%')
+            label += c == '\\' ? '/' : c;
+        else
+            label += '%' + std::string(1, "0123456789ABCDEF"[b >> 4]) + "0123456789ABCDEF"[b & 0xF];
     }
     return label;
+}
+
+// Patterns the file system searched since `seen`, which moves on.
+inline Names newSearchesOf(const testing::MemoryFileSystem& fs, std::size_t& seen)
+{
+    const auto& log = fs.searchLog();
+    Names fresh(log.begin() + static_cast<std::ptrdiff_t>(seen), log.end());
+    seen = log.size();
+    return fresh;
 }
 
 // The mask box: remembers what the list told it.
@@ -74,23 +76,18 @@ protected:
         fs.addDrive('C', platform::DriveType::fixed, "WINDOWS");
         fs.addDrive('D', platform::DriveType::fixed, "DATA");
         // Made out of order: the list must sort for itself.
-        fs.addFile("C:\\Data\\tool.com", 300);
-        fs.addFile("C:\\Data\\readme.txt", 10);
-        fs.addDirectory("C:\\Data\\Sub");
-        fs.addFile("C:\\Data\\Sub\\inner.exe", 5);
+        for (const char* name : {"C:\\Data\\tool.com", "C:\\Data\\readme.txt", "C:\\Data\\Sub\\inner.exe"})
+            fs.addFile(name);
         fs.addFile("C:\\Data\\app.exe", 1000, platform::fileTimeFromUnix(1'600'000'000));
-        fs.addFile("C:\\Data\\Notes.TXT", 20);
+        fs.addFile("C:\\Data\\Notes.TXT");
         fs.addFile("C:\\Data\\hidden.exe", 7, {}, platform::attr::hidden | platform::attr::archive);
         fs.addFile("C:\\Data\\system.com", 8, {}, platform::attr::system | platform::attr::archive);
         fs.addDirectory("C:\\Data\\Folder.exe");
-        fs.addFile("C:\\Data\\" + hyo + "\\" + katakanaA + ".com");
-        fs.addFile("C:\\top.exe");
-        fs.addFile("D:\\Docs\\letter.doc");
-        fs.addFile("D:\\Docs\\memo.doc");
-        fs.addFile("D:\\Docs\\prog.exe");
-        fs.addFile("D:\\Work\\job.com");
         fs.addShare("\\\\Server\\Share");
-        fs.addFile("\\\\Server\\Share\\Pub\\Sub\\shared.exe");
+        for (const std::string& name : Names{"C:\\Data\\" + hyo + "\\" + katakanaA + ".com", "C:\\top.exe",
+                                             "D:\\Docs\\letter.doc", "D:\\Docs\\memo.doc", "D:\\Docs\\prog.exe",
+                                             "D:\\Work\\job.com", "\\\\Server\\Share\\Pub\\Sub\\shared.exe"})
+            fs.addFile(name);
         fs.changeDirectory("D:\\Work");
         fs.changeDirectory("C:\\Data");
 
@@ -104,14 +101,7 @@ protected:
         newSearches();
     }
 
-    // Patterns searched since the last call.
-    Names newSearches()
-    {
-        const auto& log = fs.searchLog();
-        Names fresh(log.begin() + static_cast<std::ptrdiff_t>(seen), log.end());
-        seen = log.size();
-        return fresh;
-    }
+    Names newSearches() { return newSearchesOf(fs, seen); }
 
     testing::ShiftJisTextRules rules;
     testing::MemoryFileSystem fs{rules};

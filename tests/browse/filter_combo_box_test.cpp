@@ -5,38 +5,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct FilterCase {
-    std::string filter;
-    Names items;
-    Names masks;
-};
-
-void PrintTo(const FilterCase& c, std::ostream* os)
+TEST(FilterParsing, PresetsInFilterOrderWithTheFirstSelected)
 {
-    *os << caseLabel(c.filter);
-}
-
-class FilterParsing : public ::testing::TestWithParam<FilterCase> {
-protected:
-    testing::ShiftJisTextRules rules;
-};
-
-TEST_P(FilterParsing, PresetsInFilterOrderWithTheFirstSelected)
-{
-    TFilterComboBox filter(rules);
-    filter.SetFilter(GetParam().filter);
-    EXPECT_EQ(filter.Items(), GetParam().items);
-    EXPECT_EQ(filter.Masks(), GetParam().masks);
-    EXPECT_EQ(filter.ItemIndex(), GetParam().items.empty() ? -1 : 0);
-}
-
-std::vector<FilterCase> filterCases()
-{
-    const testing::ShiftJisTextRules sjis;
-    auto j = [&](std::string_view utf8) { return sjis.fromUtf8(utf8); };
-    // The second byte of ポ is "|": it must not split the text.
-    const std::string po = "\x83\x7C";
-    return {
+    const testing::ShiftJisTextRules rules;
+    auto j = [&](std::string_view utf8) { return rules.fromUtf8(utf8); };
+    const std::string po = "\x83\x7C"; // the second byte of ポ is "|": it must not split the text
+    const struct {
+        std::string filter;
+        Names items, masks;
+    } cases[] = {
         {j(mainWindowFilterUtf8),
          {j("実行ファイル"), j("テキスト (*.TXT, *.DOC)"), j("動画 (*.AVI, *.MPG, ASF)"),
           j("イメージ (*.jpg, *.bmp, *.ico, *.wmf, *.emf)"), j("ビットマップ (*.bmp)"), j("アイコン (*.ico)"),
@@ -49,16 +26,17 @@ std::vector<FilterCase> filterCases()
         {po + "|*.p" + po, {po}, {"*.p" + po}},
         {"no bar at all", {}, {}},
     };
-}
-
-INSTANTIATE_TEST_SUITE_P(Filters, FilterParsing, ::testing::ValuesIn(filterCases()));
-
-TEST(FilterDefaults, OnePresetForEveryFile)
-{
-    const testing::ShiftJisTextRules rules;
-    TFilterComboBox filter(rules);
-    EXPECT_EQ(filter.Items(), Names{rules.fromUtf8("すべてのファイル (*.*)")});
-    EXPECT_EQ(filter.SelectedMask(), "*.*");
+    TFilterComboBox fresh(rules);
+    EXPECT_EQ(fresh.Items(), Names{j("すべてのファイル (*.*)")});
+    EXPECT_EQ(fresh.SelectedMask(), "*.*");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(caseLabel(c.filter));
+        TFilterComboBox filter(rules);
+        filter.SetFilter(c.filter);
+        EXPECT_EQ(filter.Items(), c.items);
+        EXPECT_EQ(filter.Masks(), c.masks);
+        EXPECT_EQ(filter.ItemIndex(), c.items.empty() ? -1 : 0);
+    }
 }
 
 TEST_F(BrowseWorld, SelectedMaskFallsBackToTheLastPresetThenToEverything)
@@ -72,7 +50,6 @@ TEST_F(BrowseWorld, SelectedMaskFallsBackToTheLastPresetThenToEverything)
     filter->SetItemIndex(4);
     EXPECT_EQ(filter->SelectedMask(), "*.bmp");
     EXPECT_EQ(takeEvents(), Names{}); // from code: no events
-
     filter->SetFilter("none");
     EXPECT_EQ(filter->SelectedMask(), "*.*");
     EXPECT_EQ(filter->ItemIndex(), -1);
@@ -84,19 +61,9 @@ TEST_F(BrowseWorld, AFilterEqualAsAFileNameChangesNothing)
     filter->SetFilter(rules.upperAsFileName(filter->Filter()));
     EXPECT_EQ(filter->ItemIndex(), 3);
     EXPECT_EQ(takeEvents(), Names{});
-
     filter->SetFilter("Text|*.txt|All|*.*");
     EXPECT_EQ(files->Mask(), "*.txt");
     EXPECT_EQ(takeEvents(), (Names{"file change C:\\Windows", "filter change 0 *.txt"}));
-}
-
-TEST_F(BrowseWorld, AChoiceClicksThenSetsTheMaskAndReportsTwice)
-{
-    filter->chooseByUser(1);
-    EXPECT_EQ(files->Mask(), "*.txt;*.doc");
-    EXPECT_EQ(newSearches(), (Names{"C:\\Windows\\*.txt", "C:\\Windows\\*.doc"}));
-    EXPECT_EQ(takeEvents(), (Names{"filter click", "file change C:\\Windows", "filter change 1 *.txt;*.doc",
-                                   "filter change 1 *.txt;*.doc"}));
 }
 
 TEST_F(BrowseWorld, ChoosingThePresetWhoseMaskTheListHasDoesNotReread)
@@ -111,11 +78,13 @@ TEST_F(BrowseWorld, ChoosingThePresetWhoseMaskTheListHasDoesNotReread)
               (Names{"filter click", "filter change 4 typed, not applied", "filter change 4 typed, not applied"}));
 }
 
-TEST_F(BrowseWorld, TypingOnTheClosedFilterSelector)
+TEST_F(BrowseWorld, TypingOnTheClosedFilterSelectorClicksThenSetsTheMaskAndReportsTwice)
 {
     filter->setClock(manualClock());
     EXPECT_TRUE(filter->typeKey(rules.fromUtf8("テ")));
     EXPECT_EQ(filter->ItemIndex(), 1);
+    EXPECT_EQ(files->Mask(), "*.txt;*.doc");
+    EXPECT_EQ(newSearches(), (Names{"C:\\Windows\\*.txt", "C:\\Windows\\*.doc"}));
     EXPECT_EQ(takeEvents(), (Names{"filter click", "file change C:\\Windows", "filter change 1 *.txt;*.doc",
                                    "filter change 1 *.txt;*.doc"}));
     now += 100ms;

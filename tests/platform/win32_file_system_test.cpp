@@ -40,21 +40,16 @@ TEST(Win32FileSystem, ASearchReturnsNamesSizesTimesAndAttributesTogether)
     Win32TempDir dir;
     dir.writeFile("a.txt", "hello");
     dir.writeFile("B.TXT", "");
-    dir.writeFile("c.dat", "x");
+    dir.makeFileOfSize("c.dat", (std::uint64_t{1} << 32) + 10);
     dir.makeDirectory("sub");
     const std::string hidden = dir.writeFile("h.txt", "12");
     SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
 
-    FILETIME written{};
-    SYSTEMTIME st{2006, 1, 6, 28, 0, 5, 7, 0}; // 2006-01-28 00:05:07 UTC
-    SystemTimeToFileTime(&st, &written);
-    {
-        const HANDLE h =
-            CreateFileA((dir / "a.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        ASSERT_NE(h, INVALID_HANDLE_VALUE);
-        SetFileTime(h, nullptr, nullptr, &written);
-        CloseHandle(h);
-    }
+    const FILETIME written{0x12345678, 0x01C62424}; // early 2006
+    const HANDLE h = CreateFileA((dir / "a.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    SetFileTime(h, nullptr, nullptr, &written);
+    CloseHandle(h);
 
     const Win32FileSystem fs(rules);
     const auto files = searchAll(fs, dir / "*.txt", attr::readOnly | attr::archive);
@@ -62,7 +57,6 @@ TEST(Win32FileSystem, ASearchReturnsNamesSizesTimesAndAttributesTogether)
     ASSERT_EQ(files.size(), 2u);
     const DirEntry& a = files.at("a.txt");
     EXPECT_EQ(a.size, 5u);
-    EXPECT_FALSE(a.isDirectory());
     EXPECT_EQ(a.lastWrite.ticks,
               static_cast<std::int64_t>(std::uint64_t{written.dwHighDateTime} << 32 | written.dwLowDateTime));
     EXPECT_EQ(files.count("B.TXT"), 1u);
@@ -75,35 +69,15 @@ TEST(Win32FileSystem, ASearchReturnsNamesSizesTimesAndAttributesTogether)
     EXPECT_EQ(everything.count("."), 1u);
     EXPECT_EQ(everything.count(".."), 1u);
 
+    // Sizes beyond 4 GiB keep all 64 bits.
+    EXPECT_EQ(everything.at("c.dat").size, (std::uint64_t{1} << 32) + 10);
     EXPECT_TRUE(searchAll(fs, dir / "missing\\*.*", attr::directory).empty());
-}
 
-TEST(Win32FileSystem, SizesBeyondFourGibibytesKeepAllSixtyFourBits)
-{
-    Win32TempDir dir;
-    const std::uint64_t size = (std::uint64_t{1} << 32) + 10;
-    dir.makeFileOfSize("big.bin", size);
-    const Win32FileSystem fs(rules);
-    const auto found = searchAll(fs, dir / "big.bin", attr::archive);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found.at("big.bin").size, size);
-    EXPECT_EQ(fs.lookUp(dir / "big.bin")->size, size);
-}
-
-TEST(Win32FileSystem, LookUpFindsFilesFoldersAndRootsButNoPatterns)
-{
-    Win32TempDir dir;
-    dir.writeFile("f.txt", "abc");
-    dir.makeDirectory("d");
-    const Win32FileSystem fs(rules);
-    ASSERT_TRUE(fs.lookUp(dir / "F.TXT"));
-    EXPECT_EQ(fs.lookUp(dir / "F.TXT")->name, "f.txt"); // the stored case
+    // A look-up finds files, folders and roots, with the stored case, but no patterns.
+    EXPECT_EQ(fs.lookUp(dir / "A.TXT").value().name, "a.txt");
     EXPECT_TRUE(fs.lookUp("C:\\")->isDirectory());
-    EXPECT_FALSE(fs.lookUp(dir / "*.txt"));
-    EXPECT_FALSE(fs.lookUp(""));
-    EXPECT_FALSE(fs.fileExists(dir / "d"));
-    EXPECT_TRUE(fs.directoryExists(dir / "d"));
-    EXPECT_FALSE(fs.directoryExists(dir / "f.txt"));
+    EXPECT_FALSE(fs.lookUp(dir / "*.txt") || fs.lookUp(""));
+    EXPECT_TRUE(fs.directoryExists(dir / "sub") && !fs.fileExists(dir / "sub"));
 }
 
 TEST(Win32FileSystem, ChangesKeepEachDrivesDirectoryAndRefusalsCarryTheSystemsCode)
@@ -116,7 +90,6 @@ TEST(Win32FileSystem, ChangesKeepEachDrivesDirectoryAndRefusalsCarryTheSystemsCo
     fs.changeDirectory("..");
     EXPECT_EQ(fs.currentDirectory(), dir.path());
     EXPECT_EQ(changeError(fs, dir / "missing"), win_error::fileNotFound);
-    EXPECT_EQ(changeError(fs, dir / "missing\\deeper"), win_error::pathNotFound);
     EXPECT_EQ(changeError(fs, dir / "file.txt"), win_error::directoryExpected);
     EXPECT_EQ(fs.currentDirectory(), dir.path());
 

@@ -19,19 +19,15 @@
 namespace quorrin::ui::test {
 
 // What the user would have read in the error box.
-class RecordingErrorDisplay final : public ErrorDisplay {
-public:
-    explicit RecordingErrorDisplay(std::vector<std::string>& shown) : shown_(shown) {}
-    void show(const std::string& message) override { shown_.push_back(message); }
-
-private:
-    std::vector<std::string>& shown_;
+struct RecordingErrorDisplay final : ErrorDisplay {
+    explicit RecordingErrorDisplay(std::vector<std::string>& shown) : shown(shown) {}
+    void show(const std::string& message) override { shown.push_back(message); }
+    std::vector<std::string>& shown;
 };
 
 // Plays the user at the save dialog: answers each opening with the next
 // scripted answer (nothing = cancel) and keeps what it was asked.
-class ScriptedSaveDialog final : public SaveDialogPort {
-public:
+struct ScriptedSaveDialog final : SaveDialogPort {
     std::optional<persist::SaveDialogAnswer> run(QWidget*, const persist::SaveDialogRequest& request) override
     {
         requests.push_back(request);
@@ -41,25 +37,21 @@ public:
         answers.pop_front();
         return answer;
     }
-
     std::deque<std::optional<persist::SaveDialogAnswer>> answers;
     std::vector<persist::SaveDialogRequest> requests;
 };
 
-class ScriptedFolderPicker final : public FolderPickerPort {
-public:
+struct ScriptedFolderPicker final : FolderPickerPort {
     std::optional<std::string> pick(QWidget*, const std::string& start) override
     {
         starts.push_back(start);
         return answer;
     }
-
     std::optional<std::string> answer;
     std::vector<std::string> starts;
 };
 
-class RecordingClipboard final : public ClipboardPort {
-public:
+struct RecordingClipboard final : ClipboardPort {
     void putText(const std::string& text) override { texts.push_back(text); }
     std::vector<std::string> texts;
 };
@@ -80,12 +72,9 @@ public:
         const WindowServices services{fs, rules, locale, [this] { return settingsPath; }, "quorrin"};
         TForm1::Ports ports;
         ports.errors = std::make_unique<RecordingErrorDisplay>(errors);
-        ports.saveDialog = std::make_unique<ScriptedSaveDialog>();
-        ports.folderPicker = std::make_unique<ScriptedFolderPicker>();
-        ports.clipboard = std::make_unique<RecordingClipboard>();
-        saveDialog = static_cast<ScriptedSaveDialog*>(ports.saveDialog.get());
-        folderPicker = static_cast<ScriptedFolderPicker*>(ports.folderPicker.get());
-        clipboard = static_cast<RecordingClipboard*>(ports.clipboard.get());
+        ports.saveDialog = std::unique_ptr<ScriptedSaveDialog>(saveDialog = new ScriptedSaveDialog);
+        ports.folderPicker = std::unique_ptr<ScriptedFolderPicker>(folderPicker = new ScriptedFolderPicker);
+        ports.clipboard = std::unique_ptr<RecordingClipboard>(clipboard = new RecordingClipboard);
         return std::make_unique<TForm1>(services, std::move(ports));
     }
 
@@ -116,8 +105,11 @@ public:
         fs.addDrive('C', DriveType::fixed, "WINDOWS");
         fs.addDrive('D', DriveType::fixed, "DATA");
         const auto time = platform::fileTimeFromUnix(1138439107); // 2006-01-28 09:05:07 UTC
-        for (const auto& [name, size] : {std::pair{"tool.exe", 1000}, {"run.com", 20}, {"readme.txt", 1234},
-                                         {"アニメ映画.avi", 4096}, {"Sub\\inner.txt", 7}})
+        for (const auto& [name, size] : {std::pair{"tool.exe", 1000},
+                                         {"run.com", 20},
+                                         {"readme.txt", 1234},
+                                         {"アニメ映画.avi", 4096},
+                                         {"Sub\\inner.txt", 7}})
             fs.addFile(std::string("C:\\Data\\") + name, size, time);
         fs.addFile("D:\\Docs\\memo.doc", 5, time);
         fs.changeDirectory("C:\\Data");
