@@ -33,7 +33,7 @@ public:
         document_.set(section, key, value);
         return true;
     }
-    bool flush() override { return true; }
+    platform::WriteOutcome flush() override { return platform::WriteOutcome::written; }
 
 private:
     platform::IniDocument& document_;

@@ -12,6 +12,9 @@ void saveListing(const platform::TextRules& rules, const std::string& path, cons
     case platform::WriteOutcome::cannotCreate:
         throw Error(rules.fromUtf8("ファイル ") + path + rules.fromUtf8(" を作成できません"));
     case platform::WriteOutcome::cannotWrite: throw Error(rules.fromUtf8("ストリームへの書き込みエラー"));
+    case platform::WriteOutcome::leftIncomplete:
+        throw Error(rules.fromUtf8("ストリームへの書き込みエラー。ファイル ") + path +
+                    rules.fromUtf8(" は不完全なおそれがあります"));
     }
 }
 

@@ -18,10 +18,12 @@ using WholeFileWriter = std::function<platform::WriteOutcome(const std::string& 
 
 // Saves the listing as its text form (every line ended by CR LF) into the
 // file `path`, replacing it as a whole: a save that fails leaves the file as
-// it was. Throws Error "ファイル <path> を作成できません" when the file
-// cannot be made and "ストリームへの書き込みエラー" when it cannot take all
-// the bytes, both in the rules' code page.
+// it was wherever the system allows. Throws Error, in the rules' code page:
+// - "ファイル <path> を作成できません" when the file cannot be made;
+// - "ストリームへの書き込みエラー" when it cannot take all the bytes;
+// - that message and a warning naming the file when its old content could
+//   not be put back either.
 void saveListing(const platform::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
-                 const WholeFileWriter& write = platform::writeFileAtomically);
+                 const WholeFileWriter& write = platform::writeWholeFile);
 
 } // namespace quorrin::persist

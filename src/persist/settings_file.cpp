@@ -35,10 +35,11 @@ std::string storedForm(std::string_view value)
 
 } // namespace
 
-SettingsWriteError::SettingsWriteError(const platform::TextRules& rules, const std::string& path)
-    // The literal goes into the system code page, where the path already is,
+SettingsWriteError::SettingsWriteError(const platform::TextRules& rules, const std::string& path, bool mayBeIncomplete)
+    // The literals go into the system code page, where the path already is,
     // so the message is one coherent text on a Shift_JIS system too.
-    : Error(path + rules.fromUtf8(" に書き込めません"))
+    : Error(path + rules.fromUtf8(mayBeIncomplete ? " に書き込めません。ファイルは不完全なおそれがあります"
+                                                  : " に書き込めません"))
 {
 }
 
@@ -86,8 +87,9 @@ void SettingsFile::WriteFlag(std::string_view section, std::string_view key, boo
 
 void SettingsFile::Flush()
 {
-    if (!store_->flush())
-        throw SettingsWriteError(rules_, path_);
+    const platform::WriteOutcome outcome = store_->flush();
+    if (outcome != platform::WriteOutcome::written)
+        throw SettingsWriteError(rules_, path_, outcome == platform::WriteOutcome::leftIncomplete);
 }
 
 } // namespace quorrin::persist

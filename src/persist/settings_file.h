@@ -11,10 +11,11 @@
 
 namespace quorrin::persist {
 
-// A settings file that refused a write; the message names its full path.
+// A settings file that refused a write; the message names its full path,
+// and says so when the file may have been left incomplete.
 class SettingsWriteError : public Error {
 public:
-    SettingsWriteError(const platform::TextRules& rules, const std::string& path);
+    SettingsWriteError(const platform::TextRules& rules, const std::string& path, bool mayBeIncomplete = false);
 };
 
 // Typed access to one settings file for one read pass or one write pass.

@@ -34,14 +34,15 @@ std::string settingsFileLocation(const TextRules& rules, const std::string& besi
 // The system's private-profile service for the settings file at `path`.
 std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path);
 
-// Makes `bytes` the whole content of the file at `path` so that a failure
-// never leaves it emptied or cut short: the bytes go to a new file beside it,
-// which then takes its place. On any failure the file holds exactly what it
-// held before and nothing is left beside it. A file the user may not write is
-// refused even where its folder would allow the replacement. A device takes
-// the bytes in place (it has no content to keep); a pipe, a socket or a disk
-// is refused.
-WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes);
+// Makes `bytes` the whole content of the file at `path` without losing
+// what the user relies on: the file is replaced atomically where that keeps
+// its owner, group, mode and single link and the folder allows it, and
+// written in place otherwise, keeping the old content until the new one is
+// sure. Symbolic links are followed; a dangling one gets its target
+// created. A file the user may not write is refused even where its folder
+// would allow the replacement. A device takes the bytes in place; a pipe, a
+// socket or a disk is refused.
+WriteOutcome writeWholeFile(const std::string& path, std::string_view bytes);
 
 // Why a window cannot be shown here (no display to connect to), or nothing
 // when it can.

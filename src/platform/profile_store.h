@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstddef>
+#include "platform/write_outcome.h"
+
 #include <string>
 #include <string_view>
 
@@ -15,14 +16,11 @@ namespace quorrin::platform {
 // enclosing quotes (" or ') removed, as the Windows service returns them.
 class ProfileStore {
 public:
-    // The buffer a value is read into, terminator included.
-    static constexpr std::size_t bufferSize = 2048;
-
     virtual ~ProfileStore() = default;
 
-    // The value of `key` in `section`, or `fallback` when the file, the
-    // section or the key is missing; at most bufferSize - 1 bytes either
-    // way. Never fails: a file that cannot be read counts as missing.
+    // The whole value of `key` in `section`, however long, or `fallback`
+    // when the file, the section or the key is missing. Never fails: a file
+    // that cannot be read counts as missing.
     virtual std::string read(std::string_view section, std::string_view key, std::string_view fallback) = 0;
 
     // Sets the key, creating the file, the section or the key as needed and
@@ -31,9 +29,8 @@ public:
     // that). False when the change is refused.
     virtual bool write(std::string_view section, std::string_view key, std::string_view value) = 0;
 
-    // Makes every write of this pass durable. False when that failed; the
-    // file then holds what it held before the failed part.
-    virtual bool flush() = 0;
+    // Makes every write of this pass durable, and tells how that ended.
+    virtual WriteOutcome flush() = 0;
 };
 
 } // namespace quorrin::platform

@@ -1,7 +1,5 @@
 #include "platform/profile_value.h"
 
-#include "platform/profile_store.h"
-
 namespace quorrin::platform {
 
 namespace {
@@ -21,10 +19,7 @@ std::string profileValue(const IniDocument& document, std::string_view section, 
                          std::string_view fallback)
 {
     const auto found = document.value(section, key);
-    std::string value = found ? unquoted(*found) : std::string(fallback);
-    if (value.size() >= ProfileStore::bufferSize)
-        value.resize(ProfileStore::bufferSize - 1);
-    return value;
+    return found ? unquoted(*found) : std::string(fallback);
 }
 
 } // namespace quorrin::platform

@@ -8,9 +8,9 @@
 namespace quorrin::platform {
 
 // What a private-profile read hands back from a document: the key's value
-// without one pair of enclosing quotes, or the fallback; cut to the
-// service's buffer either way. Our own store answers through this, and the
-// Windows build checks it against the system's service.
+// without one pair of enclosing quotes, or the fallback. Our own store
+// answers through this, and the Windows build checks it against the
+// system's service.
 std::string profileValue(const IniDocument& document, std::string_view section, std::string_view key,
                          std::string_view fallback);
 

@@ -92,7 +92,7 @@ TEST(ListingFile, AFileThatCannotBeMadeIsReportedAndNothingChanges)
         {"missing folder", "missing/list.txt", 0, 0777},
         {"a pipe in the way", "list.txt", -1, 0777},
         {"read-only file in a writable folder", "list.txt", 0444, 0777},
-        {"writable file in a read-only folder", "list.txt", 0666, 0555},
+        {"read-only file in a read-only folder", "list.txt", 0444, 0555},
     };
     for (const auto& c : cases) {
         testing::TempDir dir;

@@ -18,6 +18,8 @@ TEST(SaveListingMessages, EachOutcomeGivesItsOwnMessageInTheCodePage)
         {platform::WriteOutcome::cannotCreate,
          rules.fromUtf8("ファイル ") + path + rules.fromUtf8(" を作成できません")},
         {platform::WriteOutcome::cannotWrite, rules.fromUtf8("ストリームへの書き込みエラー")},
+        {platform::WriteOutcome::leftIncomplete, rules.fromUtf8("ストリームへの書き込みエラー。ファイル ") + path +
+                                                     rules.fromUtf8(" は不完全なおそれがあります")},
     };
     for (const auto& [outcome, message] : cases) {
         std::string writtenPath;

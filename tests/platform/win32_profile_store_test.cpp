@@ -21,9 +21,22 @@ TEST(Win32ProfileStore, EmptyValuesAreWrittenAsKeysAndTheFlushKeepsEverything)
     Win32ProfileStore store(dir / "q.ini");
     EXPECT_TRUE(store.write("File", "Edit", ""));
     EXPECT_TRUE(store.write("File", "SDir", "C:\\out"));
-    EXPECT_TRUE(store.flush());
+    EXPECT_EQ(store.flush(), WriteOutcome::written);
     EXPECT_EQ(dir.read("q.ini"), "[File]\r\nEdit=\r\nSDir=C:\\out\r\n");
     EXPECT_EQ(store.read("file", "EDIT", "fallback"), "");
+}
+
+// Lengths round the service's first buffer and its doublings.
+TEST(Win32ProfileStore, ValuesAndFallbacksOfAnyLengthComeBackWhole)
+{
+    Win32TempDir dir;
+    Win32ProfileStore store(dir / "q.ini");
+    for (const std::size_t length : {2046u, 2047u, 2048u, 4095u, 4096u, 10000u}) {
+        const std::string value = "C:\\" + std::string(length - 3, 'd');
+        ASSERT_TRUE(store.write("Disk", "Dir", value));
+        EXPECT_EQ(store.read("Disk", "Dir", ""), value) << length;
+        EXPECT_EQ(store.read("Disk", "Missing", value), value) << length;
+    }
 }
 
 // Values with blanks, quotes, comment and section characters, Japanese
@@ -89,7 +102,7 @@ TEST(Win32ProfileStore, AgreesWithOurOwnStoreOnEveryValueReadBack)
             ASSERT_TRUE(system.write(section, key, value));
             ours.set(section, key, value);
         }
-        ASSERT_TRUE(system.flush());
+        ASSERT_EQ(system.flush(), WriteOutcome::written);
         for (const auto& section : sections)
             for (const auto& key : keys)
                 compare(section, key);

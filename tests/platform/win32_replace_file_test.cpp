@@ -32,20 +32,20 @@ std::vector<std::string> namesIn(const Win32TempDir& dir)
 TEST(Win32WriteFileAtomically, ReplacesWithNothingLeftBesideAndARefusalLeavesTheOldFile)
 {
     Win32TempDir dir;
-    EXPECT_EQ(writeFileAtomically(dir / "list.txt", "first\r\n"), WriteOutcome::written);
-    EXPECT_EQ(writeFileAtomically(dir / "list.txt", "second, longer\r\n"), WriteOutcome::written);
+    EXPECT_EQ(writeWholeFile(dir / "list.txt", "first\r\n"), WriteOutcome::written);
+    EXPECT_EQ(writeWholeFile(dir / "list.txt", "second, longer\r\n"), WriteOutcome::written);
     EXPECT_EQ(dir.read("list.txt"), "second, longer\r\n");
     // A device takes the bytes in place.
-    EXPECT_EQ(writeFileAtomically("NUL", "discarded"), WriteOutcome::written);
+    EXPECT_EQ(writeWholeFile("NUL", "discarded"), WriteOutcome::written);
     EXPECT_EQ(namesIn(dir), std::vector<std::string>{"list.txt"});
 
     const std::string locked = dir.writeFile("locked.txt", "keep me");
     SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(writeFileAtomically(locked, "new"), WriteOutcome::cannotCreate);
+    EXPECT_EQ(writeWholeFile(locked, "new"), WriteOutcome::cannotCreate);
     EXPECT_EQ(dir.read("locked.txt"), "keep me");
     dir.makeDirectory("folder");
-    EXPECT_EQ(writeFileAtomically(dir / "folder", "new"), WriteOutcome::cannotCreate);
-    EXPECT_EQ(writeFileAtomically(dir / "missing\\list.txt", "new"), WriteOutcome::cannotCreate);
+    EXPECT_EQ(writeWholeFile(dir / "folder", "new"), WriteOutcome::cannotCreate);
+    EXPECT_EQ(writeWholeFile(dir / "missing\\list.txt", "new"), WriteOutcome::cannotCreate);
     EXPECT_EQ(namesIn(dir).size(), 3u);
 }
 
@@ -55,7 +55,7 @@ TEST(Win32WriteFileAtomically, AFolderNamedWithATrailByteBackslashHoldsTheNewFil
         GTEST_SKIP() << "needs code page 932; this run has " << GetACP();
     Win32TempDir dir;
     const std::string folder = dir.makeDirectory("\x95\x5C");
-    EXPECT_EQ(writeFileAtomically(folder + "\\list.txt", "x"), WriteOutcome::written);
+    EXPECT_EQ(writeWholeFile(folder + "\\list.txt", "x"), WriteOutcome::written);
     EXPECT_EQ(dir.read("\x95\x5C\\list.txt"), "x");
     EXPECT_EQ(namesIn(dir), std::vector<std::string>{"\x95\x5C"});
 }

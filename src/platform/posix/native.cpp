@@ -1,11 +1,11 @@
 #include "platform/native.h"
 
-#include "platform/posix/atomic_file.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_locale.h"
 #include "platform/posix/posix_profile_store.h"
 #include "platform/posix/user_settings_path.h"
 #include "platform/posix/utf8_text_rules.h"
+#include "platform/posix/whole_file_write.h"
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -56,9 +56,9 @@ std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path)
     return std::make_unique<posix::PosixProfileStore>(path);
 }
 
-WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+WriteOutcome writeWholeFile(const std::string& path, std::string_view bytes)
 {
-    return posix::replaceFileAtomically(path, bytes);
+    return posix::writeWholeFile(path, bytes);
 }
 
 std::optional<std::string> displayUnavailableReason()

@@ -1,6 +1,6 @@
 #include "platform/posix/posix_profile_store.h"
 
-#include "platform/posix/atomic_file.h"
+#include "platform/posix/whole_file_write.h"
 #include "platform/profile_value.h"
 
 #include <cerrno>
@@ -62,15 +62,15 @@ bool PosixProfileStore::write(std::string_view section, std::string_view key, st
     return true;
 }
 
-bool PosixProfileStore::flush()
+WriteOutcome PosixProfileStore::flush()
 {
     if (!changed_)
-        return true;
+        return WriteOutcome::written;
     const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
     std::error_code ignored;
     if (!folder.empty())
         std::filesystem::create_directories(folder, ignored);
-    return replaceFileAtomically(path_, document().text()) == WriteOutcome::written;
+    return writeWholeFile(path_, document().text());
 }
 
 } // namespace quorrin::platform::posix

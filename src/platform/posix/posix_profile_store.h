@@ -20,7 +20,7 @@ public:
     bool write(std::string_view section, std::string_view key, std::string_view value) override;
     // Also creates the folder that holds the file when it is missing, as a
     // per-user configuration folder may be on a first run.
-    bool flush() override;
+    WriteOutcome flush() override;
 
 private:
     IniDocument& document();

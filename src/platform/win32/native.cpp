@@ -55,7 +55,7 @@ std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path)
     return std::make_unique<win32::Win32ProfileStore>(path);
 }
 
-WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+WriteOutcome writeWholeFile(const std::string& path, std::string_view bytes)
 {
     return win32::replaceFileAtomically(win32::AnsiTextRules(), path, bytes);
 }

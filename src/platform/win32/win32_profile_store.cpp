@@ -6,12 +6,19 @@ namespace quorrin::platform::win32 {
 
 std::string Win32ProfileStore::read(std::string_view section, std::string_view key, std::string_view fallback)
 {
-    std::string buffer(bufferSize, '\0');
-    const DWORD n =
-        GetPrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(), std::string(fallback).c_str(),
-                                 buffer.data(), static_cast<DWORD>(buffer.size()), path_.c_str());
-    buffer.resize(n < buffer.size() ? n : buffer.size() - 1);
-    return buffer;
+    const std::string sectionText(section), keyText(key), fallbackText(fallback);
+    // A value that fills the buffer to its last byte may have been cut; the
+    // read is repeated with twice the room until one leaves room to spare.
+    std::string buffer(2048, '\0');
+    for (;;) {
+        const DWORD n = GetPrivateProfileStringA(sectionText.c_str(), keyText.c_str(), fallbackText.c_str(),
+                                                 buffer.data(), static_cast<DWORD>(buffer.size()), path_.c_str());
+        if (n + 1 < buffer.size()) {
+            buffer.resize(n);
+            return buffer;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 bool Win32ProfileStore::write(std::string_view section, std::string_view key, std::string_view value)
@@ -20,14 +27,14 @@ bool Win32ProfileStore::write(std::string_view section, std::string_view key, st
                                       std::string(value).c_str(), path_.c_str()) != FALSE;
 }
 
-bool Win32ProfileStore::flush()
+WriteOutcome Win32ProfileStore::flush()
 {
     // Every write has already reached the file or been refused; the
     // service's answer to a flush carries no news about them (some
     // versions answer it with FALSE regardless), so there is nothing left
     // that could fail here.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
-    return true;
+    return WriteOutcome::written;
 }
 
 } // namespace quorrin::platform::win32

@@ -18,7 +18,7 @@ public:
     // An empty value is passed as an empty text, which writes "Key=";
     // a null one would delete the key.
     bool write(std::string_view section, std::string_view key, std::string_view value) override;
-    bool flush() override;
+    WriteOutcome flush() override;
 
 private:
     std::string path_;
