@@ -44,6 +44,17 @@ std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path);
 // socket or a disk is refused.
 WriteOutcome writeWholeFile(const std::string& path, std::string_view bytes);
 
+// The requests to end the program that the system sends it directly (on
+// POSIX the signals of a shutdown, a lost terminal and Ctrl+C): from this
+// call on each is caught and noted on the returned descriptor, which turns
+// readable; the event loop watches it and ends the program in good order.
+// Nothing where such requests reach the program as window messages (the
+// session's end on Windows), or where they cannot be caught.
+std::optional<int> catchEndRequests();
+
+// Takes one noted request off that descriptor; false when none is waiting.
+bool takeEndRequest(int descriptor);
+
 // Why a window cannot be shown here (no display to connect to), or nothing
 // when it can.
 std::optional<std::string> displayUnavailableReason();

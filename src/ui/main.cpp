@@ -3,6 +3,7 @@
 #include "platform/native.h"
 #include "ui/hint_style.h"
 #include "ui/main_window.h"
+#include "ui/session_end.h"
 
 #include <QApplication>
 
@@ -30,6 +31,7 @@ int main(int argc, char* argv[])
                                       [&rules] { return persist::settingsFilePath(*rules); }, title};
 
     ui::TForm1 window(services);
+    ui::SessionEnd sessionEnd(window, title);
     window.show();
     return app.exec();
 }

@@ -20,6 +20,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,10 @@ public:
     // The handlers, named after the control and event they are bound to.
     void FormCreate();
     bool FormCloseQuery();
+    // The close the system asks for at shutdown, log-off or a signal: the
+    // settings are written as at every close, but nobody is there to answer
+    // an error box, so a failure comes back as the text to report instead.
+    std::optional<std::string> closeAtSessionEnd();
     void ComboBoxChange(int column);
     void ComboBoxKeyUp(int column);
     void ComboBox6Change();

@@ -76,6 +76,16 @@ bool TForm1::FormCloseQuery()
     return true;
 }
 
+std::optional<std::string> TForm1::closeAtSessionEnd()
+{
+    try {
+        FormCloseQuery();
+        return std::nullopt;
+    } catch (const std::exception& e) {
+        return std::string(e.what());
+    }
+}
+
 void TForm1::FilterSet(std::int32_t filterNo)
 {
     FilterComboBox1.SetItemIndex(filterNo);

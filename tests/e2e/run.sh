@@ -6,7 +6,11 @@
 # and read back (xclip), a column is changed by typing into its selector,
 # and the window is closed through the menu. The saved file, the clipboard
 # text and the settings file written at the close must hold the expected
-# bytes. Needs Xvfb, xdotool and xclip (the Makefile installs them).
+# bytes. Then the program is started again, a check box is ticked and the
+# program is ended as a shutdown ends it (SIGTERM): it must write the
+# settings and end with status 0, also when the settings file cannot be
+# written, which it then says on stderr. Needs Xvfb, xdotool and xclip (the
+# Makefile installs them).
 #
 # usage: tests/e2e/run.sh path/to/quorrin
 set -euo pipefail
@@ -153,4 +157,41 @@ printf '%s\r\n' "; prepared for the end-to-end test" "[List]" "1=1" "2=2" "3=-1"
     "Dir=$work/data" "[Mine]" "keep=this line" > "$work/expected-settings"
 compare "settings file" "$work/expected-settings" "$work/app/quorrin.ini"
 
-echo "e2e: saved file, clipboard and settings file as expected"
+# --- a shutdown: tick the quote check box (Tab from the save button reaches
+# it last), then SIGTERM ------------------------------------------------------
+start_app() {
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$work/app/quorrin" > "$work/app.log" 2>&1 &
+    app_pid=$!
+    wait_for 30 window_count_at_least 1 || fail "no window appeared"
+    main=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Quorrin Jr$' | head -n1)
+    [ -n "$main" ] || fail "no window with the caption Quorrin Jr"
+    xdotool windowfocus --sync "$main"
+}
+
+end_by_signal() {
+    kill -TERM "$app_pid"
+    wait_for 20 app_ended || fail "the program did not end at SIGTERM"
+    local status=0
+    wait "$app_pid" || status=$?
+    app_pid=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status at SIGTERM"
+}
+
+start_app
+for _ in $(seq 13); do
+    xdotool key --clearmodifiers Tab
+done
+xdotool key --clearmodifiers space
+sleep 0.5
+end_by_signal
+sed 's/^Kak=0\r$/Kak=1\r/' "$work/expected-settings" > "$work/expected-after-shutdown"
+compare "settings file after SIGTERM" "$work/expected-after-shutdown" "$work/app/quorrin.ini"
+
+# --- a shutdown with a folder where the settings file should be ---------------
+rm "$work/app/quorrin.ini"
+mkdir "$work/app/quorrin.ini"
+start_app
+end_by_signal
+grep -q "quorrin.ini に書き込めません" "$work/app.log" || fail "no word on stderr of the settings not written"
+
+echo "e2e: saved file, clipboard and settings file as expected, also at a shutdown"

@@ -1,5 +1,6 @@
 #include "platform/native.h"
 
+#include "platform/posix/end_requests.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_locale.h"
 #include "platform/posix/posix_profile_store.h"
@@ -59,6 +60,16 @@ std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path)
 WriteOutcome writeWholeFile(const std::string& path, std::string_view bytes)
 {
     return posix::writeWholeFile(path, bytes);
+}
+
+std::optional<int> catchEndRequests()
+{
+    return posix::catchEndRequests();
+}
+
+bool takeEndRequest(int descriptor)
+{
+    return posix::takeEndRequest(descriptor);
 }
 
 std::optional<std::string> displayUnavailableReason()

@@ -60,6 +60,18 @@ WriteOutcome writeWholeFile(const std::string& path, std::string_view bytes)
     return win32::replaceFileAtomically(win32::AnsiTextRules(), path, bytes);
 }
 
+std::optional<int> catchEndRequests()
+{
+    // The session's end arrives as a window message, which the window
+    // toolkit hands on.
+    return std::nullopt;
+}
+
+bool takeEndRequest(int)
+{
+    return false;
+}
+
 std::optional<std::string> displayUnavailableReason()
 {
     // A Windows session always has a desktop to show the window on.
