@@ -116,7 +116,7 @@ bool keepsForeignLines(std::string_view before, std::string_view after)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text = fuzz::asText(data, size);
-    platform::IniDocument document(text);
+    platform::IniDocument document{std::string(text)};
     require(document.text() == text, "an untouched document keeps its bytes");
 
     const ReadResult first = readAll(document);

@@ -1,6 +1,7 @@
 #include "platform/ini_document.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quorrin::platform {
 
@@ -60,36 +61,109 @@ std::string keyText(std::string_view key, std::string_view value)
     return text;
 }
 
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
 } // namespace
 
-IniDocument::IniDocument(std::string_view text)
+IniDocument::IniDocument(std::string text) : text_(std::move(text))
 {
     // An editor that saves UTF-8 may put a byte-order mark in front; it
     // belongs to no line, or it would hide the first section.
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.starts_with(byteOrderMark)) {
-        byteOrderMark_ = byteOrderMark;
-        text.remove_prefix(byteOrderMark.size());
-    }
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines_.push_back({std::string(text.substr(start)), {}});
-            break;
+    if (std::string_view(text_).starts_with("\xEF\xBB\xBF"))
+        bodyStart_ = 3;
+    index();
+}
+
+// One pass over the bytes. Blank lines, comments and lines outside every
+// section leave nothing behind, so a huge file of them costs only its text.
+void IniDocument::index()
+{
+    const std::size_t size = text_.size();
+    const std::size_t firstEnd = text_.find_first_of("\r\n", bodyStart_);
+    if (firstEnd == std::string::npos)
+        newline_ = "\r\n";
+    else
+        newline_ = text_.compare(firstEnd, 2, "\r\n") == 0 ? "\r\n" : text_.substr(firstEnd, 1);
+
+    const char* const bytes = text_.data();
+    std::size_t pos = bodyStart_;
+    while (pos < size) {
+        // Blank lines take the short way: a file may hold millions of them.
+        if (bytes[pos] == '\n') {
+            ++pos;
+            continue;
         }
-        const std::size_t endingSize = text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
-        lines_.push_back({std::string(text.substr(start, end - start)), std::string(text.substr(end, endingSize))});
-        start = end + endingSize;
+        if (bytes[pos] == '\r') {
+            pos += pos + 1 < size && bytes[pos + 1] == '\n' ? 2 : 1;
+            continue;
+        }
+        const std::size_t lineStart = pos;
+        while (pos < size && (bytes[pos] == ' ' || bytes[pos] == '\t'))
+            ++pos;
+        std::size_t end = pos;
+        while (end < size && !isLineEnd(bytes[end]))
+            ++end;
+        std::size_t next = end;
+        if (next < size)
+            next += bytes[next] == '\r' && next + 1 < size && bytes[next + 1] == '\n' ? 2 : 1;
+        if (pos < end) {
+            const char first = bytes[pos];
+            if (first == '[') {
+                sections_.push_back(Section{lineStart, keyLines_.size(), 0, next, std::nullopt, {}});
+            } else if (!sections_.empty()) {
+                const bool key = first != ';' && first != '#' && std::memchr(bytes + pos, '=', end - pos) != nullptr;
+                if (key) {
+                    keyLines_.push_back(lineStart);
+                    ++sections_.back().keyCount;
+                }
+                sections_.back().insertAt = next;
+            }
+        }
+        pos = next;
     }
-    newline_ = lines_.empty() || lines_.front().ending.empty() ? "\r\n" : lines_.front().ending;
+}
+
+std::string_view IniDocument::lineAt(std::size_t start) const
+{
+    const std::string_view rest = std::string_view(text_).substr(start);
+    return rest.substr(0, rest.find_first_of("\r\n"));
+}
+
+std::string_view IniDocument::sectionNameOf(const Section& section) const
+{
+    if (section.addedName)
+        return *section.addedName;
+    return sectionName(lineAt(section.header)).value_or(std::string_view());
 }
 
 std::optional<std::size_t> IniDocument::findSection(std::string_view section) const
 {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = sectionName(lines_[i].content);
-        if (name && sameName(*name, section))
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        if (sameName(sectionNameOf(sections_[i]), section))
+            return i;
+    }
+    return std::nullopt;
+}
+
+// A rewrite keeps the key's name, so the text's own line still tells it.
+std::optional<std::size_t> IniDocument::findKeyInText(const Section& section, std::string_view key) const
+{
+    for (std::size_t i = section.firstKey; i < section.firstKey + section.keyCount; ++i) {
+        const auto entry = keyLine(lineAt(keyLines_[i]));
+        if (entry && sameName(entry->key, key))
+            return keyLines_[i];
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> IniDocument::findAddedKey(const Section& section, std::string_view key) const
+{
+    for (std::size_t i = 0; i < section.added.size(); ++i) {
+        const auto entry = keyLine(section.added[i]);
+        if (entry && sameName(entry->key, key))
             return i;
     }
     return std::nullopt;
@@ -97,61 +171,76 @@ std::optional<std::size_t> IniDocument::findSection(std::string_view section) co
 
 std::optional<std::string> IniDocument::value(std::string_view section, std::string_view key) const
 {
-    const auto header = findSection(section);
-    if (!header)
+    const auto found = findSection(section);
+    if (!found)
         return std::nullopt;
-    for (std::size_t i = *header + 1; i < lines_.size() && !sectionName(lines_[i].content); ++i) {
-        const auto entry = keyLine(lines_[i].content);
-        if (entry && sameName(entry->key, key))
-            return std::string(entry->value);
+    const Section& entry = sections_[*found];
+    if (const auto start = findKeyInText(entry, key)) {
+        const auto rewritten = rewritten_.find(*start);
+        return std::string(keyLine(rewritten != rewritten_.end() ? rewritten->second : lineAt(*start))->value);
     }
+    if (const auto added = findAddedKey(entry, key))
+        return std::string(keyLine(entry.added[*added])->value);
     return std::nullopt;
-}
-
-void IniDocument::insertLine(std::size_t at, std::string content)
-{
-    // The line before may be a last line without an ending; it gets one so
-    // the new line stands on its own.
-    if (at > 0 && lines_[at - 1].ending.empty())
-        lines_[at - 1].ending = newline_;
-    // A lone CR right before a blank line that ends in LF would read back as
-    // one CR LF, and the blank line would be gone.
-    std::string ending = newline_;
-    if (ending == "\r" && at < lines_.size() && lines_[at].content.empty() && lines_[at].ending == "\n")
-        ending = "\r\n";
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(content), std::move(ending)});
 }
 
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value)
 {
-    const auto header = findSection(section);
-    if (!header) {
-        insertLine(lines_.size(), "[" + std::string(section) + "]");
-        insertLine(lines_.size(), keyText(key, value));
+    const auto found = findSection(section);
+    if (!found) {
+        sections_.push_back(Section{text_.size(), 0, 0, text_.size(), std::string(section), {keyText(key, value)}});
         return;
     }
-    std::size_t lastFilled = *header;
-    std::size_t i = *header + 1;
-    for (; i < lines_.size() && !sectionName(lines_[i].content); ++i) {
-        const auto entry = keyLine(lines_[i].content);
-        if (entry && sameName(entry->key, key)) {
-            lines_[i].content = keyText(key, value);
-            return;
-        }
-        if (!trimmed(lines_[i].content).empty())
-            lastFilled = i;
-    }
-    insertLine(lastFilled + 1, keyText(key, value));
+    Section& entry = sections_[*found];
+    if (const auto start = findKeyInText(entry, key))
+        rewritten_[*start] = keyText(key, value);
+    else if (const auto added = findAddedKey(entry, key))
+        entry.added[*added] = keyText(key, value);
+    else
+        entry.added.push_back(keyText(key, value));
+}
+
+void IniDocument::appendInsertedLines(std::string& out, const Section& section) const
+{
+    // The line before may be a last line without an ending; it gets one so
+    // the new lines stand on their own.
+    if (out.size() > bodyStart_ && !isLineEnd(out.back()))
+        out += newline_;
+    // A lone CR right before a blank line that ends in LF would read back as
+    // one CR LF, and the blank line would be gone.
+    const std::size_t at = section.insertAt;
+    const std::string& ending =
+        newline_ == "\r" && at < text_.size() && text_[at] == '\n' ? std::string("\r\n") : newline_;
+    if (section.addedName)
+        out += "[" + *section.addedName + "]" + ending;
+    for (const auto& line : section.added)
+        out += line + ending;
 }
 
 std::string IniDocument::text() const
 {
-    std::string text = byteOrderMark_;
-    for (const auto& line : lines_) {
-        text += line.content;
-        text += line.ending;
+    std::string out;
+    std::size_t copied = 0;
+    auto rewritten = rewritten_.begin();
+    // The text up to `limit`, with the rewritten lines before it in place.
+    auto copyUpTo = [&](std::size_t limit) {
+        for (; rewritten != rewritten_.end() && rewritten->first < limit; ++rewritten) {
+            out.append(text_, copied, rewritten->first - copied);
+            out += rewritten->second;
+            copied = rewritten->first + lineAt(rewritten->first).size();
+        }
+        out.append(text_, copied, limit - copied);
+        copied = limit;
+    };
+    out.reserve(text_.size() + 64 * (rewritten_.size() + sections_.size()));
+    for (const auto& section : sections_) {
+        if (section.added.empty())
+            continue;
+        copyUpTo(section.insertAt);
+        appendInsertedLines(out, section);
     }
-    return text;
+    copyUpTo(text_.size());
+    return out;
 }
 
 } // namespace quorrin::platform

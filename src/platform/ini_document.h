@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,9 +9,13 @@
 
 namespace quorrin::platform {
 
-// The text of an INI file as a list of lines that are edited one key at a
-// time. Lines the program does not touch keep their exact bytes and line
-// endings, so comments, blank lines and foreign sections and keys survive.
+// The text of an INI file, edited one key at a time. The text itself is
+// kept as it came, once; one pass over it notes where each section and each
+// key line starts, and the edits are kept beside it and woven in when the
+// text is asked for. Lines the program does not touch keep their exact
+// bytes and line endings, so comments, blank lines and foreign sections and
+// keys survive, and a file of millions of blank lines costs no more than
+// its own bytes.
 //
 // Reading: a line whose first non-blank character is "[" opens the section
 // named up to the next "]"; a line holding "=" is a key (not when its first
@@ -25,7 +31,7 @@ namespace quorrin::platform {
 // file. New lines end like the file's first line, CR LF in a new file.
 class IniDocument {
 public:
-    explicit IniDocument(std::string_view text = {});
+    explicit IniDocument(std::string text = {});
 
     // The trimmed value of the key, quotes still on it.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
@@ -35,17 +41,39 @@ public:
     std::string text() const;
 
 private:
-    struct Line {
-        std::string content;
-        std::string ending; // "\r\n", "\n", "\r", or empty for a last line without one
+    struct Section {
+        // Where its header line starts in the text; for a section added by
+        // a write, the text's end.
+        std::size_t header;
+        // Its key lines in the text, as indexes into keyLines_.
+        std::size_t firstKey;
+        std::size_t keyCount;
+        // Where a new key of the section goes: just after its last
+        // non-blank line.
+        std::size_t insertAt;
+        // The name a write gave a section it added; nothing for one of the
+        // text.
+        std::optional<std::string> addedName;
+        // Key lines added by writes, in order.
+        std::vector<std::string> added;
     };
 
+    void index();
+    std::string_view lineAt(std::size_t start) const;
+    std::string_view sectionNameOf(const Section& section) const;
     std::optional<std::size_t> findSection(std::string_view section) const;
-    void insertLine(std::size_t at, std::string content);
+    // Where the key's line starts in the text.
+    std::optional<std::size_t> findKeyInText(const Section& section, std::string_view key) const;
+    // Which of the section's added lines holds the key.
+    std::optional<std::size_t> findAddedKey(const Section& section, std::string_view key) const;
+    void appendInsertedLines(std::string& out, const Section& section) const;
 
-    std::string byteOrderMark_;
-    std::vector<Line> lines_;
+    std::string text_;
+    std::size_t bodyStart_ = 0; // after the byte-order mark
     std::string newline_;
+    std::vector<std::size_t> keyLines_;            // start of every key line inside a section
+    std::vector<Section> sections_;                // in the order of the text, added ones last
+    std::map<std::size_t, std::string> rewritten_; // key line start -> its new content
 };
 
 } // namespace quorrin::platform

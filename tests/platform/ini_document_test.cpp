@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace quorrin::platform {
 namespace {
@@ -57,6 +59,44 @@ TEST(IniDocument, WritesOneKeyAndKeepsEveryOtherByte)
     for (const auto& c : cases) {
         IniDocument document(c.before);
         document.set(c.section, c.key, c.value);
+        EXPECT_EQ(document.text(), c.after) << c.name;
+    }
+}
+
+// Edits are kept beside the text: each must be seen by the reads and
+// writes after it and land in its own place.
+TEST(IniDocument, EditsInSeveralPlacesReadBackAndLandInOrder)
+{
+    using Edit = std::tuple<const char*, const char*, const char*>;
+    const struct {
+        const char *name, *before;
+        std::vector<Edit> edits;
+        const char* after;
+    } cases[] = {
+        {"rewrite, add, add to a new section, rewrite the added",
+         "; c\r\n[A]\r\nk=1\r\n\r\n[B]\r\nm=2",
+         {{"B", "m", "3"},
+          {"a", "K", "4"},
+          {"A", "n", "5"},
+          {"C", "x", "6"},
+          {"B", "o", "7"},
+          {"A", "n", "8"},
+          {"c", "y", "9"},
+          {"C", "x", "10"}},
+         "; c\r\n[A]\r\nK=4\r\nn=8\r\n\r\n[B]\r\nm=3\r\no=7\r\n[C]\r\nx=10\r\ny=9\r\n"},
+        {"a duplicate section is left alone",
+         "[A]\nk=1\n[a]\nk=2\n",
+         {{"A", "k", "3"}, {"A", "n", "4"}},
+         "[A]\nk=3\nn=4\n[a]\nk=2\n"},
+        {"only a byte-order mark", "\xEF\xBB\xBF", {{"A", "k", "1"}}, "\xEF\xBB\xBF[A]\r\nk=1\r\n"},
+        {"keys before every section are no section's", "k=0\n[A]\n", {{"A", "k", "1"}}, "k=0\n[A]\nk=1\n"},
+    };
+    for (const auto& c : cases) {
+        IniDocument document(c.before);
+        for (const auto& [section, key, value] : c.edits) {
+            document.set(section, key, value);
+            EXPECT_EQ(document.value(section, key), value) << c.name << ": " << section << "/" << key;
+        }
         EXPECT_EQ(document.text(), c.after) << c.name;
     }
 }

@@ -24,6 +24,10 @@ std::string fileBytes(const std::string& path)
     std::string bytes;
     struct stat st {};
     bool complete = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    // Room for the whole file at once: a huge file grown by doubling would
+    // take up to twice its size.
+    if (complete)
+        bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
     char buffer[65536];
     while (complete) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -36,7 +40,10 @@ std::string fileBytes(const std::string& path)
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     close(fd);
-    return complete ? bytes : std::string();
+    // Returned by name, so the bytes move out rather than being copied.
+    if (!complete)
+        return {};
+    return bytes;
 }
 
 } // namespace
