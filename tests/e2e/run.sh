@@ -97,13 +97,18 @@ wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 
 # --- the program -------------------------------------------------------------
-LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$work/app/quorrin" > "$work/app.log" 2>&1 &
-app_pid=$!
-wait_for 30 window_count_at_least 1 || fail "no window appeared"
-main=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Quorrin Jr$' | head -n1)
-[ -n "$main" ] || fail "no window with the caption Quorrin Jr"
-# Xvfb has no window manager: the window is given the focus explicitly.
-xdotool windowfocus --sync "$main"
+# Started with a fresh log; Xvfb has no window manager, so the window is
+# given the focus explicitly.
+start_app() {
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$work/app/quorrin" > "$work/app.log" 2>&1 &
+    app_pid=$!
+    wait_for 30 window_count_at_least 1 || fail "no window appeared"
+    main=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Quorrin Jr$' | head -n1)
+    [ -n "$main" ] || fail "no window with the caption Quorrin Jr"
+    xdotool windowfocus --sync "$main"
+}
+
+start_app
 
 listing=$'a.txt,4\r\nb.txt,22\r\n日本.txt,1\r\n'
 printf '%s' "$listing" > "$work/expected-listing"
@@ -159,15 +164,6 @@ compare "settings file" "$work/expected-settings" "$work/app/quorrin.ini"
 
 # --- a shutdown: tick the quote check box (Tab from the save button reaches
 # it last), then SIGTERM ------------------------------------------------------
-start_app() {
-    LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$work/app/quorrin" > "$work/app.log" 2>&1 &
-    app_pid=$!
-    wait_for 30 window_count_at_least 1 || fail "no window appeared"
-    main=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Quorrin Jr$' | head -n1)
-    [ -n "$main" ] || fail "no window with the caption Quorrin Jr"
-    xdotool windowfocus --sync "$main"
-}
-
 end_by_signal() {
     kill -TERM "$app_pid"
     wait_for 20 app_ended || fail "the program did not end at SIGTERM"

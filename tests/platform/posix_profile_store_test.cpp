@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -122,6 +123,25 @@ TEST(PosixProfileStore, AHugeFileWithLongLinesIsReadWhole)
     ASSERT_EQ(store.flush(), WriteOutcome::written);
     // Compared as a whole: a diff of 10 MB would drown the report.
     EXPECT_TRUE(contentOf(dir / "q.ini") == text.substr(0, text.size() - 2) + "6\r");
+}
+
+// Millions of blank lines before the keys: each look-up must not walk
+// them all again. The bound leaves room for a loaded machine and the
+// sanitizers; walking every line per look-up takes seconds.
+TEST(PosixProfileStore, MillionsOfBlankLinesAreReadAndWrittenInAMoment)
+{
+    testing::TempDir dir;
+    const std::string text = std::string(10'000'000, '\n') + "[List]\r\nTab=5\r\n";
+    dir.writeFile("q.ini", text);
+    const auto start = std::chrono::steady_clock::now();
+    PosixProfileStore store(dir / "q.ini");
+    for (const char* key : {"1", "2", "3", "4", "5", "Tab", "Kak", "byt", "Filter"})
+        store.read("List", key, "");
+    for (const char* key : {"1", "2", "3", "4", "5", "Tab", "Kak", "byt", "Filter"})
+        store.write("List", key, "7");
+    ASSERT_EQ(store.flush(), WriteOutcome::written);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(PosixProfileStore(dir / "q.ini").read("List", "Filter", ""), "7");
 }
 
 // Permission bits hold for an unprivileged user only, which root is not.
