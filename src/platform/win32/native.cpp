@@ -1,7 +1,7 @@
 #include "platform/native.h"
 
 #include "platform/win32/ansi_text_rules.h"
-#include "platform/win32/replace_file.h"
+#include "platform/win32/whole_file_write.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_profile_store.h"
@@ -57,7 +57,7 @@ std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path)
 
 WriteOutcome writeWholeFile(const std::string& path, std::string_view bytes)
 {
-    return win32::replaceFileAtomically(win32::AnsiTextRules(), path, bytes);
+    return win32::writeWholeFile(win32::AnsiTextRules(), path, bytes);
 }
 
 std::optional<int> catchEndRequests()

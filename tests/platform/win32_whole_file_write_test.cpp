@@ -29,7 +29,7 @@ std::vector<std::string> namesIn(const Win32TempDir& dir)
     return names;
 }
 
-TEST(Win32WriteFileAtomically, ReplacesWithNothingLeftBesideAndARefusalLeavesTheOldFile)
+TEST(Win32WholeFileWrite, ReplacesWithNothingLeftBesideAndARefusalLeavesTheOldFile)
 {
     Win32TempDir dir;
     EXPECT_EQ(writeWholeFile(dir / "list.txt", "first\r\n"), WriteOutcome::written);
@@ -49,7 +49,28 @@ TEST(Win32WriteFileAtomically, ReplacesWithNothingLeftBesideAndARefusalLeavesThe
     EXPECT_EQ(namesIn(dir).size(), 3u);
 }
 
-TEST(Win32WriteFileAtomically, AFolderNamedWithATrailByteBackslashHoldsTheNewFile)
+// A save keeps what the user sees of the file: every name it has, and its
+// hidden and archive attributes.
+TEST(Win32WholeFileWrite, ASecondNameSeesTheNewContentAndTheAttributesStay)
+{
+    Win32TempDir dir;
+    const std::string list = dir.writeFile("list.txt", "old content, longer than the new\r\n");
+    ASSERT_TRUE(CreateHardLinkA((dir / "link.txt").c_str(), list.c_str(), nullptr));
+    EXPECT_EQ(writeWholeFile(list, "new\r\n"), WriteOutcome::written);
+    EXPECT_EQ(dir.read("link.txt"), "new\r\n");
+    EXPECT_EQ(dir.read("list.txt"), "new\r\n");
+
+    const std::string hidden = dir.writeFile("hidden.txt", "old");
+    const DWORD attributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(SetFileAttributesA(hidden.c_str(), attributes));
+    if (GetFileAttributesA(hidden.c_str()) != attributes)
+        GTEST_SKIP() << "this file system keeps no hidden attribute";
+    EXPECT_EQ(writeWholeFile(hidden, "new"), WriteOutcome::written);
+    EXPECT_EQ(GetFileAttributesA(hidden.c_str()), attributes);
+    EXPECT_EQ(namesIn(dir).size(), 3u);
+}
+
+TEST(Win32WholeFileWrite, AFolderNamedWithATrailByteBackslashHoldsTheNewFile)
 {
     if (GetACP() != 932)
         GTEST_SKIP() << "needs code page 932; this run has " << GetACP();
