@@ -140,7 +140,7 @@ TEST(PosixProfileStore, MillionsOfBlankLinesAreReadAndWrittenInAMoment)
     for (const char* key : {"1", "2", "3", "4", "5", "Tab", "Kak", "byt", "Filter"})
         store.write("List", key, "7");
     ASSERT_EQ(store.flush(), WriteOutcome::written);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     EXPECT_EQ(PosixProfileStore(dir / "q.ini").read("List", "Filter", ""), "7");
 }
 
