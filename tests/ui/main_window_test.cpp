@@ -425,6 +425,27 @@ private slots:
         QVERIFY(width >= needed && needed > 0);
     }
 
+    // Before the first save the dialog starts on the listed folder.
+    void theSaveDialogStartsInTheStoredOrTheListedFolder_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("nothing saved yet") << ""
+                                           << "C:\\Data";
+        QTest::newRow("saved before") << "[File]\r\nSDir=/srv/out/list.txt\r\n"
+                                      << "/srv/out";
+    }
+    void theSaveDialogStartsInTheStoredOrTheListedFolder()
+    {
+        QFETCH(QString, settings);
+        WindowWorld world;
+        world.dir.writeFile("quorrin.ini", settings.toStdString());
+        auto window = world.open();
+        window->Get_ButtonClick();
+        QCOMPARE(world.saveDialog->requests.size(), std::size_t(1));
+        QTEST(QString::fromStdString(world.saveDialog->requests.front().startDirectory), "start");
+    }
+
     void theWindowIsCentredOnTheWholeDesktop_data()
     {
         QTest::addColumn<QRect>("desktop");

@@ -1,4 +1,5 @@
 #include "ui/dialog_placement.h"
+#include "ui/folder_picker_port.h"
 #include "ui/save_dialog_port.h"
 
 #include "dialog_driver.h"
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,6 +41,9 @@ class SaveDialogPortTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Qt's shared settings of this test live below its own test folder.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void init()
     {
         QVERIFY(folder.isValid());
@@ -150,6 +155,50 @@ private slots:
         QVERIFY(stillOpenAfterNo);
         QVERIFY(answer.has_value());
         QCOMPARE(QString::fromStdString(answer->path), existing);
+    }
+
+    // Another Qt program left its last folder and history in the settings
+    // file every Qt program shares: the dialogs neither start from it nor
+    // change it.
+    void theDialogsKeepOutOfTheSharedQtSettings_data()
+    {
+        QTest::addColumn<bool>("picker");
+        QTest::newRow("save dialog") << false;
+        QTest::newRow("folder picker") << true;
+    }
+    void theDialogsKeepOutOfTheSharedQtSettings()
+    {
+        QFETCH(bool, picker);
+        const QString shared =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/QtProject.conf");
+        const QString elsewhere = folder.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(QFileInfo(shared).path()));
+        const QByteArray state = "[FileDialog]\nhistory=file://" + QFile::encodeName(elsewhere) +
+                                 "\nlastVisited=file://" + QFile::encodeName(elsewhere) + "\nviewMode=Detail\n";
+        {
+            QFile file(shared);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(state);
+        }
+        const QString start = folder.filePath(QStringLiteral("sub"));
+        QStringList history;
+        QString opened;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            history = dialog.history();
+            opened = dialog.directory().absolutePath();
+            pressAccept(dialog);
+        });
+        if (picker)
+            QVERIFY(quorrin::ui::QtFolderPickerPort(false).pick(&owner, bytes(start)).has_value());
+        else
+            QVERIFY(QtSaveDialogPort(false).run(&owner, SaveDialogRequest{bytes(start), bytes(start + "/a.txt"), 0}));
+
+        QCOMPARE(opened, start);
+        QVERIFY2(!history.join(' ').contains(QStringLiteral("elsewhere")), qPrintable(history.join(' ')));
+        QFile file(shared);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), state);
+        file.remove();
     }
 
 private:
