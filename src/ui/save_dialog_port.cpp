@@ -1,6 +1,7 @@
 #include "ui/save_dialog_port.h"
 
 #include "ui/dialog_placement.h"
+#include "ui/fitted_columns.h"
 #include "ui/path_conversion.h"
 #include "ui/private_qt_settings.h"
 
@@ -59,6 +60,7 @@ std::optional<persist::SaveDialogAnswer> QtSaveDialogPort::run(QWidget* owner,
 
     dialog.setSizeGripEnabled(false);
     dialog.setFixedSize(dialog.sizeHint());
+    fitColumnsToView(dialog);
     // Placed before it shows, by its own size: the frame is not known yet.
     if (QScreen* screen = screenOf(owner))
         dialog.move(upperThirdCentre(screen->availableGeometry(), dialog.size()));

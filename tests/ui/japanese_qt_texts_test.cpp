@@ -23,8 +23,8 @@ private slots:
     void initTestCase() { quorrin::ui::installJapaneseQtTexts(*QCoreApplication::instance()); }
 
     // The texts of Qt's own that the user meets in the dialogs, the replace
-    // question and the edit boxes' menus; "Computer" is one Qt's translation
-    // lacks.
+    // question and the edit boxes' menus; "Computer" and "Folder" are texts
+    // Qt's translation lacks.
     void qtsOwnTextsAreJapanese_data()
     {
         QTest::addColumn<QString>("context");
@@ -37,6 +37,7 @@ private slots:
                  {"QFileDialog", "&Choose"},
                  {"QFileDialog", "%1 already exists.\nDo you want to replace it?"},
                  {"QFileDialog", "Computer"},
+                 {"QAbstractFileIconProvider", "Folder"},
                  {"QFileSystemModel", "Date Modified"},
                  {"QPlatformTheme", "Cancel"},
                  {"QPlatformTheme", "&Yes"},
