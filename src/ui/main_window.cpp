@@ -289,7 +289,11 @@ void TForm1::setTabOrder()
 
 void TForm1::refreshViews()
 {
-    directoryView_->refresh();
+    if (DirectoryListBox1.Items() != shownDirectories_ || DirectoryListBox1.ItemIndex() != shownDirectoryIndex_) {
+        shownDirectories_ = DirectoryListBox1.Items();
+        shownDirectoryIndex_ = DirectoryListBox1.ItemIndex();
+        directoryView_->refresh();
+    }
     driveView_->refresh();
     filterView_->refresh();
     // The file list may hold a million names: shown again only when it

@@ -446,6 +446,41 @@ private slots:
         QTEST(QString::fromStdString(world.saveDialog->requests.front().startDirectory), "start");
     }
 
+    // A key typed into the mask box or a selector rebuilds no other control:
+    // the drive selector's rebuild looked every glyph up on disk.
+    void typingRebuildsNoOtherControl_data()
+    {
+        QTest::addColumn<QString>("typedInto");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("mask box") << "FileEdit"
+                                  << "*.t";
+        QTest::newRow("column selector") << "ComboBox1"
+                                         << "xyz";
+        QTest::newRow("separator selector") << "ComboBox6"
+                                            << "; ";
+    }
+    void typingRebuildsNoOtherControl()
+    {
+        QFETCH(QString, typedInto);
+        QFETCH(QString, keys);
+        WindowWorld world;
+        auto window = world.open();
+        int rebuilds = 0;
+        for (const char* name : {"DirectoryListBox1", "FileListBox1", "DriveComboBox1", "FilterComboBox1"}) {
+            auto* widget = child<QWidget>(*window, name);
+            auto* combo = qobject_cast<QComboBox*>(widget);
+            QAbstractItemModel* model =
+                combo != nullptr ? combo->model() : qobject_cast<QAbstractItemView*>(widget)->model();
+            connect(model, &QAbstractItemModel::modelReset, [&] { ++rebuilds; });
+            connect(model, &QAbstractItemModel::rowsInserted, [&] { ++rebuilds; });
+            connect(model, &QAbstractItemModel::rowsRemoved, [&] { ++rebuilds; });
+        }
+        auto* target = child<QWidget>(*window, qPrintable(typedInto));
+        target->setFocus();
+        QTest::keyClicks(target, keys);
+        QCOMPARE(rebuilds, 0);
+    }
+
     void theWindowIsCentredOnTheWholeDesktop_data()
     {
         QTest::addColumn<QRect>("desktop");
