@@ -1,6 +1,7 @@
 # The two commands of the README. Both install what the build needs first.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic \
+            qt6-translations-l10n \
             xvfb xdotool xclip xauth
 # The Windows build of the core and Wine to run its tests.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine wine64 googletest locales
@@ -18,8 +19,10 @@ run: deps
 # The whole suite with warnings as errors, then the core again under the
 # address and undefined-behaviour sanitizers, then the core built for
 # Windows and tested under Wine in two locales, and last the real program
-# driven in a private X server.
+# driven in a private X server. The user's home must come out of it as it
+# went in: every test has a home of its own.
 test: deps
+	scripts/home-unchanged.sh record build/home-before.txt
 	cmake --preset ci
 	cmake --build --preset ci
 	ctest --preset ci
@@ -28,6 +31,7 @@ test: deps
 	ctest --preset asan
 	scripts/windows-tests.sh $(WINDOWS_PACKAGES)
 	tests/e2e/run.sh build/ci/quorrin
+	scripts/home-unchanged.sh check build/home-before.txt
 
 # The performance goals on a settings file of 40 MB and on folders of
 # 100,000 and 1,000,000 files, made in a temporary folder and removed

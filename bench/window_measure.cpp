@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
 #include <QTimer>
@@ -102,6 +104,29 @@ private:
     bool done_ = false;
 };
 
+// Counts the longest gap between the ticks of a timer due every
+// millisecond: how long the event loop was kept from it.
+class BlockWatch {
+public:
+    BlockWatch()
+    {
+        ticker_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&ticker_, &QTimer::timeout, [this] {
+            const double now = nowMs();
+            longest_ = std::max(longest_, now - last_);
+            last_ = now;
+        });
+        last_ = nowMs();
+        ticker_.start(1);
+    }
+    double longestMs() const { return longest_; }
+
+private:
+    QTimer ticker_;
+    double last_ = 0;
+    double longest_ = 0;
+};
+
 void settle()
 {
     QApplication::processEvents();
@@ -177,15 +202,6 @@ int measureWindowResponse(const std::string& dir, const std::string& settingsPat
                              QSize(1920, 1080), window.size()})
         steps.push_back([&window, size] { window.resize(size); });
 
-    double lastTick = nowMs();
-    double longestGap = 0;
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const double now = nowMs();
-        longestGap = std::max(longestGap, now - lastTick);
-        lastTick = now;
-    });
     std::size_t next = 0;
     QTimer stepper;
     stepper.setTimerType(Qt::PreciseTimer);
@@ -196,11 +212,58 @@ int measureWindowResponse(const std::string& dir, const std::string& settingsPat
         }
         steps[next++]();
     });
-    ticker.start(1);
+    const BlockWatch watch;
     stepper.start(10);
-    lastTick = nowMs();
     QApplication::exec();
-    std::printf("longest_block_ms %.3f\n", longestGap);
+    std::printf("longest_block_ms %.3f\n", watch.longestMs());
+    std::fflush(stdout);
+    return 0;
+}
+
+int measureTyping(const std::string& dir, const std::string& settingsPath, int characters)
+{
+    OpenWindow open(dir, settingsPath);
+    ui::TForm1& window = open.window();
+    window.show();
+    settle();
+    auto* mask = window.findChild<QLineEdit*>(QStringLiteral("FileEdit"));
+    mask->setFocus();
+    settle();
+
+    // Each key is due one millisecond after the one before; a key handled
+    // late delays every key after it, so the last one shows the whole lag.
+    const QString keys = QStringLiteral("abcdefghijklmnopqrstuvwxyz*.;_0123456789");
+    int typed = 0;
+    double lastDueMs = 0;
+    double lagMs = 0;
+    const double startMs = nowMs();
+    BlockWatch watch;
+    QTimer typist;
+    typist.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&typist, &QTimer::timeout, [&] {
+        const double due = startMs + typed;
+        if (nowMs() < due)
+            return;
+        const QString key = keys.at(typed % keys.size());
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, key);
+        QApplication::sendEvent(mask, &press);
+        QApplication::sendEvent(mask, &release);
+        lastDueMs = due;
+        if (++typed == characters) {
+            typist.stop();
+            // Once the loop is idle again, the window has caught up.
+            QTimer::singleShot(0, [&] {
+                lagMs = nowMs() - lastDueMs;
+                QApplication::quit();
+            });
+        }
+    });
+    typist.start(0);
+    QApplication::exec();
+    std::printf("typed %d\n", static_cast<int>(mask->text().size()));
+    std::printf("typing_longest_block_ms %.3f\n", watch.longestMs());
+    std::printf("typing_lag_ms %.3f\n", lagMs);
     std::fflush(stdout);
     return 0;
 }

@@ -25,4 +25,9 @@ int measureWindowMemory(const std::string& dir, const std::string& settingsPath)
 // bottom and the window is resized.
 int measureWindowResponse(const std::string& dir, const std::string& settingsPath, int runs);
 
+// `characters` typed into the mask box one millisecond apart: the longest
+// time the event loop is blocked meanwhile, and how long after the last key
+// was due the window has taken it.
+int measureTyping(const std::string& dir, const std::string& settingsPath, int characters);
+
 } // namespace quorrin::bench

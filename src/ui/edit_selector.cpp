@@ -1,11 +1,12 @@
 #include "ui/edit_selector.h"
 
+#include "ui/row_delegate.h"
+
 #include <QAbstractItemView>
 #include <QInputMethodEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 
 namespace quorrin::ui {
 
@@ -13,20 +14,6 @@ namespace {
 
 constexpr int kItemHeight = 12;
 constexpr int kVisibleItems = 8;
-
-// Rows of the dropped-down list are as high as one line of the window's 12-pixel font.
-class FixedHeightDelegate : public QStyledItemDelegate {
-public:
-    FixedHeightDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), m_height(height) {}
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), m_height};
-    }
-
-private:
-    int m_height;
-};
 
 class OwnChange {
 public:
@@ -61,7 +48,8 @@ EditSelector::EditSelector(QWidget* parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(kVisibleItems);
-    setItemDelegate(new FixedHeightDelegate(kItemHeight, this));
+    // Rows of the dropped-down list are as high as one line of the window's 12-pixel font.
+    setItemDelegate(new RowDelegate(this, kItemHeight));
 
     // QComboBox selects the item whose text stands in the edit part when editing finishes (focus
     // leaves, Enter); here only choosing, completing or setting from code changes the selection.

@@ -1,6 +1,7 @@
 #include "ui/folder_picker_port.h"
 
 #include "ui/path_conversion.h"
+#include "ui/private_qt_settings.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,14 +36,17 @@ void addStatusLine(QFileDialog& dialog)
 
 std::optional<std::string> QtFolderPickerPort::pick(QWidget* owner, const std::string& start)
 {
-    QFileDialog dialog(owner, QStringLiteral("フォルダを選択してください。"));
+    keepQtSettingsPrivate();
+    // An empty or missing start opens the browser on the process's current
+    // directory, which the browsing controls keep on the listed folder; the
+    // folder is given when the dialog is made, so it never reads another.
+    const QFileInfo startFolder(qtPath(start));
+    const QString opened = !start.empty() && startFolder.isDir() ? startFolder.absoluteFilePath() : QDir::currentPath();
+    QFileDialog dialog(owner, QStringLiteral("フォルダを選択してください。"), opened);
     dialog.setOption(QFileDialog::DontUseNativeDialog, !nativeDialog_);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setWindowModality(Qt::ApplicationModal);
-    const QFileInfo startFolder(qtPath(start));
-    if (!start.empty() && startFolder.isDir())
-        dialog.setDirectory(startFolder.absoluteFilePath());
     if (!nativeDialog_)
         addStatusLine(dialog);
 

@@ -1,41 +1,10 @@
 #include "ui/list_control_view.h"
 
+#include "ui/row_delegate.h"
+
 #include <QKeyEvent>
-#include <QStyledItemDelegate>
 
 namespace quorrin::ui {
-
-namespace {
-
-// Rows of one fixed height, text 2 pixels from the left edge (deeper for an
-// indented tree row), so the lists read like the classic list boxes.
-class RowDelegate final : public QStyledItemDelegate {
-public:
-    RowDelegate(QObject* parent, int rowHeight, std::function<int(int)> indent)
-        : QStyledItemDelegate(parent), rowHeight_(rowHeight), indent_(std::move(indent))
-    {
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width() + margin(index.row()), rowHeight_);
-    }
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QStyleOptionViewItem shifted(option);
-        shifted.rect.setLeft(option.rect.left() + margin(index.row()));
-        QStyledItemDelegate::paint(painter, shifted, index);
-    }
-
-private:
-    int margin(int row) const { return 2 + (indent_ ? indent_(row) : 0); }
-
-    int rowHeight_;
-    std::function<int(int)> indent_;
-};
-
-} // namespace
 
 ListControlView::ListControlView(QWidget* parent, int rowHeight) : QListView(parent)
 {

@@ -2,6 +2,7 @@
 #include "persist/settings_location.h"
 #include "platform/native.h"
 #include "ui/hint_style.h"
+#include "ui/japanese_qt_texts.h"
 #include "ui/main_window.h"
 #include "ui/session_end.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     // and time settings below are read from.
     QApplication app(argc, argv);
     QApplication::setStyle(new ui::HintStyle);
+    ui::installJapaneseQtTexts(app);
 
     const auto rules = platform::makeNativeTextRules();
     const auto fileSystem = platform::makeNativeFileSystem(*rules);

@@ -6,9 +6,12 @@
 #include "ui/click_check_box.h"
 #include "ui/clipboard_port.h"
 #include "ui/edit_selector.h"
+#include "ui/focus_selection_edit.h"
 #include "ui/folder_picker_port.h"
 #include "ui/hint_style.h"
 #include "ui/list_control_view.h"
+#include "ui/right_click_guard.h"
+#include "ui/row_delegate.h"
 #include "ui/save_dialog_port.h"
 #include "ui/selector_control_view.h"
 #include "ui/window_font.h"
@@ -23,6 +26,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -160,7 +164,7 @@ void TForm1::buildControls(QWidget* canvas)
     place(directoryView_, "DirectoryListBox1");
     setHint(directoryView_, QStringLiteral("ディレクトリの移動"));
 
-    FileEdit = new QLineEdit(QStringLiteral("*.exe;*.com"), canvas);
+    FileEdit = new FocusSelectionEdit(QStringLiteral("*.exe;*.com"), canvas);
     place(FileEdit, "FileEdit");
     setHint(FileEdit, QStringLiteral("フィルター指定"));
     FileEdit->installEventFilter(this);
@@ -185,6 +189,7 @@ void TForm1::buildControls(QWidget* canvas)
     outputModel_->setSource(&lines_);
     ListBox1->setModel(outputModel_);
     ListBox1->setUniformItemSizes(true);
+    ListBox1->setItemDelegate(new RowDelegate(ListBox1, 12));
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -208,6 +213,12 @@ void TForm1::buildControls(QWidget* canvas)
     place(CheckBox1, "CheckBox1");
     CheckBox2 = new ClickCheckBox(QStringLiteral("サイズは Ｋバイト単位"), canvas);
     place(CheckBox2, "CheckBox2");
+
+    auto* rightClickGuard = new RightClickGuard(this);
+    for (QAbstractItemView* list :
+         {static_cast<QAbstractItemView*>(directoryView_), static_cast<QAbstractItemView*>(fileListView_),
+          static_cast<QAbstractItemView*>(ListBox1)})
+        list->viewport()->installEventFilter(rightClickGuard);
 }
 
 void TForm1::addPopupMenu(QWidget* owner, QMenu* menu)
@@ -278,7 +289,11 @@ void TForm1::setTabOrder()
 
 void TForm1::refreshViews()
 {
-    directoryView_->refresh();
+    if (DirectoryListBox1.Items() != shownDirectories_ || DirectoryListBox1.ItemIndex() != shownDirectoryIndex_) {
+        shownDirectories_ = DirectoryListBox1.Items();
+        shownDirectoryIndex_ = DirectoryListBox1.ItemIndex();
+        directoryView_->refresh();
+    }
     driveView_->refresh();
     filterView_->refresh();
     // The file list may hold a million names: shown again only when it
@@ -332,7 +347,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         userAction([&] { swallowed = FileEditKeyPress(key); });
         return swallowed;
     }
-    if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick)
+    if (watched == Get_Button && event->type() == QEvent::KeyPress) {
+        // Enter presses the focused save button as Space does; the button
+        // is no default button, so Enter does nothing elsewhere.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            Get_Button->click();
+            return true;
+        }
+    }
+    if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         userAction([&] { ListBox1DblClick(); });
     return QMainWindow::eventFilter(watched, event);
 }

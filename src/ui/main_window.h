@@ -138,6 +138,10 @@ private:
     persist::SaveDialogMemory saveDialogMemory_;
     bool shownBefore_ = false;
     bool fileListDirty_ = false;
+    // The directory rows and row the view shows, to redraw it only when they
+    // change: every key typed into the window passes through refreshViews.
+    std::vector<std::string> shownDirectories_;
+    int shownDirectoryIndex_ = -1;
 
     // The headless browsing controls and their chain.
     browse::TFileListBox FileListBox1;

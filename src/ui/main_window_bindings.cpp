@@ -69,6 +69,7 @@ void TForm1::bindControls()
     connect(CheckBox1, &ClickCheckBox::OnClick, this, [this] { userAction([&] { CheckBox1Click(); }); });
     connect(CheckBox2, &ClickCheckBox::OnClick, this, [this] { userAction([&] { CheckBox2Click(); }); });
     connect(Get_Button, &QPushButton::clicked, this, [this] { userAction([&] { Get_ButtonClick(); }); });
+    Get_Button->installEventFilter(this);
     // Anywhere in the list, also below its last line or in an empty list.
     ListBox1->viewport()->installEventFilter(this);
 }

@@ -55,8 +55,6 @@ void TForm1::FormCreate()
     CheckBox1->setCheckedFromCode(settings_.QuoteOn);
     CheckBox2->setCheckedFromCode(settings_.SizeInK);
     FilterSet(settings_.FilterNo);
-    if (!settings_.EditText.empty())
-        FileEdit->setText(QString::fromLocal8Bit(settings_.EditText));
     if (settings_.DriveChar != 0) {
         // Its first use brings the drive selector up: it lists the drives and
         // reports the one it starts on before the stored letter applies.
@@ -66,6 +64,12 @@ void TForm1::FormCreate()
     }
     if (!settings_.DirPath.empty())
         DirectoryListBox1.SetCurrentDir(settings_.DirPath);
+    // The mask the user last applied applies again, in the restored folder;
+    // the file list has not read yet, so it reads once, with this mask.
+    if (!settings_.EditText.empty()) {
+        FileEdit->setText(QString::fromLocal8Bit(settings_.EditText));
+        FileListBox1.ApplyPathText(settings_.EditText);
+    }
 }
 
 bool TForm1::FormCloseQuery()
@@ -203,8 +207,11 @@ void TForm1::N1Click()
     QMessageBox about(this);
     about.setWindowTitle(QString::fromLocal8Bit(services_.applicationTitle));
     about.setIconPixmap(applicationIconPixmap());
-    about.setText(QStringLiteral("Quorrin Jr"));
-    about.setInformativeText(QStringLiteral("フォルダのファイル一覧をテキストにするツール"));
+    // One text, so the box is as wide as its longest line: Japanese breaks
+    // between any two characters, and a second, wrapped text would be cut
+    // to the width of the first.
+    about.setTextFormat(Qt::RichText);
+    about.setText(QStringLiteral("<b>Quorrin Jr</b><p>フォルダのファイル一覧をテキストにするツール</p>"));
     about.exec();
 }
 

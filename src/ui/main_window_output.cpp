@@ -11,8 +11,12 @@ namespace quorrin::ui {
 
 void TForm1::FileSave()
 {
-    const persist::SaveDialogRequest request =
+    persist::SaveDialogRequest request =
         saveDialogMemory_.request(services_.rules, settings_.SavePath, platform::pathDelimiters());
+    // Before the first save the dialog opens on the listed folder, so a bare
+    // name typed there is saved beside the files listed.
+    if (request.startDirectory.empty())
+        request.startDirectory = DirectoryListBox1.CurrentDir();
     const auto answer = saveDialog_->run(this, request);
     if (!answer)
         return;

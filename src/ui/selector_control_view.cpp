@@ -22,16 +22,21 @@ void SelectorControlView::refresh()
         return;
     showing_ = true;
     const QSignalBlocker blocker(this);
-    clear();
-    for (std::size_t i = 0; i < bindings_.items->size(); ++i) {
-        const std::string& text = (*bindings_.items)[i];
-        const QString shown = QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-        if (bindings_.icon)
-            addItem(bindings_.icon(static_cast<int>(i)), shown);
-        else
-            addItem(shown);
+    if (count() == 0 || *bindings_.items != shown_) {
+        shown_ = *bindings_.items;
+        clear();
+        for (std::size_t i = 0; i < shown_.size(); ++i) {
+            const std::string& text = shown_[i];
+            const QString shownText = QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+            if (bindings_.icon)
+                addItem(bindings_.icon(static_cast<int>(i)), shownText);
+            else
+                addItem(shownText);
+        }
     }
-    setCurrentIndex(bindings_.itemIndex ? bindings_.itemIndex() : -1);
+    const int index = bindings_.itemIndex ? bindings_.itemIndex() : -1;
+    if (currentIndex() != index)
+        setCurrentIndex(index);
     showing_ = false;
 }
 

@@ -25,7 +25,8 @@ public:
     explicit SelectorControlView(QWidget* parent);
 
     void bind(Bindings bindings) { bindings_ = std::move(bindings); }
-    // Shows the control's rows and selected row again.
+    // Shows the control's rows and selected row again; rows are rebuilt (and
+    // their glyphs looked up) only when they changed.
     void refresh();
 
 protected:
@@ -33,6 +34,7 @@ protected:
 
 private:
     Bindings bindings_;
+    std::vector<std::string> shown_;
     bool showing_ = false;
 };
 

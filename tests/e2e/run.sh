@@ -81,7 +81,10 @@ compare() {
 }
 
 # --- the world: program copy, settings beside it, a folder to list --------
-mkdir -p "$work/app" "$work/data/sub" "$work/out"
+# A home of its own: nothing the program or Qt keeps per user reaches the
+# real one.
+mkdir -p "$work/app" "$work/data/sub" "$work/out" "$work/home/config"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config"
 cp "$binary" "$work/app/quorrin"
 printf 'aaaa' > "$work/data/a.txt"
 printf 'bbbbbbbbbbbbbbbbbbbbbb' > "$work/data/b.txt"

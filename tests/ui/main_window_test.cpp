@@ -1,5 +1,6 @@
 #include "ui/edit_selector.h"
 #include "ui/list_control_view.h"
+#include "ui/row_delegate.h"
 #include "ui/selector_control_view.h"
 #include "ui/window_layout.h"
 #include "window_world.h"
@@ -7,6 +8,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStandardItemModel>
 #include <QtTest>
 
 using namespace quorrin;
@@ -193,6 +199,286 @@ private slots:
         QTest::keyClick(mask, Qt::Key_Return);
         QCOMPARE(toQStrings(world.errors), QStringList{"File not found"});
         QCOMPARE(toQStrings(window->listingLines()), txt);
+    }
+
+    void enterAndSpacePressTheFocusedSaveButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void enterAndSpacePressTheFocusedSaveButton()
+    {
+        QFETCH(int, key);
+        WindowWorld world;
+        auto window = world.open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* button = child<QPushButton>(*window, "Get_Button");
+        QCOMPARE(QApplication::focusWidget(), button);
+        QTest::keyClick(button, Qt::Key(key));
+        QCOMPARE(world.saveDialog->requests.size(), std::size_t(1));
+    }
+
+    // A right click only opens the list's menu: no row is selected, no
+    // folder entered, the mask box keeps its text.
+    void aRightClickOpensTheMenuAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("menu");
+        QTest::newRow("directory list") << "DirectoryListBox1" << 2 << QStringList{"コピー", "参照"};
+        QTest::newRow("file list") << "FileListBox1" << 1 << QStringList{"コピー"};
+        QTest::newRow("output list") << "ListBox1" << 1 << QStringList{"コピー"};
+    }
+    void aRightClickOpensTheMenuAndChangesNothing()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, row);
+        WindowWorld world;
+        auto window = world.open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto* view = child<QAbstractItemView>(*window, qPrintable(list));
+        const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+        const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::RightButton, {}, at);
+
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* action : menu->actions())
+                    shown << action->text();
+                menu->close();
+            }
+        });
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &request);
+        QApplication::processEvents();
+
+        QTEST(shown, "menu");
+        QCOMPARE(QString::fromStdString(window->directoryList().CurrentDir()), QStringLiteral("C:\\Data"));
+        QCOMPARE(window->fileList().ItemIndex(), -1);
+        QCOMPARE(child<QLineEdit>(*window, "FileEdit")->text(), QStringLiteral("*.*"));
+        QCOMPARE(view->selectionModel()->selectedIndexes(), selected);
+        QVERIFY(world.saveDialog->requests.empty());
+    }
+
+    // The mask applied last is the mask again at the next start, in the
+    // restored folder, which is read once.
+    void theRestoredMaskIsTheMask_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("reads"); // one search per mask
+        const QString avi = QStringLiteral("[List]\r\nFilter=1\r\n[File]\r\nEdit=*.avi\r\n");
+        const QStringList aviLines{QStringLiteral("アニメ映画.avi\t4096")};
+        QTest::newRow("in the start folder") << avi + "[Disk]\r\nDir=C:\\Data\r\n"
+                                             << "C:\\Data"
+                                             << "*.avi" << aviLines << 1;
+        QTest::newRow("without a stored folder") << avi << "C:\\Data"
+                                                 << "*.avi" << aviLines << 1;
+        QTest::newRow("in another folder") << "[List]\r\nFilter=0\r\n[File]\r\nEdit=*.doc\r\n[Disk]\r\nDir=D:\\Docs\r\n"
+                                           << "D:\\Docs"
+                                           << "*.doc" << QStringList{"memo.doc\t5"} << 1;
+        QTest::newRow("an empty text leaves the preset") << "[List]\r\nFilter=1\r\n[File]\r\nEdit=\r\n"
+                                                         << "C:\\Data"
+                                                         << "*.txt;*.doc" << QStringList{"readme.txt\t1234"} << 2;
+    }
+    void theRestoredMaskIsTheMask()
+    {
+        QFETCH(QString, settings);
+        QFETCH(QString, folder);
+        WindowWorld world;
+        world.dir.writeFile("quorrin.ini", settings.toStdString());
+        auto window = world.open();
+        QTEST(child<QLineEdit>(*window, "FileEdit")->text(), "mask");
+        QTEST(QString::fromStdString(window->fileList().Mask()), "mask");
+        QTEST(toQStrings(window->listingLines()), "lines");
+        const auto& searches = world.fs.searchLog();
+        const auto reads = std::count_if(searches.begin(), searches.end(), [&](const std::string& pattern) {
+            return QString::fromStdString(pattern).startsWith(folder + "\\") && !pattern.ends_with("\\*.*");
+        });
+        QTEST(int(reads), "reads");
+        QVERIFY(world.errors.empty());
+    }
+
+    // Rows are as high as the layout says, and every glyph of a row lies
+    // inside it: underscores and descenders are not cut off.
+    void everyRowHoldsItsWholeText_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("height");
+        QTest::newRow("file list") << "FileListBox1" << 12;
+        QTest::newRow("output list") << "ListBox1" << 12;
+        QTest::newRow("directory list") << "DirectoryListBox1" << 16;
+        QTest::newRow("column selector") << "ComboBox1" << 12;
+        QTest::newRow("separator selector") << "ComboBox6" << 12;
+    }
+    void everyRowHoldsItsWholeText()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, height);
+        WindowWorld world;
+        auto window = world.open();
+        auto* widget = child<QWidget>(*window, qPrintable(list));
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        QAbstractItemView* view = combo != nullptr ? combo->view() : qobject_cast<QAbstractItemView*>(widget);
+        QAbstractItemDelegate* delegate = combo != nullptr ? combo->itemDelegate() : view->itemDelegate();
+        QCOMPARE(view->sizeHintForRow(0), height);
+
+        const QString text = QStringLiteral("file_000000.txt jpg_qy ＿ (アンダーバー) 漢字 |()");
+        QStandardItemModel model;
+        model.appendRow(new QStandardItem(text));
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.font = view->font();
+        option.fontMetrics = QFontMetrics(option.font);
+        option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        option.features = QStyleOptionViewItem::HasDisplay;
+        option.state |= QStyle::State_Enabled;
+        option.rect = QRect(0, 8, 400, height);
+        QImage row(400, height + 16, QImage::Format_RGB32);
+        row.fill(Qt::white);
+        {
+            QPainter painter(&row);
+            delegate->paint(&painter, option, model.index(0, 0));
+        }
+        // The same text drawn with room all round: the row must show as
+        // many lines of pixels of it, all within the row.
+        QImage free(400, 60, QImage::Format_RGB32);
+        free.fill(Qt::white);
+        {
+            QPainter painter(&free);
+            painter.setFont(option.font);
+            painter.drawText(QPoint(4, 30), text);
+        }
+        auto inkRows = [](const QImage& image) {
+            int top = image.height(), bottom = -1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGray(image.pixel(x, y)) < 230) {
+                        top = std::min(top, y);
+                        bottom = std::max(bottom, y);
+                    }
+            return std::pair{top, bottom};
+        };
+        const auto [top, bottom] = inkRows(row);
+        const auto [freeTop, freeBottom] = inkRows(free);
+        QVERIFY(top >= 8 && bottom < 8 + height);
+        QCOMPARE(bottom - top, freeBottom - freeTop);
+        const QFontMetrics metrics(view->font());
+        QVERIFY(rowBaseline(metrics, height) + metrics.descent() <= height);
+    }
+
+    void theMaskBoxShowsItsSelectionOnlyWithTheFocus()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        auto* mask = child<QLineEdit>(*window, "FileEdit");
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(mask->hasSelectedText());
+        auto showsSelection = [mask] {
+            const QImage image = mask->grab().toImage();
+            const QRgb highlight = mask->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+            const QRgb base = mask->palette().color(QPalette::Active, QPalette::Base).rgb();
+            int marked = 0;
+            for (int y = 3; y < image.height() - 3; ++y)
+                for (int x = 3; x < image.width() - 3; ++x)
+                    marked += image.pixel(x, y) == highlight && highlight != base ? 1 : 0;
+            return marked > 20;
+        };
+        QVERIFY(!showsSelection());
+        mask->setFocus(Qt::TabFocusReason);
+        QVERIFY(mask->hasFocus());
+        QVERIFY(showsSelection());
+        child<QPushButton>(*window, "Get_Button")->setFocus();
+        mask->selectAll(); // as the file list's next read does
+        QVERIFY(!showsSelection());
+    }
+
+    void theAboutBoxKeepsItsLinesWhole()
+    {
+        WindowWorld world;
+        auto window = world.open();
+        const QString line = QStringLiteral("フォルダのファイル一覧をテキストにするツール");
+        int width = -1;
+        int needed = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            for (const QLabel* label : box->findChildren<QLabel*>()) {
+                if (label->text().contains(line)) {
+                    width = label->contentsRect().width();
+                    needed = QFontMetrics(label->font()).horizontalAdvance(line);
+                }
+            }
+            box->accept();
+        });
+        window->N1Click();
+        QVERIFY(width >= needed && needed > 0);
+    }
+
+    // Before the first save the dialog starts on the listed folder.
+    void theSaveDialogStartsInTheStoredOrTheListedFolder_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("nothing saved yet") << ""
+                                           << "C:\\Data";
+        QTest::newRow("saved before") << "[File]\r\nSDir=/srv/out/list.txt\r\n"
+                                      << "/srv/out";
+    }
+    void theSaveDialogStartsInTheStoredOrTheListedFolder()
+    {
+        QFETCH(QString, settings);
+        WindowWorld world;
+        world.dir.writeFile("quorrin.ini", settings.toStdString());
+        auto window = world.open();
+        window->Get_ButtonClick();
+        QCOMPARE(world.saveDialog->requests.size(), std::size_t(1));
+        QTEST(QString::fromStdString(world.saveDialog->requests.front().startDirectory), "start");
+    }
+
+    // A key typed into the mask box or a selector rebuilds no other control:
+    // the drive selector's rebuild looked every glyph up on disk.
+    void typingRebuildsNoOtherControl_data()
+    {
+        QTest::addColumn<QString>("typedInto");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("mask box") << "FileEdit"
+                                  << "*.t";
+        QTest::newRow("column selector") << "ComboBox1"
+                                         << "xyz";
+        QTest::newRow("separator selector") << "ComboBox6"
+                                            << "; ";
+    }
+    void typingRebuildsNoOtherControl()
+    {
+        QFETCH(QString, typedInto);
+        QFETCH(QString, keys);
+        WindowWorld world;
+        auto window = world.open();
+        int rebuilds = 0;
+        for (const char* name : {"DirectoryListBox1", "FileListBox1", "DriveComboBox1", "FilterComboBox1"}) {
+            auto* widget = child<QWidget>(*window, name);
+            auto* combo = qobject_cast<QComboBox*>(widget);
+            QAbstractItemModel* model =
+                combo != nullptr ? combo->model() : qobject_cast<QAbstractItemView*>(widget)->model();
+            connect(model, &QAbstractItemModel::modelReset, [&] { ++rebuilds; });
+            connect(model, &QAbstractItemModel::rowsInserted, [&] { ++rebuilds; });
+            connect(model, &QAbstractItemModel::rowsRemoved, [&] { ++rebuilds; });
+        }
+        auto* target = child<QWidget>(*window, qPrintable(typedInto));
+        target->setFocus();
+        QTest::keyClicks(target, keys);
+        QCOMPARE(rebuilds, 0);
     }
 
     void theWindowIsCentredOnTheWholeDesktop_data()

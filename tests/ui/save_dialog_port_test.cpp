@@ -1,14 +1,19 @@
 #include "ui/dialog_placement.h"
+#include "ui/fitted_columns.h"
+#include "ui/folder_picker_port.h"
 #include "ui/save_dialog_port.h"
 
 #include "dialog_driver.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
 
 using quorrin::persist::SaveDialogRequest;
@@ -39,6 +44,9 @@ class SaveDialogPortTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Qt's shared settings of this test live below its own test folder.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void init()
     {
         QVERIFY(folder.isValid());
@@ -150,6 +158,96 @@ private slots:
         QVERIFY(stillOpenAfterNo);
         QVERIFY(answer.has_value());
         QCOMPARE(QString::fromStdString(answer->path), existing);
+    }
+
+    // Name first; the others as wide as they need while the name stays the
+    // widest, cut down evenly from the top where it would not.
+    void theColumnsFillTheViewWithTheNameWidest_data()
+    {
+        QTest::addColumn<int>("available");
+        QTest::addColumn<QList<int>>("needs");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::newRow("room for all") << 506 << QList<int>{54, 150, 102} << QList<int>{200, 54, 150, 102};
+        QTest::newRow("crowded") << 300 << QList<int>{54, 150, 102} << QList<int>{82, 54, 82, 82};
+        QTest::newRow("name only") << 100 << QList<int>{} << QList<int>{100};
+    }
+    void theColumnsFillTheViewWithTheNameWidest()
+    {
+        QFETCH(int, available);
+        QFETCH(QList<int>, needs);
+        QTEST(quorrin::ui::fittedColumnWidths(available, needs), "widths");
+    }
+
+    // In the dialog itself: sizes, types and dates whole, the view filled.
+    void theDialogsColumnsShowTheirTexts()
+    {
+        QFile file(folder.filePath(QStringLiteral("sub/一覧.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("some text\n") > 0);
+        file.close();
+        bool seen = false;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+            QVERIFY(view != nullptr);
+            QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 1);
+            QHeaderView& header = *view->header();
+            int total = 0;
+            for (int column = 0; column < header.count(); ++column) {
+                total += header.sectionSize(column);
+                QVERIFY(header.sectionSize(0) >= header.sectionSize(column));
+                if (column > 0)
+                    QVERIFY(header.sectionSize(column) >=
+                            static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column));
+            }
+            QCOMPARE(total, view->viewport()->width());
+            seen = true;
+            dialog.reject();
+        });
+        QtSaveDialogPort(false).run(&owner, SaveDialogRequest{bytes(folder.filePath(QStringLiteral("sub"))), "", 0});
+        QVERIFY(seen);
+    }
+
+    // Another Qt program left its last folder and history in the settings
+    // file every Qt program shares: the dialogs neither start from it nor
+    // change it.
+    void theDialogsKeepOutOfTheSharedQtSettings_data()
+    {
+        QTest::addColumn<bool>("picker");
+        QTest::newRow("save dialog") << false;
+        QTest::newRow("folder picker") << true;
+    }
+    void theDialogsKeepOutOfTheSharedQtSettings()
+    {
+        QFETCH(bool, picker);
+        const QString shared =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/QtProject.conf");
+        const QString elsewhere = folder.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(QFileInfo(shared).path()));
+        const QByteArray state = "[FileDialog]\nhistory=file://" + QFile::encodeName(elsewhere) +
+                                 "\nlastVisited=file://" + QFile::encodeName(elsewhere) + "\nviewMode=Detail\n";
+        {
+            QFile file(shared);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(state);
+        }
+        const QString start = folder.filePath(QStringLiteral("sub"));
+        QStringList history;
+        QString opened;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            history = dialog.history();
+            opened = dialog.directory().absolutePath();
+            pressAccept(dialog);
+        });
+        if (picker)
+            QVERIFY(quorrin::ui::QtFolderPickerPort(false).pick(&owner, bytes(start)).has_value());
+        else
+            QVERIFY(QtSaveDialogPort(false).run(&owner, SaveDialogRequest{bytes(start), bytes(start + "/a.txt"), 0}));
+
+        QCOMPARE(opened, start);
+        QVERIFY2(!history.join(' ').contains(QStringLiteral("elsewhere")), qPrintable(history.join(' ')));
+        QFile file(shared);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), state);
+        file.remove();
     }
 
 private:
