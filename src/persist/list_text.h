@@ -1,12 +1,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorrin::persist {
 
 // The text form of a list as it is saved and copied: every item followed by
-// CR LF, the last one too; bytes unchanged, no header, no byte-order mark.
-std::string listText(const std::vector<std::string>& items);
+// the line end (CR LF unless the user chose another), the last one too;
+// bytes unchanged, no byte-order mark.
+std::string listText(const std::vector<std::string>& items, std::string_view lineEnd = "\r\n");
 
 } // namespace quorrin::persist

@@ -29,14 +29,15 @@ void writeSettings(const std::string& path, ListSettings& settings, const std::s
                    const std::string& typedSeparator = {})
 {
     SettingsFile file(rules, path);
-    IniWrite(file, settings, currentDir, typedSeparator);
+    IniWrite(file, settings, currentDir, typedSeparator, {});
 }
 
 ListSettings readSettings(const std::string& path, ListSettings settings = {}, std::string* typedSeparator = nullptr)
 {
     std::string typed;
+    listing::OutputOptions output;
     SettingsFile file(rules, path);
-    IniRead(file, settings, typedSeparator != nullptr ? *typedSeparator : typed);
+    IniRead(file, settings, typedSeparator != nullptr ? *typedSeparator : typed, output);
     return settings;
 }
 
@@ -63,7 +64,8 @@ TEST(IniWrite, TheWorkedExampleAndItsChangedValuesVariantByteForByte)
     EXPECT_EQ(settings.DirPath, "C:\\Tools");
     EXPECT_EQ(contentOf(dir / "q.ini"),
               "[List]\r\n1=1\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=2\r\nKak=0\r\nbyt=0\r\n"
-              "Filter=7\r\n[File]\r\nEdit=\r\nSDir=\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n");
+              "Filter=7\r\n[File]\r\nEdit=\r\nSDir=\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n"
+              "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\n");
 
     settings.ListCol1 = listing::ckNone;
     settings.TabNo = -1;
@@ -73,7 +75,8 @@ TEST(IniWrite, TheWorkedExampleAndItsChangedValuesVariantByteForByte)
     writeSettings(dir / "changed.ini", settings, "C:\\Tools", ";");
     EXPECT_EQ(contentOf(dir / "changed.ini"),
               "[List]\r\n1=5\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=-1\r\nKak=1\r\nbyt=1\r\nFilter=7\r\nTabText=;\r\n"
-              "[File]\r\nEdit=\r\nSDir=D:\\out\\list.txt\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n");
+              "[File]\r\nEdit=\r\nSDir=D:\\out\\list.txt\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n"
+              "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\n");
 }
 
 TEST(IniRead, RestoresEveryFieldAsWrittenUnchecked)
@@ -205,16 +208,17 @@ private:
 
 TEST(IniWrite, ARefusedKeyEndsThePassWithTheFilesPath)
 {
-    const std::vector<std::string> allKeys = {"List/1",     "List/2",   "List/3",   "List/4",      "List/5",
-                                              "List/Tab",   "List/Kak", "List/byt", "List/Filter", "File/Edit",
-                                              "Disk/Drive", "Disk/Dir", "File/SDir"};
-    const std::pair<const char*, std::size_t> cases[] = {{"1", 1}, {"Edit", 10}, {"flush", 13}};
+    const std::vector<std::string> allKeys = {
+        "List/1",    "List/2",          "List/3",         "List/4",        "List/5",      "List/Tab",
+        "List/Kak",  "List/byt",        "List/Filter",    "File/Edit",     "Disk/Drive",  "Disk/Dir",
+        "File/SDir", "Output/Encoding", "Output/LineEnd", "Output/Header", "Output/Dates"};
+    const std::pair<const char*, std::size_t> cases[] = {{"1", 1}, {"Edit", 10}, {"Header", 16}, {"flush", 17}};
     for (const auto& [refused, tried] : cases) {
         std::vector<std::string> log;
         SettingsFile file(rules, "/opt/表/quorrin.ini", std::make_unique<RefusingStore>(refused, log));
         ListSettings settings;
         try {
-            IniWrite(file, settings, "/now", "");
+            IniWrite(file, settings, "/now", "", {});
             ADD_FAILURE() << "no error for " << refused;
         } catch (const SettingsWriteError& error) {
             EXPECT_STREQ(error.what(), "/opt/表/quorrin.ini に書き込めません");
