@@ -128,6 +128,59 @@ TEST(IniRead, AMissingFileOrSectionKeepsTheDefaultsAndLongValuesAreCut)
     EXPECT_EQ(readSettings(dir / "q.ini").EditText, std::string(2047, 'm'));
 }
 
+listing::OutputOptions readOutput(const std::string& path)
+{
+    ListSettings settings;
+    std::string typed;
+    listing::OutputOptions output;
+    SettingsFile file(rules, path);
+    IniRead(file, settings, typed, output);
+    return output;
+}
+
+// Words in any ASCII case count; anything else leaves that one choice at
+// its default.
+TEST(IniRead, TheOutputSectionTakesItsWordsAndIgnoresTheRest)
+{
+    using listing::DateStyle;
+    using listing::LineEnd;
+    using listing::TextEncoding;
+    const struct {
+        const char* section;
+        listing::OutputOptions expected;
+    } cases[] = {
+        {"", {}},
+        {"[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n",
+         {TextEncoding::utf16le, LineEnd::lf, true, DateStyle::iso}},
+        {"[Output]\r\nEncoding=UTF-8-BOM\r\nLineEnd=CRLF\r\nHeader=0\r\nDates=System\r\n",
+         {TextEncoding::utf8Bom, LineEnd::crlf, false, DateStyle::system}},
+        {"[Output]\r\nEncoding=Shift_JIS\r\n", {TextEncoding::shiftJis, LineEnd::crlf, false, DateStyle::system}},
+        {"[Output]\r\nEncoding=sjis\r\nLineEnd=cr\r\nHeader=2\r\nDates=8601\r\n", {}},
+        {"[Output]\r\nEncoding=\r\nHeader=yes\r\n", {}},
+    };
+    testing::TempDir dir;
+    for (const auto& c : cases) {
+        dir.writeFile("q.ini", std::string("[List]\r\n1=1\r\n") + c.section);
+        EXPECT_TRUE(readOutput(dir / "q.ini") == c.expected) << c.section;
+    }
+}
+
+TEST(IniWrite, EveryOutputChoiceReadsBack)
+{
+    testing::TempDir dir;
+    for (const auto encoding :
+         {listing::TextEncoding::system, listing::TextEncoding::utf8, listing::TextEncoding::utf8Bom,
+          listing::TextEncoding::shiftJis, listing::TextEncoding::utf16le}) {
+        const listing::OutputOptions output{encoding, listing::LineEnd::lf, true, listing::DateStyle::iso};
+        ListSettings settings;
+        SettingsFile file(rules, dir / "q.ini");
+        IniWrite(file, settings, "/d", "", output);
+        EXPECT_TRUE(readOutput(dir / "q.ini") == output) << listing::encodingWord(encoding);
+    }
+    EXPECT_TRUE(
+        contentOf(dir / "q.ini").ends_with("[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n"));
+}
+
 // The number rule itself is the settings number test's; here it reaches each field.
 TEST(IniRead, NumbersFollowTheNumberRuleAndFlagsAreNumbersThatAreNotZero)
 {
