@@ -4,16 +4,21 @@ namespace quorrin::persist {
 
 std::string listText(const std::vector<std::string>& items, std::string_view lineEnd)
 {
-    std::size_t total = 0;
+    std::string text;
+    appendListText(text, items, lineEnd);
+    return text;
+}
+
+void appendListText(std::string& out, const std::vector<std::string>& items, std::string_view lineEnd)
+{
+    std::size_t total = out.size();
     for (const auto& item : items)
         total += item.size() + lineEnd.size();
-    std::string text;
-    text.reserve(total);
+    out.reserve(total);
     for (const auto& item : items) {
-        text += item;
-        text += lineEnd;
+        out += item;
+        out += lineEnd;
     }
-    return text;
 }
 
 } // namespace quorrin::persist

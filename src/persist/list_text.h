@@ -10,5 +10,7 @@ namespace quorrin::persist {
 // the line end (CR LF unless the user chose another), the last one too;
 // bytes unchanged, no byte-order mark.
 std::string listText(const std::vector<std::string>& items, std::string_view lineEnd = "\r\n");
+// The same appended to `out`, which may already hold a byte-order mark.
+void appendListText(std::string& out, const std::vector<std::string>& items, std::string_view lineEnd);
 
 } // namespace quorrin::persist

@@ -4,6 +4,10 @@
 #include "platform/errors.h"
 #include "platform/unicode_text.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
 namespace quorrin::persist {
 
 namespace {
@@ -11,59 +15,185 @@ namespace {
 using listing::TextEncoding;
 
 constexpr char32_t getaMark = 0x3013; // 〓
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view utf16Mark = "\xFF\xFE";
 
-// Writes one decoded character; false when it had to be replaced.
-using CharWriter = bool (*)(std::string& out, char32_t c, const platform::CodePage932Table* table);
+// Each writer puts runs of ASCII, which most of a listing is, in one go,
+// and every other character one by one, at `p`, and answers where it
+// stopped. `write` clears `whole` when it had to put the geta mark in the
+// character's place. No character takes more than four bytes.
 
-bool writeUtf8(std::string& out, char32_t c, const platform::CodePage932Table*)
+char* putUtf8(char* p, char32_t c)
 {
-    // A byte that is no character keeps its value, as the system's own
-    // UTF-8 does.
-    if (platform::isStrayByte(c))
-        out += static_cast<char>(c - platform::firstStrayByte);
-    else
-        platform::appendUtf8(out, c);
-    return true;
+    if (c < 0x80) {
+        *p++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *p++ = static_cast<char>(0xC0 | (c >> 6));
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *p++ = static_cast<char>(0xE0 | (c >> 12));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *p++ = static_cast<char>(0xF0 | (c >> 18));
+        *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return p;
 }
 
-bool writeUtf16le(std::string& out, char32_t c, const platform::CodePage932Table*)
+struct Utf8Writer {
+    char* ascii(char* p, std::string_view run) const { return std::copy(run.begin(), run.end(), p); }
+    char* write(char* p, char32_t c, bool&) const
+    {
+        // A byte that is no character keeps its value, as the system's own
+        // UTF-8 does.
+        if (platform::isStrayByte(c)) {
+            *p++ = static_cast<char>(c - platform::firstStrayByte);
+            return p;
+        }
+        return putUtf8(p, c);
+    }
+};
+
+struct Utf16leWriter {
+    static char* unit(char* p, char32_t u)
+    {
+        *p++ = static_cast<char>(u & 0xFF);
+        *p++ = static_cast<char>(u >> 8);
+        return p;
+    }
+    // Four characters at a time where the machine is little-endian: each
+    // byte moves to the low half of its own 16-bit unit.
+    char* ascii(char* p, std::string_view run) const
+    {
+        std::size_t i = 0;
+        for (; std::endian::native == std::endian::little && i + 4 <= run.size(); i += 4, p += 8) {
+            std::uint32_t four = 0;
+            std::memcpy(&four, run.data() + i, 4);
+            const std::uint64_t b = four;
+            const std::uint64_t units = (b & 0xFF) | (b & 0xFF00) << 8 | (b & 0xFF0000) << 16 | (b & 0xFF000000) << 24;
+            std::memcpy(p, &units, 8);
+        }
+        for (; i < run.size(); ++i) {
+            *p++ = run[i];
+            *p++ = '\0';
+        }
+        return p;
+    }
+    char* write(char* p, char32_t c, bool& whole) const
+    {
+        if (platform::isStrayByte(c)) {
+            whole = false;
+            return unit(p, getaMark);
+        }
+        if (c < 0x10000)
+            return unit(p, c);
+        const char32_t v = c - 0x10000;
+        return unit(unit(p, 0xD800 + (v >> 10)), 0xDC00 + (v & 0x3FF));
+    }
+};
+
+class CodePage932Writer {
+public:
+    explicit CodePage932Writer(const platform::CodePage932Table& table) : table_(table)
+    {
+        for (char32_t c = 0; c < 0x80; ++c)
+            asciiUnchanged_ = asciiUnchanged_ && table_[c] == c;
+    }
+    char* ascii(char* p, std::string_view run) const
+    {
+        if (asciiUnchanged_)
+            return std::copy(run.begin(), run.end(), p);
+        bool whole = true;
+        for (const char c : run)
+            p = write(p, static_cast<unsigned char>(c), whole);
+        return p;
+    }
+    char* write(char* p, char32_t c, bool& whole) const
+    {
+        std::uint16_t code = c < table_.size() ? table_[c] : platform::noCodePage932;
+        if (code == platform::noCodePage932) {
+            whole = false;
+            code = table_[getaMark];
+        }
+        if (code > 0xFF)
+            *p++ = static_cast<char>(code >> 8);
+        *p++ = static_cast<char>(code & 0xFF);
+        return p;
+    }
+
+private:
+    const platform::CodePage932Table& table_;
+    bool asciiUnchanged_ = true;
+};
+
+// Where the run of ASCII that starts at text[i] ends; eight bytes at a time
+// while no byte has its top bit set.
+std::size_t asciiRunEnd(std::string_view text, std::size_t i)
 {
-    const bool stray = platform::isStrayByte(c);
-    platform::appendUtf16le(out, stray ? getaMark : c);
-    return !stray;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, text.data() + i, 8);
+        if ((eight & 0x8080808080808080u) != 0)
+            break;
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+        ++i;
+    return i;
 }
 
-bool writeCodePage932(std::string& out, char32_t c, const platform::CodePage932Table* table)
+// One line in UTF-8, the system's own text where that is UTF-8.
+template <typename Writer> char* writeUtf8Line(char* p, std::string_view line, const Writer& writer, bool& whole)
 {
-    const std::uint16_t code = c < table->size() ? (*table)[c] : platform::noCodePage932;
-    const std::uint16_t written = code != platform::noCodePage932 ? code : (*table)[getaMark];
-    if (written > 0xFF)
-        out += static_cast<char>(written >> 8);
-    out += static_cast<char>(written & 0xFF);
-    return code != platform::noCodePage932;
+    for (std::size_t i = 0; i < line.size();) {
+        const std::size_t end = asciiRunEnd(line, i);
+        if (end > i) {
+            p = writer.ascii(p, line.substr(i, end - i));
+            i = end;
+        } else {
+            p = writer.write(p, platform::nextUtf8(line, i), whole);
+        }
+    }
+    return p;
 }
 
-// `unitBytes` is the bytes an ASCII character takes, for the first guess of
-// the size.
+// Each line is written into a scratch buffer large enough for its worst
+// case, then appended to the result at once: no growth checks per
+// character, and the result is touched only for the bytes it keeps.
+// `mostBytesPerByte` bounds what one byte of a line can become.
+template <typename Writer>
 EncodedListing convertLines(const std::vector<std::string>& lines, std::string_view mark, std::string_view lineEnd,
-                            std::size_t unitBytes, CharWriter write, const platform::CodePage932Table* table,
+                            std::size_t asciiBytes, std::size_t mostBytesPerByte, const Writer& writer,
                             const platform::CharsetConverter& converter)
 {
-    EncodedListing encoded;
-    std::size_t total = mark.size();
+    std::size_t expected = mark.size();
     for (const auto& line : lines)
-        total += (line.size() + lineEnd.size()) * unitBytes;
-    encoded.bytes.reserve(total);
+        expected += (line.size() + lineEnd.size()) * asciiBytes;
+    EncodedListing encoded;
+    encoded.bytes.reserve(expected);
     encoded.bytes = mark;
+    const bool utf8 = converter.systemIsUtf8();
     std::u32string chars;
+    std::vector<char> scratch;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        chars.clear();
-        converter.decodeSystemText(lines[i], chars);
+        const std::string& line = lines[i];
+        const std::size_t worst = (line.size() + lineEnd.size()) * mostBytesPerByte;
+        if (scratch.size() < worst)
+            scratch.resize(worst);
+        char* p = scratch.data();
         bool whole = true;
-        for (const char32_t c : chars)
-            whole &= write(encoded.bytes, c, table);
-        for (const char c : lineEnd)
-            write(encoded.bytes, static_cast<unsigned char>(c), table);
+        if (utf8) {
+            p = writeUtf8Line(p, line, writer, whole);
+        } else {
+            chars.clear();
+            converter.decodeSystemText(line, chars);
+            for (const char32_t c : chars)
+                p = writer.write(p, c, whole);
+        }
+        p = writer.ascii(p, lineEnd);
+        encoded.bytes.append(scratch.data(), p);
         if (!whole)
             encoded.unmappableLines.push_back(i);
     }
@@ -72,10 +202,8 @@ EncodedListing convertLines(const std::vector<std::string>& lines, std::string_v
 
 EncodedListing unchanged(const std::vector<std::string>& lines, std::string_view mark, std::string_view lineEnd)
 {
-    if (mark.empty())
-        return {listText(lines, lineEnd), {}};
     std::string bytes(mark);
-    bytes += listText(lines, lineEnd);
+    appendListText(bytes, lines, lineEnd);
     return {std::move(bytes), {}};
 }
 
@@ -84,8 +212,6 @@ EncodedListing unchanged(const std::vector<std::string>& lines, std::string_view
 EncodedListing encodeListing(const std::vector<std::string>& lines, TextEncoding encoding, listing::LineEnd lineEnd,
                              const platform::CharsetConverter& converter, const platform::TextRules& rules)
 {
-    constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
-    constexpr std::string_view utf16Mark = "\xFF\xFE";
     const std::string_view end = listing::lineEndText(lineEnd);
     switch (encoding) {
     case TextEncoding::system: break;
@@ -94,15 +220,20 @@ EncodedListing encodeListing(const std::vector<std::string>& lines, TextEncoding
         const std::string_view mark = encoding == TextEncoding::utf8Bom ? utf8Mark : std::string_view{};
         if (converter.systemIsUtf8())
             return unchanged(lines, mark, end);
-        return convertLines(lines, mark, end, 1, writeUtf8, nullptr, converter);
+        // A byte of a code page is at most one character of three bytes.
+        return convertLines(lines, mark, end, 1, 3, Utf8Writer{}, converter);
     }
     case TextEncoding::shiftJis: {
         const platform::CodePage932Table* table = converter.codePage932();
         if (table == nullptr)
             throw Error(rules.fromUtf8("このシステムには Shift_JIS (CP932) への変換がないため保存できません"));
-        return convertLines(lines, {}, end, 1, writeCodePage932, table, converter);
+        // A byte is at most one character of two bytes (the geta mark for
+        // a stray byte); four UTF-8 bytes never make more than two.
+        return convertLines(lines, {}, end, 1, 2, CodePage932Writer(*table), converter);
     }
-    case TextEncoding::utf16le: return convertLines(lines, utf16Mark, end, 2, writeUtf16le, nullptr, converter);
+    case TextEncoding::utf16le:
+        // Two bytes per byte at most: four UTF-8 bytes make a surrogate pair.
+        return convertLines(lines, utf16Mark, end, 2, 2, Utf16leWriter{}, converter);
     }
     return unchanged(lines, {}, end);
 }

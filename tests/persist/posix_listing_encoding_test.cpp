@@ -56,6 +56,20 @@ TEST(EncodeListing, BytesOfEveryEncodingAndLineEnd)
                      8),
          {0}},
         {TextEncoding::utf16le, LineEnd::lf, {}, "\xFF\xFE", {}},
+        // ASCII goes on a short path: runs of every length around the
+        // eight-byte and four-byte steps, with a character after them.
+        {TextEncoding::shiftJis,
+         LineEnd::lf,
+         {"report_0001.txt\t表", "12345678\xFF"},
+         "report_0001.txt\t\x95\x5C\n12345678\x81\xAC\n",
+         {1}},
+        {TextEncoding::utf16le,
+         LineEnd::lf,
+         {"abcdefghi表", "abcd"},
+         std::string("\xFF\xFE"
+                     "a\0b\0c\0d\0e\0f\0g\0h\0i\0\x68\x88\n\0a\0b\0c\0d\0\n\0",
+                     34),
+         {}},
     };
     for (const auto& c : cases) {
         const EncodedListing encoded = encodeListing(c.lines, c.encoding, c.lineEnd, converter, rules);
