@@ -30,9 +30,11 @@ test: deps
 	tests/e2e/run.sh build/ci/quorrin
 
 # The performance goals on folders of 100,000 and 1,000,000 files, made in a
-# temporary folder and removed afterwards; each goal is printed with PASS or
-# FAIL. Not part of `make test`.
+# temporary folder and removed afterwards, and on saving 1,000,000 lines in
+# every encoding; each goal is printed with PASS or FAIL, both benchmarks
+# run even when the first fails. Not part of `make test`.
 bench: deps
 	cmake --preset release
 	cmake --build --preset release
-	./build/release/bench/huge_folder_bench
+	status=0; ./build/release/bench/huge_folder_bench || status=1; \
+	./build/release/bench/save_encoding_bench || status=1; exit $$status

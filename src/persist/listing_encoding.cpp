@@ -23,26 +23,6 @@ constexpr std::string_view utf16Mark = "\xFF\xFE";
 // stopped. `write` clears `whole` when it had to put the geta mark in the
 // character's place. No character takes more than four bytes.
 
-char* putUtf8(char* p, char32_t c)
-{
-    if (c < 0x80) {
-        *p++ = static_cast<char>(c);
-    } else if (c < 0x800) {
-        *p++ = static_cast<char>(0xC0 | (c >> 6));
-        *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        *p++ = static_cast<char>(0xE0 | (c >> 12));
-        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        *p++ = static_cast<char>(0xF0 | (c >> 18));
-        *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return p;
-}
-
 struct Utf8Writer {
     char* ascii(char* p, std::string_view run) const { return std::copy(run.begin(), run.end(), p); }
     char* write(char* p, char32_t c, bool&) const
@@ -53,7 +33,7 @@ struct Utf8Writer {
             *p++ = static_cast<char>(c - platform::firstStrayByte);
             return p;
         }
-        return putUtf8(p, c);
+        return platform::putUtf8(p, c);
     }
 };
 

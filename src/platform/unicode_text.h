@@ -21,6 +21,8 @@ void decodeUtf8(std::string_view text, std::u32string& out);
 namespace detail {
 
 // Length of the valid sequence at text[i], or 0 when there is none.
+// Overlong forms and UTF-16 surrogates are no characters: E0 80 AE must not
+// pass for a "." that a mask would then match.
 inline std::size_t utf8SequenceLength(std::string_view text, std::size_t i)
 {
     const auto c = static_cast<unsigned char>(text[i]);
@@ -63,6 +65,27 @@ inline char32_t nextUtf8(std::string_view text, std::size_t& i)
         c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     i += length;
     return c;
+}
+
+// Writes one scalar value in UTF-8 at `p`; answers where it stopped.
+inline char* putUtf8(char* p, char32_t c)
+{
+    if (c < 0x80) {
+        *p++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *p++ = static_cast<char>(0xC0 | (c >> 6));
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *p++ = static_cast<char>(0xE0 | (c >> 12));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *p++ = static_cast<char>(0xF0 | (c >> 18));
+        *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return p;
 }
 
 } // namespace quorrin::platform

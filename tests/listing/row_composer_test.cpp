@@ -85,29 +85,49 @@ protected:
     bool header = false;
 };
 
-TEST_F(RowComposerTest, ColumnLayouts)
+// The header row is shaped like the data: the same separators and quotes,
+// nothing for none, an empty field for a kind outside the table.
+TEST_F(RowComposerTest, ColumnLayoutsAndTheirHeaderRows)
 {
     const struct {
         std::array<std::int32_t, 5> kinds;
         bool quote;
         std::int32_t tabNo;
         const char* line;
+        const char* header;
     } table[] = {
-        {{1, 2, 5, 5, 5}, false, 2, "a.txt\t1234"},       // a fresh start
-        {{1, 5, 2, 5, 5}, true, 3, "\"a.txt\",\"1234\""}, // none contributes nothing, not even a separator
-        {{5, 1, 5, 5, 5}, false, 3, ",a.txt"},            // column 1 has no separator of its own
-        {{0, 1, 2, 3, 4}, true, 1, "\"C:\\Data\" \"a.txt\" \"1234\" \"2006/01/28 9:05:06\" \"\""},
+        {{1, 2, 5, 5, 5}, false, 2, "a.txt\t1234", "ファイル名\tサイズ"}, // a fresh start
+        // none contributes nothing, not even a separator
+        {{1, 5, 2, 5, 5}, true, 3, "\"a.txt\",\"1234\"", "\"ファイル名\",\"サイズ\""},
+        {{5, 1, 5, 5, 5}, false, 3, ",a.txt", ",ファイル名"}, // column 1 has no separator of its own
+        {{0, 1, 2, 3, 4},
+         true,
+         1,
+         "\"C:\\Data\" \"a.txt\" \"1234\" \"2006/01/28 9:05:06\" \"\"",
+         "\"パス\" \"ファイル名\" \"サイズ\" \"日付\" \"オプション\""},
         // Kinds outside the table: an empty field, the separator still in front.
-        {{1, 9, 5, 5, 5}, true, 3, "\"a.txt\",\"\""},
-        {{-1, 1, 5, 5, 5}, false, 3, ",a.txt"},
+        {{1, 9, 5, 5, 5}, true, 3, "\"a.txt\",\"\"", "\"ファイル名\",\"\""},
+        {{-1, 1, 5, 5, 5}, false, 3, ",a.txt", ",ファイル名"},
+        {{5, 5, 5, 5, 5}, true, 3, "", ""},
     };
     for (const auto& row : table) {
         set(row.kinds, row.tabNo, row.quote);
+        header = false;
         EXPECT_EQ(line("a.txt"), row.line) << row.line;
+        header = true;
+        EXPECT_EQ(compose({"a.txt"}), (std::vector<std::string>{row.header, row.line})) << row.header;
     }
+    header = false;
     set({5, 5, 5, 5, 5});
     EXPECT_EQ(compose({"b", "a.txt", "b"}), (std::vector<std::string>{"", "", ""}));
     EXPECT_TRUE(compose({}).empty());
+    header = true;
+    set({1, 2, 5, 5, 5}, 3);
+    EXPECT_EQ(compose({}), (std::vector<std::string>{"ファイル名,サイズ"}));
+    const testing::ShiftJisTextRules shiftJis; // captions in the system's code page
+    const ListingContext sjis{settings, directory, typed, files, locale, shiftJis, classifier, dates, header};
+    EXPECT_EQ(ListDataSet(sjis, {}), (std::vector<std::string>{"\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC,"
+                                                               "\x83\x54\x83\x43\x83\x59"}));
 }
 
 TEST_F(RowComposerTest, EveryFixedSeparatorAndTheTypedOne)
@@ -183,36 +203,6 @@ TEST_F(RowComposerTest, IsoDates)
     set({1, 3, 5, 5, 5}, 3, true);
     EXPECT_EQ(compose({"dir", "a.txt"}),
               (std::vector<std::string>{"\"dir\",\"\"", "\"a.txt\",\"2006-01-28 09:05:07\""}));
-}
-
-// The header row is shaped like the data: the same separators and quotes,
-// nothing for none, an empty field for a kind outside the table.
-TEST_F(RowComposerTest, HeaderRow)
-{
-    const struct {
-        std::array<std::int32_t, 5> kinds;
-        bool quote;
-        std::int32_t tabNo;
-        const char* header;
-    } table[] = {
-        {{1, 2, 5, 5, 5}, false, 2, "ファイル名\tサイズ"},
-        {{0, 1, 2, 3, 4}, true, 3, "\"パス\",\"ファイル名\",\"サイズ\",\"日付\",\"オプション\""},
-        {{5, 1, 9, 5, 5}, false, 3, ",ファイル名,"},
-        {{-1, 5, 4, 5, 5}, true, 1, "\"\" \"オプション\""},
-        {{5, 5, 5, 5, 5}, true, 3, ""},
-    };
-    header = true;
-    for (const auto& row : table) {
-        set(row.kinds, row.tabNo, row.quote);
-        EXPECT_EQ(compose({"a.txt"}).at(0), row.header) << row.header;
-    }
-    set({1, 2, 5, 5, 5}, 3);
-    EXPECT_EQ(compose({"a.txt"}), (std::vector<std::string>{"ファイル名,サイズ", "a.txt,1234"}));
-    EXPECT_EQ(compose({}), (std::vector<std::string>{"ファイル名,サイズ"}));
-    const testing::ShiftJisTextRules shiftJis;
-    const ListingContext sjis{settings, directory, typed, files, locale, shiftJis, classifier, dates, header};
-    EXPECT_EQ(ListDataSet(sjis, {}), (std::vector<std::string>{"\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC,"
-                                                               "\x83\x54\x83\x43\x83\x59"}));
 }
 
 TEST_F(RowComposerTest, CategoryColumn)
