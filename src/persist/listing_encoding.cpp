@@ -139,10 +139,10 @@ template <typename Writer> char* writeUtf8Line(char* p, std::string_view line, c
     return p;
 }
 
-// Each line is written into a scratch buffer large enough for its worst
-// case, then appended to the result at once: no growth checks per
-// character, and the result is touched only for the bytes it keeps.
-// `mostBytesPerByte` bounds what one byte of a line can become.
+// Lines are written into a scratch buffer, which is handed on to the result
+// whenever the next line might not fit: no growth checks per character, one
+// append per buffer full, and the result is touched only for the bytes it
+// keeps. `mostBytesPerByte` bounds what one byte of a line can become.
 template <typename Writer>
 EncodedListing convertLines(const std::vector<std::string>& lines, std::string_view mark, std::string_view lineEnd,
                             std::size_t asciiBytes, std::size_t mostBytesPerByte, const Writer& writer,
@@ -156,13 +156,16 @@ EncodedListing convertLines(const std::vector<std::string>& lines, std::string_v
     encoded.bytes = mark;
     const bool utf8 = converter.systemIsUtf8();
     std::u32string chars;
-    std::vector<char> scratch;
+    std::vector<char> scratch(std::size_t{1} << 16);
+    char* p = scratch.data();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         const std::size_t worst = (line.size() + lineEnd.size()) * mostBytesPerByte;
-        if (scratch.size() < worst)
-            scratch.resize(worst);
-        char* p = scratch.data();
+        if (static_cast<std::size_t>(scratch.data() + scratch.size() - p) < worst) {
+            encoded.bytes.append(scratch.data(), p);
+            scratch.resize(std::max(scratch.size(), worst));
+            p = scratch.data();
+        }
         bool whole = true;
         if (utf8) {
             p = writeUtf8Line(p, line, writer, whole);
@@ -173,10 +176,10 @@ EncodedListing convertLines(const std::vector<std::string>& lines, std::string_v
                 p = writer.write(p, c, whole);
         }
         p = writer.ascii(p, lineEnd);
-        encoded.bytes.append(scratch.data(), p);
         if (!whole)
             encoded.unmappableLines.push_back(i);
     }
+    encoded.bytes.append(scratch.data(), p);
     return encoded;
 }
 
