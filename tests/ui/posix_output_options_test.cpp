@@ -119,7 +119,7 @@ private slots:
             save(world, *window, world.dir / "out/list.txt");
             QCOMPARE(QByteArray::fromStdString(world.read("out/list.txt")).toHex(' '),
                      QByteArray::fromStdString(c.bytes).toHex(' '));
-            QVERIFY(world.unmappableQuestion->asked.isEmpty());
+            QVERIFY(world.unmappableQuestion->asked.empty());
         }
     }
 
@@ -143,13 +143,38 @@ private slots:
             item(*window, "Encoding3")->trigger();
             world.unmappableQuestion->answer = c.answer;
             save(world, *window, world.dir / "out/list.txt");
-            QCOMPARE(
-                world.unmappableQuestion->asked,
-                QStringList{unmappableQuestionText(QStringLiteral("Shift_JIS"), 1, {QStringLiteral("〜.txt\t1")})});
+            QVERIFY((world.unmappableQuestion->asked ==
+                     std::vector<ScriptedUnmappableQuestion::Asked>{{"Shift_JIS", 1, {"〜.txt\t1"}}}));
             QCOMPARE(world.read("out/list.txt"), c.bytes);
             QCOMPARE(window->settings().SavePath.empty(), c.bytes.empty());
             QVERIFY(world.errors.empty());
         }
+    }
+
+    // Many such lines: the count of them all, the first five shown.
+    void theQuestionShowsTheFirstFewLines()
+    {
+        PosixWindowWorld world;
+        for (int i = 1; i <= 7; ++i)
+            world.dir.writeFile("list/" + std::to_string(i) + "\xFF.txt", "");
+        auto window = world.open();
+        item(*window, "Encoding4")->trigger();
+        save(world, *window, world.dir / "out/list.txt");
+        QCOMPARE(world.unmappableQuestion->asked.size(), std::size_t(1));
+        const auto& asked = world.unmappableQuestion->asked.front();
+        QCOMPARE(asked.encodingName, QStringLiteral("UTF-16LE"));
+        QCOMPARE(asked.lineCount, std::size_t(7));
+        QCOMPARE(asked.firstLines.size(), 5);
+        QVERIFY(asked.firstLines.front().startsWith(QStringLiteral("1")));
+        const QString text = unmappableQuestionText(asked.encodingName, asked.lineCount, asked.firstLines);
+        QVERIFY(text.startsWith(QStringLiteral("7 行に UTF-16LE で書けない文字があります。")));
+        QVERIFY(text.contains(QStringLiteral("ほか 2 行")));
+        // A long line is cut in its middle, so the box stays on the screen.
+        const QString shortened = unmappableQuestionText(asked.encodingName, 1, {QString(100, QLatin1Char('a'))});
+        QVERIFY(
+            shortened.contains(QString(39, QLatin1Char('a')) + QStringLiteral("…") + QString(39, QLatin1Char('a'))));
+        QVERIFY(!shortened.contains(QString(40, QLatin1Char('a'))));
+        QVERIFY(!shortened.contains(QStringLiteral("ほか")));
     }
 
     // Without a converter the save says so and the old file stays as it was.

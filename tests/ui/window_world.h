@@ -56,16 +56,23 @@ struct RecordingClipboard final : ClipboardPort {
     std::vector<std::string> texts;
 };
 
-// Plays the user at the question about characters an encoding cannot hold.
+// Plays the user at the question about characters an encoding cannot hold
+// and keeps what it was asked.
 struct ScriptedUnmappableQuestion final : UnmappableQuestionPort {
+    struct Asked {
+        QString encodingName;
+        std::size_t lineCount;
+        QStringList firstLines;
+        friend bool operator==(const Asked&, const Asked&) = default;
+    };
     UnmappableAnswer ask(QWidget*, const QString& encodingName, std::size_t lineCount,
                          const QStringList& firstLines) override
     {
-        asked.push_back(unmappableQuestionText(encodingName, lineCount, firstLines));
+        asked.push_back({encodingName, lineCount, firstLines});
         return answer;
     }
     UnmappableAnswer answer = UnmappableAnswer::cancel;
-    QStringList asked;
+    std::vector<Asked> asked;
 };
 
 // A main window on the file system FS with every port scripted; the settings
