@@ -42,7 +42,7 @@ void writeSettings(const platform::TextRules& rules, const std::string& dir, con
     settings.ListCol2 = listing::ckSize;
     settings.ListCol3 = listing::ckDate;
     persist::SettingsFile file(rules, settingsPath);
-    persist::IniWrite(file, settings, dir, "");
+    persist::IniWrite(file, settings, dir, "", {});
 }
 
 // The program's services and window, as main() sets them up, drawing

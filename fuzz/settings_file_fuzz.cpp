@@ -42,14 +42,15 @@ private:
 struct ReadResult {
     listing::ListSettings settings;
     std::string typedSeparator;
+    listing::OutputOptions output;
 };
 
 ReadResult readAll(platform::IniDocument& document)
 {
     const platform::posix::Utf8TextRules rules;
     persist::SettingsFile file(rules, "fuzz.ini", std::make_unique<DocumentStore>(document));
-    ReadResult result{listing::defaultListSettings(listing::builtInPresetFilterCount), {}};
-    persist::IniRead(file, result.settings, result.typedSeparator);
+    ReadResult result{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}};
+    persist::IniRead(file, result.settings, result.typedSeparator, result.output);
     return result;
 }
 
@@ -108,7 +109,8 @@ bool keepsForeignLines(std::string_view before, std::string_view after)
             return false;
         ++j;
     }
-    return rewritten <= persist::settingsKeys.size() + 1;
+    // The settings keys, the typed separator and the four output keys.
+    return rewritten <= persist::settingsKeys.size() + 1 + 4;
 }
 
 } // namespace
@@ -124,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const platform::posix::Utf8TextRules rules;
         persist::SettingsFile file(rules, "fuzz.ini", std::make_unique<DocumentStore>(document));
         listing::ListSettings toWrite = first.settings;
-        persist::IniWrite(file, toWrite, "/fuzz/current", first.typedSeparator);
+        persist::IniWrite(file, toWrite, "/fuzz/current", first.typedSeparator, first.output);
     }
     const std::string written = document.text();
     require(keepsForeignLines(text, written), "the write keeps every line it does not own");
@@ -135,5 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expected.DirPath = "/fuzz/current";
     require(sameSettings(second.settings, expected), "what was written reads back");
     require(second.typedSeparator == first.typedSeparator, "the typed separator reads back");
+    require(second.output == first.output, "the output choices read back");
     return 0;
 }

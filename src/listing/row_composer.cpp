@@ -4,6 +4,7 @@
 #include "listing/dos_date_time.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace quorrin::listing {
 
@@ -29,6 +30,18 @@ void appendSize(std::string& out, const ListingContext& context, std::string_vie
     appendDecimal(out, context.settings.SizeInK ? kibibytesRoundedUp(size) : size);
 }
 
+// YYYY-MM-DD hh:mm:ss, 24-hour, with the file's own seconds. Years that
+// four digits cannot hold leave the field empty.
+void appendIsoDate(std::string& out, const platform::LocalDateTime& time)
+{
+    if (time.year < 0 || time.year > 9999)
+        return;
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month,
+                                     time.day, time.hour, time.minute, time.second);
+    out.append(text, static_cast<std::size_t>(length));
+}
+
 // A time that cannot be read or packed leaves the field empty: one odd file
 // must not cost the rest of the listing.
 void appendDate(std::string& out, const ListingContext& context, std::string_view name)
@@ -39,6 +52,10 @@ void appendDate(std::string& out, const ListingContext& context, std::string_vie
     const auto local = context.locale.toLocalTime(entry->lastWrite);
     if (!local)
         return;
+    if (context.dates == DateStyle::iso) {
+        appendIsoDate(out, *local);
+        return;
+    }
     const auto packed = packDosDateTime(*local);
     if (!packed)
         return;
@@ -70,6 +87,13 @@ void appendNameText(std::string& out, const ListingContext& context, std::string
     }
 }
 
+// The header row's field: the column's selector caption.
+void appendCaption(std::string& out, const ListingContext& context, std::int32_t kind)
+{
+    if (kind >= 0 && kind < ckNone)
+        out += context.rules.fromUtf8(columnKindItems[static_cast<std::size_t>(kind)]);
+}
+
 void appendUnquoted(std::string& out, const ListingContext& context, std::string_view name, std::int32_t kind)
 {
     switch (kind) {
@@ -99,6 +123,40 @@ void doubleQuotesFrom(std::string& out, std::size_t start, std::string_view quot
     out.append(field, from);
 }
 
+// One field whose text `appendText` writes: nothing for kind none, else
+// enclosed in QuoteStr with quotes inside doubled when quoting is on.
+template <typename AppendText>
+void appendField(std::string& line, const ListingContext& context, std::int32_t kind, const AppendText& appendText)
+{
+    if (kind == ckNone)
+        return;
+    if (!context.settings.QuoteOn) {
+        appendText(line);
+        return;
+    }
+    const std::string& quote = context.settings.QuoteStr;
+    line += quote;
+    const std::size_t start = line.size();
+    appendText(line);
+    doubleQuotesFrom(line, start, quote);
+    line += quote;
+}
+
+// Column 1 has no separator in front; the others have one unless their
+// kind is none, whose field is empty too.
+template <typename AppendFieldOf>
+void appendColumns(std::string& line, const ListingContext& context, std::string_view separator,
+                   const AppendFieldOf& appendFieldOf)
+{
+    const auto columns = context.settings.columns();
+    appendFieldOf(line, columns[0]);
+    for (std::size_t k = 1; k < columns.size(); ++k) {
+        if (columns[k] != ckNone)
+            line += separator;
+        appendFieldOf(line, columns[k]);
+    }
+}
+
 } // namespace
 
 std::string_view TabStr(std::int32_t tabNo, std::string_view typedText)
@@ -119,18 +177,7 @@ std::uint64_t GetFileSize(const FileInfoSource& files, std::string_view name)
 
 void appendFileData(std::string& line, const ListingContext& context, std::string_view name, std::int32_t kind)
 {
-    if (kind == ckNone)
-        return;
-    if (!context.settings.QuoteOn) {
-        appendUnquoted(line, context, name, kind);
-        return;
-    }
-    const std::string& quote = context.settings.QuoteStr;
-    line += quote;
-    const std::size_t start = line.size();
-    appendUnquoted(line, context, name, kind);
-    doubleQuotesFrom(line, start, quote);
-    line += quote;
+    appendField(line, context, kind, [&](std::string& out) { appendUnquoted(out, context, name, kind); });
 }
 
 std::string GetFileData(const ListingContext& context, std::string_view name, std::int32_t kind)
@@ -142,21 +189,22 @@ std::string GetFileData(const ListingContext& context, std::string_view name, st
 
 std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names)
 {
-    const auto columns = context.settings.columns();
     const std::string_view separator = TabStr(context.settings.TabNo, context.typedSeparator);
     std::vector<std::string> lines;
-    lines.reserve(names.size());
+    lines.reserve(names.size() + (context.header ? 1 : 0));
     // Each line is built in one reused buffer and then copied once, at its
     // exact length: no regrowth per field, no spare capacity kept per line.
     std::string line;
+    if (context.header) {
+        appendColumns(line, context, separator, [&](std::string& out, std::int32_t kind) {
+            appendField(out, context, kind, [&](std::string& text) { appendCaption(text, context, kind); });
+        });
+        lines.emplace_back(line);
+    }
     for (const std::string& name : names) {
         line.clear();
-        appendFileData(line, context, name, columns[0]);
-        for (std::size_t k = 1; k < columns.size(); ++k) {
-            if (columns[k] != ckNone)
-                line += separator;
-            appendFileData(line, context, name, columns[k]);
-        }
+        appendColumns(line, context, separator,
+                      [&](std::string& out, std::int32_t kind) { appendFileData(out, context, name, kind); });
         lines.emplace_back(line);
     }
     return lines;

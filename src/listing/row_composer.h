@@ -3,6 +3,7 @@
 #include "listing/category_classifier.h"
 #include "listing/file_info_source.h"
 #include "listing/list_settings.h"
+#include "listing/output_options.h"
 #include "platform/date_time_settings.h"
 #include "platform/text_rules.h"
 
@@ -23,6 +24,8 @@ struct ListingContext {
     const platform::LocaleSettings& locale;
     const platform::TextRules& rules;
     const CategoryClassifier& classifier;
+    DateStyle dates = DateStyle::system;
+    bool header = false; // a first line of column captions
 };
 
 // The separator for a choice: the fixed text of choices 0-7, the typed text
@@ -45,7 +48,8 @@ std::string GetFileData(const ListingContext& context, std::string_view name, st
 
 // The listing: one line per name, in the names' order. Column 1 has no
 // separator; columns 2-5 have the separator in front unless their kind is
-// none. Linear in the number of names.
+// none. With `header`, a first line holds each column's selector caption,
+// separated and quoted like the data. Linear in the number of names.
 std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names);
 
 } // namespace quorrin::listing

@@ -1,5 +1,7 @@
 #include "persist/ini_mapping.h"
 
+#include "persist/output_settings.h"
+
 #include <type_traits>
 
 namespace quorrin::persist {
@@ -42,21 +44,24 @@ void writeKey(SettingsFile& file, const SettingsKey& entry, const ListSettings& 
 
 } // namespace
 
-void IniRead(SettingsFile& file, ListSettings& settings, std::string& typedSeparator)
+void IniRead(SettingsFile& file, ListSettings& settings, std::string& typedSeparator, listing::OutputOptions& output)
 {
     for (const auto& entry : settingsKeys)
         readKey(file, entry, settings);
     if (settings.TabNo == typedSeparatorChoice)
         typedSeparator = file.ReadText(typedSeparatorSection, typedSeparatorKey, typedSeparator);
+    readOutputSettings(file, output);
 }
 
-void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view currentDir, std::string_view typedSeparator)
+void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view currentDir, std::string_view typedSeparator,
+              const listing::OutputOptions& output)
 {
     settings.DirPath = currentDir;
     for (const auto& entry : settingsKeys)
         writeKey(file, entry, settings);
     if (settings.TabNo == typedSeparatorChoice)
         file.WriteText(typedSeparatorSection, typedSeparatorKey, typedSeparator);
+    writeOutputSettings(file, output);
     file.Flush();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listing/list_settings.h"
+#include "listing/output_options.h"
 #include "persist/settings_file.h"
 
 #include <array>
@@ -51,13 +52,16 @@ inline constexpr std::string_view typedSeparatorKey = "TabText";
 
 // Overlays the record with the file's values, each field's current value
 // being its default; nothing is range-checked. While the separator choice
-// read is the typed one, `typedSeparator` is overlaid the same way.
-void IniRead(SettingsFile& file, listing::ListSettings& settings, std::string& typedSeparator);
+// read is the typed one, `typedSeparator` is overlaid the same way. The
+// output choices come from their own section, after the others.
+void IniRead(SettingsFile& file, listing::ListSettings& settings, std::string& typedSeparator,
+             listing::OutputOptions& output);
 
 // Takes `currentDir` (the directory list's, at the moment of writing) as the
-// directory to restore, then writes every key and flushes. The first refused
-// key raises SettingsWriteError and ends the pass there.
+// directory to restore, then writes every key, the output choices last, and
+// flushes. The first refused key raises SettingsWriteError and ends the pass
+// there.
 void IniWrite(SettingsFile& file, listing::ListSettings& settings, std::string_view currentDir,
-              std::string_view typedSeparator);
+              std::string_view typedSeparator, const listing::OutputOptions& output);
 
 } // namespace quorrin::persist

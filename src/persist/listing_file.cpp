@@ -7,7 +7,13 @@ namespace quorrin::persist {
 void saveListing(const platform::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
                  const WholeFileWriter& write)
 {
-    switch (write(path, listText(lines))) {
+    saveListingBytes(rules, path, listText(lines), write);
+}
+
+void saveListingBytes(const platform::TextRules& rules, const std::string& path, std::string_view bytes,
+                      const WholeFileWriter& write)
+{
+    switch (write(path, bytes)) {
     case platform::WriteOutcome::written: return;
     case platform::WriteOutcome::cannotCreate:
         throw Error(rules.fromUtf8("ファイル ") + path + rules.fromUtf8(" を作成できません"));

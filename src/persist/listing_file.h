@@ -26,4 +26,8 @@ using WholeFileWriter = std::function<platform::WriteOutcome(const std::string& 
 void saveListing(const platform::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
                  const WholeFileWriter& write = platform::writeWholeFile);
 
+// The same for a listing already encoded into the bytes of the file.
+void saveListingBytes(const platform::TextRules& rules, const std::string& path, std::string_view bytes,
+                      const WholeFileWriter& write = platform::writeFileAtomically);
+
 } // namespace quorrin::persist

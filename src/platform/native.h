@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/charset_converter.h"
 #include "platform/date_time_settings.h"
 #include "platform/file_system.h"
 #include "platform/profile_store.h"
@@ -18,6 +19,7 @@ namespace quorrin::platform {
 std::unique_ptr<TextRules> makeNativeTextRules();
 std::unique_ptr<FileSystem> makeNativeFileSystem(const TextRules& rules);
 std::unique_ptr<LocaleSettings> makeNativeLocaleSettings();
+std::unique_ptr<CharsetConverter> makeNativeCharsetConverter();
 
 // Full path of the running executable.
 std::string executablePath();

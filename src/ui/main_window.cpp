@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "platform/native.h"
 #include "ui/app_icon.h"
 #include "ui/bevel.h"
 #include "ui/byte_list_model.h"
@@ -80,6 +81,9 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
       // the folder browser's line showing the selected path.
       saveDialog_(ports.saveDialog ? std::move(ports.saveDialog) : std::make_unique<QtSaveDialogPort>(false)),
       folderPicker_(ports.folderPicker ? std::move(ports.folderPicker) : std::make_unique<QtFolderPickerPort>(false)),
+      unmappableQuestion_(ports.unmappableQuestion ? std::move(ports.unmappableQuestion)
+                                                   : std::make_unique<QtUnmappableQuestionPort>()),
+      charsets_(ports.charsets ? std::move(ports.charsets) : platform::makeNativeCharsetConverter()),
       FileListBox1(services.fileSystem, services.rules), DirectoryListBox1(services.fileSystem, services.rules),
       DriveComboBox1(services.fileSystem, services.rules), FilterComboBox1(services.rules), fileFacts_(FileListBox1)
 {
@@ -241,6 +245,8 @@ void TForm1::buildMenus()
     file1->addSeparator();
     file1->addAction(QStringLiteral("終了"), this, [this] { userAction([&] { Exit1Click(); }); })
         ->setObjectName(QStringLiteral("Exit1"));
+
+    buildSettingsMenu();
 
     QMenu* help1 = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help1->setObjectName(QStringLiteral("Help1"));

@@ -6,7 +6,9 @@
 #include "browse/filter_combo_box.h"
 #include "listing/category_classifier.h"
 #include "listing/list_settings.h"
+#include "listing/output_options.h"
 #include "persist/save_dialog_memory.h"
+#include "platform/charset_converter.h"
 #include "ui/clipboard_port.h"
 #include "ui/error_display.h"
 #include "ui/file_list_facts.h"
@@ -14,14 +16,17 @@
 #include "ui/guard.h"
 #include "ui/line_edit_port.h"
 #include "ui/save_dialog_port.h"
+#include "ui/unmappable_question_port.h"
 #include "ui/window_services.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -37,6 +42,9 @@ class ClickCheckBox;
 class EditSelector;
 class ListControlView;
 class SelectorControlView;
+
+// An encoding as the "設定" menu names it.
+QString encodingMenuName(listing::TextEncoding encoding);
 
 // The program's one window: the browsing controls on top, the format in the
 // middle, the listing below. It holds the settings record for the whole run
@@ -54,6 +62,8 @@ public:
         std::unique_ptr<ClipboardPort> clipboard;
         std::unique_ptr<SaveDialogPort> saveDialog;
         std::unique_ptr<FolderPickerPort> folderPicker;
+        std::unique_ptr<UnmappableQuestionPort> unmappableQuestion;
+        std::unique_ptr<platform::CharsetConverter> charsets;
     };
 
     explicit TForm1(const WindowServices& services, Ports ports = {}, QWidget* parent = nullptr);
@@ -62,6 +72,7 @@ public:
     void showError(const std::string& message) override;
 
     const listing::ListSettings& settings() const { return settings_; }
+    const listing::OutputOptions& outputOptions() const { return output_; }
     const std::vector<std::string>& listingLines() const { return lines_; }
     browse::TFileListBox& fileList() { return FileListBox1; }
     browse::TDirectoryListBox& directoryList() { return DirectoryListBox1; }
@@ -114,6 +125,16 @@ protected:
 private:
     void buildControls(QWidget* canvas);
     void buildMenus();
+    void buildSettingsMenu();
+    template <typename Choice>
+    void addChoiceMenu(QMenu* parent, const QString& title, const QString& name,
+                       const std::vector<std::pair<Choice, const char*>>& choices,
+                       Choice listing::OutputOptions::*field);
+    // Puts the output choices into the "設定" menu's check marks.
+    void syncSettingsMenu();
+    // The saved bytes in the chosen encoding, after asking the user when
+    // some lines cannot be written; nothing when the user cancelled.
+    std::optional<std::string> encodedListingToSave();
     void bindControls();
     void bindViews();
     void setTabOrder();
@@ -129,12 +150,16 @@ private:
 
     WindowServices services_;
     listing::ListSettings settings_;
+    listing::OutputOptions output_;
+    std::vector<std::function<void()>> outputMenuSync_;
     listing::CategoryClassifier classifier_;
     std::vector<std::string> lines_;
     std::unique_ptr<ErrorDisplay> errorDisplay_;
     std::unique_ptr<ClipboardPort> clipboard_;
     std::unique_ptr<SaveDialogPort> saveDialog_;
     std::unique_ptr<FolderPickerPort> folderPicker_;
+    std::unique_ptr<UnmappableQuestionPort> unmappableQuestion_;
+    std::unique_ptr<platform::CharsetConverter> charsets_;
     persist::SaveDialogMemory saveDialogMemory_;
     bool shownBefore_ = false;
     bool fileListDirty_ = false;

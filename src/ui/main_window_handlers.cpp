@@ -44,8 +44,9 @@ void TForm1::FormCreate()
     std::string typed;
     {
         persist::SettingsFile file(services_.rules, services_.settingsPath());
-        persist::IniRead(file, settings_, typed);
+        persist::IniRead(file, settings_, typed, output_);
     }
+    syncSettingsMenu();
     for (int column = 1; column <= 5; ++column)
         columnSelector(column)->setItemIndexFromCode(columnField(column));
     ComboBox6->setItemIndexFromCode(settings_.TabNo);
@@ -76,7 +77,7 @@ bool TForm1::FormCloseQuery()
 {
     persist::SettingsFile file(services_.rules, services_.settingsPath());
     const std::string typed = settings_.TabNo == persist::typedSeparatorChoice ? typedSeparator() : std::string();
-    persist::IniWrite(file, settings_, DirectoryListBox1.CurrentDir(), typed);
+    persist::IniWrite(file, settings_, DirectoryListBox1.CurrentDir(), typed, output_);
     return true;
 }
 
@@ -103,9 +104,11 @@ void TForm1::ListDataSet()
     // the new one while a listing of a million lines is built.
     std::vector<std::string>().swap(lines_);
     const std::string separator = typedSeparator();
-    const listing::ListingContext context{
-        settings_,  DirectoryListBox1.CurrentDir(), separator, fileFacts_, services_.locale, services_.rules,
-        classifier_};
+    const listing::ListingContext context{settings_,        DirectoryListBox1.CurrentDir(),
+                                          separator,        fileFacts_,
+                                          services_.locale, services_.rules,
+                                          classifier_,      output_.dates,
+                                          output_.header};
     lines_ = listing::ListDataSet(context, FileListBox1.Items());
     outputModel_->refresh();
 }

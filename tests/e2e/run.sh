@@ -91,7 +91,7 @@ printf 'bbbbbbbbbbbbbbbbbbbbbb' > "$work/data/b.txt"
 printf 'n' > "$work/data/日本.txt"
 printf '%s\r\n' "; prepared for the end-to-end test" "[List]" "1=1" "2=2" "3=5" "4=5" "5=5" "Tab=3" \
     "Kak=0" "byt=0" "Filter=7" "[File]" "Edit=" "SDir=" "[Disk]" "Drive=0" "Dir=$work/data" \
-    "[Mine]" "keep=this line" > "$work/app/quorrin.ini"
+    "[Output]" "Encoding=shift_jis" "Header=1" "[Mine]" "keep=this line" > "$work/app/quorrin.ini"
 
 # --- an X server on a free display; it names the display once it is ready --
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
@@ -113,8 +113,9 @@ start_app() {
 
 start_app
 
-listing=$'a.txt,4\r\nb.txt,22\r\n日本.txt,1\r\n'
-printf '%s' "$listing" > "$work/expected-listing"
+# Saved in Shift_JIS with a header row, as the settings file asks.
+listing=$'ファイル名,サイズ\r\na.txt,4\r\nb.txt,22\r\n日本.txt,1\r\n'
+printf '%s' "$listing" | iconv -f UTF-8 -t CP932 > "$work/expected-listing"
 
 # --- save: the save button has the first focus; its dialog takes a name -----
 xdotool key --clearmodifiers space
@@ -137,7 +138,8 @@ for _ in 1 2 3 4 5 6 7 8 9; do
     xdotool key --clearmodifiers Tab
 done
 xdotool key --clearmodifiers End x
-changed=$'a.txt,4,\r\nb.txt,22,\r\n日本.txt,1,\r\n'
+# The clipboard holds Unicode text whatever the file's encoding.
+changed=$'ファイル名,サイズ,\r\na.txt,4,\r\nb.txt,22,\r\n日本.txt,1,\r\n'
 printf '%s' "$changed" > "$work/expected-clipboard"
 
 # --- copy: a right click on the output list opens its pop-up menu -----------
@@ -162,7 +164,8 @@ app_pid=""
 
 printf '%s\r\n' "; prepared for the end-to-end test" "[List]" "1=1" "2=2" "3=-1" "4=5" "5=5" "Tab=3" \
     "Kak=0" "byt=0" "Filter=7" "[File]" "Edit=" "SDir=$work/out/list.txt" "[Disk]" "Drive=0" \
-    "Dir=$work/data" "[Mine]" "keep=this line" > "$work/expected-settings"
+    "Dir=$work/data" "[Output]" "Encoding=shift_jis" "Header=1" "LineEnd=crlf" "Dates=system" \
+    "[Mine]" "keep=this line" > "$work/expected-settings"
 compare "settings file" "$work/expected-settings" "$work/app/quorrin.ini"
 
 # --- a shutdown: tick the quote check box (Tab from the save button reaches

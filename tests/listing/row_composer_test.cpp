@@ -30,14 +30,15 @@ private:
 };
 
 // Local time by table: ticks 1 morning, 2 midnight, 3 before 1980, 4 after
-// 2107; any other time cannot be converted at all.
+// 2107, 6 past four-digit years; any other time cannot be converted at all.
 class TableLocale final : public platform::LocaleSettings {
 public:
     platform::DateTimeSettings settings;
     std::map<std::int64_t, LocalDateTime> times{{1, {2006, 1, 28, 9, 5, 7}},
                                                 {2, {2006, 1, 28, 0, 0, 0}},
                                                 {3, {1979, 12, 31, 23, 59, 59}},
-                                                {4, {2108, 1, 1, 0, 0, 0}}};
+                                                {4, {2108, 1, 1, 0, 0, 0}},
+                                                {6, {10000, 1, 1, 0, 0, 0}}};
 
     const platform::DateTimeSettings& dateTimeSettings() const override { return settings; }
     void reread() override {}
@@ -58,7 +59,8 @@ protected:
 
     std::vector<std::string> compose(const std::vector<std::string>& names) const
     {
-        return ListDataSet(ListingContext{settings, directory, typed, files, locale, rules, classifier}, names);
+        return ListDataSet(ListingContext{settings, directory, typed, files, locale, rules, classifier, dates, header},
+                           names);
     }
     std::string line(const std::string& name) const { return compose({name}).at(0); }
     void set(std::array<std::int32_t, 5> kinds, std::int32_t tabNo = 3, bool quote = false)
@@ -79,31 +81,53 @@ protected:
     std::string typed;
     MapFiles files;
     TableLocale locale;
+    DateStyle dates = DateStyle::system;
+    bool header = false;
 };
 
-TEST_F(RowComposerTest, ColumnLayouts)
+// The header row is shaped like the data: the same separators and quotes,
+// nothing for none, an empty field for a kind outside the table.
+TEST_F(RowComposerTest, ColumnLayoutsAndTheirHeaderRows)
 {
     const struct {
         std::array<std::int32_t, 5> kinds;
         bool quote;
         std::int32_t tabNo;
         const char* line;
+        const char* header;
     } table[] = {
-        {{1, 2, 5, 5, 5}, false, 2, "a.txt\t1234"},       // a fresh start
-        {{1, 5, 2, 5, 5}, true, 3, "\"a.txt\",\"1234\""}, // none contributes nothing, not even a separator
-        {{5, 1, 5, 5, 5}, false, 3, ",a.txt"},            // column 1 has no separator of its own
-        {{0, 1, 2, 3, 4}, true, 1, "\"C:\\Data\" \"a.txt\" \"1234\" \"2006/01/28 9:05:06\" \"\""},
+        {{1, 2, 5, 5, 5}, false, 2, "a.txt\t1234", "ファイル名\tサイズ"}, // a fresh start
+        // none contributes nothing, not even a separator
+        {{1, 5, 2, 5, 5}, true, 3, "\"a.txt\",\"1234\"", "\"ファイル名\",\"サイズ\""},
+        {{5, 1, 5, 5, 5}, false, 3, ",a.txt", ",ファイル名"}, // column 1 has no separator of its own
+        {{0, 1, 2, 3, 4},
+         true,
+         1,
+         "\"C:\\Data\" \"a.txt\" \"1234\" \"2006/01/28 9:05:06\" \"\"",
+         "\"パス\" \"ファイル名\" \"サイズ\" \"日付\" \"オプション\""},
         // Kinds outside the table: an empty field, the separator still in front.
-        {{1, 9, 5, 5, 5}, true, 3, "\"a.txt\",\"\""},
-        {{-1, 1, 5, 5, 5}, false, 3, ",a.txt"},
+        {{1, 9, 5, 5, 5}, true, 3, "\"a.txt\",\"\"", "\"ファイル名\",\"\""},
+        {{-1, 1, 5, 5, 5}, false, 3, ",a.txt", ",ファイル名"},
+        {{5, 5, 5, 5, 5}, true, 3, "", ""},
     };
     for (const auto& row : table) {
         set(row.kinds, row.tabNo, row.quote);
+        header = false;
         EXPECT_EQ(line("a.txt"), row.line) << row.line;
+        header = true;
+        EXPECT_EQ(compose({"a.txt"}), (std::vector<std::string>{row.header, row.line})) << row.header;
     }
+    header = false;
     set({5, 5, 5, 5, 5});
     EXPECT_EQ(compose({"b", "a.txt", "b"}), (std::vector<std::string>{"", "", ""}));
     EXPECT_TRUE(compose({}).empty());
+    header = true;
+    set({1, 2, 5, 5, 5}, 3);
+    EXPECT_EQ(compose({}), (std::vector<std::string>{"ファイル名,サイズ"}));
+    const testing::ShiftJisTextRules shiftJis; // captions in the system's code page
+    const ListingContext sjis{settings, directory, typed, files, locale, shiftJis, classifier, dates, header};
+    EXPECT_EQ(ListDataSet(sjis, {}), (std::vector<std::string>{"\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC,"
+                                                               "\x83\x54\x83\x43\x83\x59"}));
 }
 
 TEST_F(RowComposerTest, EveryFixedSeparatorAndTheTypedOne)
@@ -155,6 +179,30 @@ TEST_F(RowComposerTest, SizeAndDateFieldsByEntry)
               (std::vector<std::string>{"hidden,2006/01/28 9:05:06,10", "dir,,0", "old,,2", "future,,3", "odd,,4",
                                         "gone,,0", "midnight,2006/01/28,1"}));
     EXPECT_EQ(GetFileSize(files, "gone"), 0u);
+}
+
+// ISO dates keep the file's own seconds, show midnight and every year that
+// four digits hold; quoting applies as to any field.
+TEST_F(RowComposerTest, IsoDates)
+{
+    const std::pair<std::int64_t, const char*> table[] = {
+        {1, "2006-01-28 09:05:07"},
+        {2, "2006-01-28 00:00:00"},
+        {3, "1979-12-31 23:59:59"},
+        {4, "2108-01-01 00:00:00"},
+        {5, ""},
+        {6, ""},
+    };
+    dates = DateStyle::iso;
+    set({3, 5, 5, 5, 5});
+    for (const auto& [ticks, expected] : table) {
+        files.add({"f", attr::archive, 1, FileTime{ticks}});
+        EXPECT_EQ(line("f"), expected) << ticks;
+    }
+    files.add({"dir", attr::directory, 0, FileTime{1}});
+    set({1, 3, 5, 5, 5}, 3, true);
+    EXPECT_EQ(compose({"dir", "a.txt"}),
+              (std::vector<std::string>{"\"dir\",\"\"", "\"a.txt\",\"2006-01-28 09:05:07\""}));
 }
 
 TEST_F(RowComposerTest, CategoryColumn)

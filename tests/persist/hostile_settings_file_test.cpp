@@ -25,8 +25,9 @@ ListSettings readSettings(const std::string& path)
 {
     ListSettings settings = listing::defaultListSettings(listing::builtInPresetFilterCount);
     std::string typed;
+    listing::OutputOptions output;
     SettingsFile file(rules, path);
-    IniRead(file, settings, typed);
+    IniRead(file, settings, typed, output);
     return settings;
 }
 
@@ -88,7 +89,7 @@ TEST(HostileSettingsFile, ReadsWhatItCanAndTheNextCloseWritesAValidFileKeepingFo
         settings.ListCol2 = listing::ckDate;
         {
             SettingsFile file(rules, path);
-            IniWrite(file, settings, "/data", "");
+            IniWrite(file, settings, "/data", "", {});
         }
         const std::string written = contentOf(path);
         const ListSettings again = readSettings(path);

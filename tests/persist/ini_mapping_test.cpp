@@ -29,14 +29,15 @@ void writeSettings(const std::string& path, ListSettings& settings, const std::s
                    const std::string& typedSeparator = {})
 {
     SettingsFile file(rules, path);
-    IniWrite(file, settings, currentDir, typedSeparator);
+    IniWrite(file, settings, currentDir, typedSeparator, {});
 }
 
 ListSettings readSettings(const std::string& path, ListSettings settings = {}, std::string* typedSeparator = nullptr)
 {
     std::string typed;
+    listing::OutputOptions output;
     SettingsFile file(rules, path);
-    IniRead(file, settings, typedSeparator != nullptr ? *typedSeparator : typed);
+    IniRead(file, settings, typedSeparator != nullptr ? *typedSeparator : typed, output);
     return settings;
 }
 
@@ -63,7 +64,8 @@ TEST(IniWrite, TheWorkedExampleAndItsChangedValuesVariantByteForByte)
     EXPECT_EQ(settings.DirPath, "C:\\Tools");
     EXPECT_EQ(contentOf(dir / "q.ini"),
               "[List]\r\n1=1\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=2\r\nKak=0\r\nbyt=0\r\n"
-              "Filter=7\r\n[File]\r\nEdit=\r\nSDir=\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n");
+              "Filter=7\r\n[File]\r\nEdit=\r\nSDir=\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n"
+              "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\n");
 
     settings.ListCol1 = listing::ckNone;
     settings.TabNo = -1;
@@ -73,7 +75,8 @@ TEST(IniWrite, TheWorkedExampleAndItsChangedValuesVariantByteForByte)
     writeSettings(dir / "changed.ini", settings, "C:\\Tools", ";");
     EXPECT_EQ(contentOf(dir / "changed.ini"),
               "[List]\r\n1=5\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=-1\r\nKak=1\r\nbyt=1\r\nFilter=7\r\nTabText=;\r\n"
-              "[File]\r\nEdit=\r\nSDir=D:\\out\\list.txt\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n");
+              "[File]\r\nEdit=\r\nSDir=D:\\out\\list.txt\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n"
+              "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\n");
 }
 
 TEST(IniRead, RestoresEveryFieldAsWrittenUnchecked)
@@ -120,6 +123,59 @@ TEST(IniRead, AMissingFileOrSectionKeepsTheDefaults)
     dir.writeFile("q.ini", "[List]\r\n1=3\r\nTab=0\r\nKak=1\r\nFilter=2\r\n[File]\r\nEdit=*.c\r\nSDir=/out/l.txt\r\n");
     EXPECT_EQ(summary(readSettings(dir / "q.ini", start)),
               "3,2,5,5,5, tab=0 kak=1\" byt=0 filter=2 edit=*.c drive=7 dir=/start sdir=/out/l.txt");
+}
+
+listing::OutputOptions readOutput(const std::string& path)
+{
+    ListSettings settings;
+    std::string typed;
+    listing::OutputOptions output;
+    SettingsFile file(rules, path);
+    IniRead(file, settings, typed, output);
+    return output;
+}
+
+// Words in any ASCII case count; anything else leaves that one choice at
+// its default.
+TEST(IniRead, TheOutputSectionTakesItsWordsAndIgnoresTheRest)
+{
+    using listing::DateStyle;
+    using listing::LineEnd;
+    using listing::TextEncoding;
+    const struct {
+        const char* section;
+        listing::OutputOptions expected;
+    } cases[] = {
+        {"", {}},
+        {"[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n",
+         {TextEncoding::utf16le, LineEnd::lf, true, DateStyle::iso}},
+        {"[Output]\r\nEncoding=UTF-8-BOM\r\nLineEnd=CRLF\r\nHeader=0\r\nDates=System\r\n",
+         {TextEncoding::utf8Bom, LineEnd::crlf, false, DateStyle::system}},
+        {"[Output]\r\nEncoding=Shift_JIS\r\n", {TextEncoding::shiftJis, LineEnd::crlf, false, DateStyle::system}},
+        {"[Output]\r\nEncoding=sjis\r\nLineEnd=cr\r\nHeader=2\r\nDates=8601\r\n", {}},
+        {"[Output]\r\nEncoding=\r\nHeader=yes\r\n", {}},
+    };
+    testing::TempDir dir;
+    for (const auto& c : cases) {
+        dir.writeFile("q.ini", std::string("[List]\r\n1=1\r\n") + c.section);
+        EXPECT_TRUE(readOutput(dir / "q.ini") == c.expected) << c.section;
+    }
+}
+
+TEST(IniWrite, EveryOutputChoiceReadsBack)
+{
+    testing::TempDir dir;
+    for (const auto encoding :
+         {listing::TextEncoding::system, listing::TextEncoding::utf8, listing::TextEncoding::utf8Bom,
+          listing::TextEncoding::shiftJis, listing::TextEncoding::utf16le}) {
+        const listing::OutputOptions output{encoding, listing::LineEnd::lf, true, listing::DateStyle::iso};
+        ListSettings settings;
+        SettingsFile file(rules, dir / "q.ini");
+        IniWrite(file, settings, "/d", "", output);
+        EXPECT_TRUE(readOutput(dir / "q.ini") == output) << listing::encodingWord(encoding);
+    }
+    EXPECT_TRUE(
+        contentOf(dir / "q.ini").ends_with("[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n"));
 }
 
 // The number rule itself is the settings number test's; here it reaches each field.
@@ -208,22 +264,24 @@ private:
 
 TEST(IniWrite, ARefusedKeyEndsThePassWithTheFilesPath)
 {
-    const std::vector<std::string> allKeys = {"List/1",     "List/2",   "List/3",   "List/4",      "List/5",
-                                              "List/Tab",   "List/Kak", "List/byt", "List/Filter", "File/Edit",
-                                              "Disk/Drive", "Disk/Dir", "File/SDir"};
+    const std::vector<std::string> allKeys = {
+        "List/1",    "List/2",          "List/3",         "List/4",        "List/5",      "List/Tab",
+        "List/Kak",  "List/byt",        "List/Filter",    "File/Edit",     "Disk/Drive",  "Disk/Dir",
+        "File/SDir", "Output/Encoding", "Output/LineEnd", "Output/Header", "Output/Dates"};
     const std::string cannotWrite = "/opt/表/quorrin.ini に書き込めません";
     const std::tuple<const char*, std::size_t, std::string> cases[] = {
         {"1", 1, cannotWrite},
         {"Edit", 10, cannotWrite},
-        {"flush", 13, cannotWrite},
-        {"flush incomplete", 13, cannotWrite + "。ファイルは不完全なおそれがあります"},
+        {"Header", 16, cannotWrite},
+        {"flush", 17, cannotWrite},
+        {"flush incomplete", 17, cannotWrite + "。ファイルは不完全なおそれがあります"},
     };
     for (const auto& [refused, tried, message] : cases) {
         std::vector<std::string> log;
         SettingsFile file(rules, "/opt/表/quorrin.ini", std::make_unique<RefusingStore>(refused, log));
         ListSettings settings;
         try {
-            IniWrite(file, settings, "/now", "");
+            IniWrite(file, settings, "/now", "", {});
             ADD_FAILURE() << "no error for " << refused;
         } catch (const SettingsWriteError& error) {
             EXPECT_EQ(error.what(), message);

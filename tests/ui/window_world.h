@@ -56,6 +56,25 @@ struct RecordingClipboard final : ClipboardPort {
     std::vector<std::string> texts;
 };
 
+// Plays the user at the question about characters an encoding cannot hold
+// and keeps what it was asked.
+struct ScriptedUnmappableQuestion final : UnmappableQuestionPort {
+    struct Asked {
+        QString encodingName;
+        std::size_t lineCount;
+        QStringList firstLines;
+        friend bool operator==(const Asked&, const Asked&) = default;
+    };
+    UnmappableAnswer ask(QWidget*, const QString& encodingName, std::size_t lineCount,
+                         const QStringList& firstLines) override
+    {
+        asked.push_back({encodingName, lineCount, firstLines});
+        return answer;
+    }
+    UnmappableAnswer answer = UnmappableAnswer::cancel;
+    std::vector<Asked> asked;
+};
+
 // A main window on the file system FS with every port scripted; the settings
 // file lives in a real temporary folder.
 template <typename FS> class World {
@@ -75,6 +94,9 @@ public:
         ports.saveDialog = std::unique_ptr<ScriptedSaveDialog>(saveDialog = new ScriptedSaveDialog);
         ports.folderPicker = std::unique_ptr<ScriptedFolderPicker>(folderPicker = new ScriptedFolderPicker);
         ports.clipboard = std::unique_ptr<RecordingClipboard>(clipboard = new RecordingClipboard);
+        ports.unmappableQuestion =
+            std::unique_ptr<ScriptedUnmappableQuestion>(unmappableQuestion = new ScriptedUnmappableQuestion);
+        ports.charsets = std::move(charsets);
         return std::make_unique<TForm1>(services, std::move(ports));
     }
 
@@ -93,6 +115,9 @@ public:
     ScriptedSaveDialog* saveDialog = nullptr;
     ScriptedFolderPicker* folderPicker = nullptr;
     RecordingClipboard* clipboard = nullptr;
+    ScriptedUnmappableQuestion* unmappableQuestion = nullptr;
+    // The system's converters unless a test sets its own before opening.
+    std::unique_ptr<platform::CharsetConverter> charsets;
 };
 
 // A Windows-like machine in memory: drive C with C:\Data (four files and a

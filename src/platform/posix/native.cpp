@@ -1,6 +1,7 @@
 #include "platform/native.h"
 
 #include "platform/posix/end_requests.h"
+#include "platform/posix/iconv_charset_converter.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_locale.h"
 #include "platform/posix/posix_profile_store.h"
@@ -22,6 +23,11 @@ std::unique_ptr<TextRules> makeNativeTextRules()
 std::unique_ptr<FileSystem> makeNativeFileSystem(const TextRules& rules)
 {
     return std::make_unique<posix::PosixFileSystem>(rules);
+}
+
+std::unique_ptr<CharsetConverter> makeNativeCharsetConverter()
+{
+    return std::make_unique<posix::IconvCharsetConverter>();
 }
 
 std::unique_ptr<LocaleSettings> makeNativeLocaleSettings()

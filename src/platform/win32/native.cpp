@@ -2,6 +2,7 @@
 
 #include "platform/win32/ansi_text_rules.h"
 #include "platform/win32/whole_file_write.h"
+#include "platform/win32/win32_charset_converter.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_profile_store.h"
@@ -18,6 +19,11 @@ std::unique_ptr<TextRules> makeNativeTextRules()
 std::unique_ptr<FileSystem> makeNativeFileSystem(const TextRules& rules)
 {
     return std::make_unique<win32::Win32FileSystem>(rules);
+}
+
+std::unique_ptr<CharsetConverter> makeNativeCharsetConverter()
+{
+    return std::make_unique<win32::Win32CharsetConverter>();
 }
 
 std::unique_ptr<LocaleSettings> makeNativeLocaleSettings()

@@ -1,0 +1,94 @@
+#include "ui/main_window.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <utility>
+#include <vector>
+
+namespace quorrin::ui {
+
+namespace {
+
+using listing::DateStyle;
+using listing::LineEnd;
+using listing::TextEncoding;
+
+template <typename Choice> using MenuChoices = std::vector<std::pair<Choice, const char*>>;
+
+const MenuChoices<TextEncoding> encodingChoices{
+    {TextEncoding::system, "システム標準"},     {TextEncoding::utf8, "UTF-8"},
+    {TextEncoding::utf8Bom, "UTF-8 (BOM付き)"}, {TextEncoding::shiftJis, "Shift_JIS"},
+    {TextEncoding::utf16le, "UTF-16LE"},
+};
+const MenuChoices<LineEnd> lineEndChoices{{LineEnd::crlf, "CR+LF"}, {LineEnd::lf, "LF"}};
+const MenuChoices<DateStyle> dateChoices{{DateStyle::system, "システムの形式"}, {DateStyle::iso, "ISO 8601"}};
+
+} // namespace
+
+QString encodingMenuName(TextEncoding encoding)
+{
+    for (const auto& [choice, name] : encodingChoices)
+        if (choice == encoding)
+            return QString::fromUtf8(name);
+    return {};
+}
+
+// One submenu of radio items; choosing one stores it and rebuilds the
+// listing like any other change. The items are named after the submenu and
+// their place, so tests can find them.
+template <typename Choice>
+void TForm1::addChoiceMenu(QMenu* parent, const QString& title, const QString& name,
+                           const std::vector<std::pair<Choice, const char*>>& choices,
+                           Choice listing::OutputOptions::*field)
+{
+    QMenu* menu = parent->addMenu(title);
+    menu->setObjectName(name);
+    auto* group = new QActionGroup(menu);
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const Choice choice = choices[i].first;
+        QAction* action = menu->addAction(QString::fromUtf8(choices[i].second));
+        action->setObjectName(name + QString::number(i));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice, field] {
+            userAction([&] {
+                output_.*field = choice;
+                ListDataSet();
+            });
+        });
+        outputMenuSync_.push_back([this, action, choice, field] { action->setChecked(output_.*field == choice); });
+    }
+}
+
+void TForm1::buildSettingsMenu()
+{
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("設定"));
+    settings->setObjectName(QStringLiteral("Settings1"));
+    addChoiceMenu(settings, QStringLiteral("文字コード"), QStringLiteral("Encoding"), encodingChoices,
+                  &listing::OutputOptions::encoding);
+    addChoiceMenu(settings, QStringLiteral("改行"), QStringLiteral("LineEnd"), lineEndChoices,
+                  &listing::OutputOptions::lineEnd);
+    QAction* header = settings->addAction(QStringLiteral("見出し行を付ける"));
+    header->setObjectName(QStringLiteral("Header"));
+    header->setCheckable(true);
+    connect(header, &QAction::triggered, this, [this](bool checked) {
+        userAction([&] {
+            output_.header = checked;
+            ListDataSet();
+        });
+    });
+    outputMenuSync_.push_back([this, header] { header->setChecked(output_.header); });
+    addChoiceMenu(settings, QStringLiteral("日付の形式"), QStringLiteral("Dates"), dateChoices,
+                  &listing::OutputOptions::dates);
+    syncSettingsMenu();
+}
+
+void TForm1::syncSettingsMenu()
+{
+    for (const auto& sync : outputMenuSync_)
+        sync();
+}
+
+} // namespace quorrin::ui
