@@ -62,7 +62,7 @@ Names makeHostileFolder(PosixWindowWorld& world)
 }
 
 // The listing line of one name: a quoted CSV field with its quotes doubled,
-// or the name with line breaks and carets in caret notation.
+// or the name with control characters and carets in caret notation.
 std::string savedLine(const std::string& name, bool quoted)
 {
     std::string line = quoted ? "\"" : "";
@@ -70,6 +70,7 @@ std::string savedLine(const std::string& name, bool quoted)
         line += quoted ? (c == '"' ? "\"\"" : std::string(1, c))
                        : (c == '\n'   ? "^J"
                           : c == '\r' ? "^M"
+                          : c == '\t' ? "^I"
                           : c == '^'  ? "^^"
                                       : std::string(1, c));
     return line + (quoted ? "\"\r\n" : "\r\n");
