@@ -2,6 +2,8 @@
 
 #include "browse/path_text.h"
 #include "browse/split_path_text.h"
+#include "browse/vanished_directory.h"
+#include "browse/volume_case.h"
 #include "platform/errors.h"
 #include "platform/wildcard.h"
 
@@ -117,7 +119,10 @@ std::string TFileListBox::SelectedPath() const
 
 void TFileListBox::SelectName(const std::string& name)
 {
-    if (rules_.sameFileName(name, SelectedName()))
+    // Names compare as the volume finds them: a name typed in another case
+    // selects the file on a volume that folds case.
+    const VolumeCase volume = volumeCaseOf(fs_, rules_, currentDir_);
+    if (sameNameOnVolume(rules_, volume, name, SelectedName()))
         return;
     // The order a list box's exact search takes: from item 1 to the end,
     // then item 0.
@@ -125,7 +130,7 @@ void TFileListBox::SelectName(const std::string& name)
     const std::size_t count = items_.size();
     for (std::size_t step = 0; step < count; ++step) {
         const std::size_t i = (step + 1) % count;
-        if (rules_.sameFileName(items_[i], name)) {
+        if (sameNameOnVolume(rules_, volume, items_[i], name)) {
             itemIndex_ = static_cast<int>(i);
             break;
         }
@@ -133,10 +138,11 @@ void TFileListBox::SelectName(const std::string& name)
     change();
 }
 
-void TFileListBox::ApplyPathText(const std::string& text)
+void TFileListBox::ApplyPathText(const std::string& typed)
 {
-    if (text.empty() || rules_.sameFileName(text, SelectedPath()))
+    if (typed.empty() || rules_.sameFileName(typed, SelectedPath()))
         return;
+    const std::string text = fromVanishedDirectory(fs_, rules_, currentDir_, typed);
     const platform::PathSyntax syntax = fs_.pathSyntax();
     const SplitPath split = SplitPathText(fs_, rules_, text);
 

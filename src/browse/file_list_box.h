@@ -68,8 +68,9 @@ public:
     void Rescan();
     std::string SelectedName() const;
     std::string SelectedPath() const;
-    // Selects the item of that name (without regard to case), or none, and
-    // reports the change; nothing happens when it is already selected.
+    // Selects the item of that name as the volume compares names (without
+    // regard to case where it folds case), or none, and reports the change;
+    // nothing happens when it is already selected.
     void SelectName(const std::string& name);
     // A text typed into the mask box: a directory to move to, a mask, or a
     // file to select.

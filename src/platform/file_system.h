@@ -58,8 +58,10 @@ public:
     // medium, never blocks on an absent one.
     virtual std::vector<Volume> volumes() const = 0;
 
-    // Label and case flags; nothing when the volume cannot be read (no
-    // medium, not ready). Never raises a system dialog.
+    // Label and case flags of the volume at `root`; where paths have no
+    // drives, of the innermost mount that holds `root`, which may be any
+    // folder on it. Nothing when the volume cannot be read (no medium, not
+    // ready). Never raises a system dialog.
     virtual std::optional<VolumeInformation> volumeInformation(const std::string& root) const = 0;
 
     // The share a network volume is connected to.

@@ -45,6 +45,9 @@ private:
     std::vector<gid_t> groups_;
     mutable std::vector<MountEntry> mounts_;
     mutable bool mountsRead_ = false;
+    // The directory entered last, which stays the current one when it is
+    // removed.
+    std::string entered_;
     // Last directory visited on each volume in this run, by mount point.
     std::map<std::string, std::string> lastVisited_;
 };
