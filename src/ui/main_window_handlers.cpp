@@ -56,14 +56,8 @@ void TForm1::FormCreate()
     CheckBox2->setCheckedFromCode(settings_.SizeInK);
     FilterSet(settings_.FilterNo);
     if (!settings_.EditText.empty())
-        FileEdit->setText(QString::fromLocal8Bit(settings_.EditText));
-    if (settings_.DriveChar != 0) {
-        // Its first use brings the drive selector up: it lists the drives and
-        // reports the one it starts on before the stored letter applies.
-        if (!DriveComboBox1.windowCreated())
-            DriveComboBox1.createWindow();
-        DriveComboBox1.SetDriveLetter(static_cast<char>(settings_.DriveChar & 0xFF));
-    }
+        fileEditPort_->setText(settings_.EditText);
+    DriveComboBox1.restoreDrive(settings_.DriveChar);
     if (!settings_.DirPath.empty())
         DirectoryListBox1.SetCurrentDir(settings_.DirPath);
 }
@@ -79,8 +73,8 @@ bool TForm1::FormCloseQuery()
 void TForm1::FilterSet(std::int32_t filterNo)
 {
     FilterComboBox1.SetItemIndex(filterNo);
-    FileEdit->setText(QString::fromLocal8Bit(FilterComboBox1.SelectedMask()));
-    FileListBox1.ApplyPathText(bytesOf(FileEdit->text()));
+    fileEditPort_->setText(FilterComboBox1.SelectedMask());
+    FileListBox1.ApplyPathText(fileEditPort_->text());
 }
 
 void TForm1::ListDataSet()
@@ -151,15 +145,15 @@ void TForm1::DriveComboBox1Change()
 void TForm1::FilterComboBox1Change()
 {
     settings_.FilterNo = FilterComboBox1.ItemIndex();
-    settings_.EditText = bytesOf(FileEdit->text());
+    settings_.EditText = fileEditPort_->text();
 }
 
 bool TForm1::FileEditKeyPress(int key)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    FileListBox1.ApplyPathText(bytesOf(FileEdit->text()));
-    settings_.EditText = bytesOf(FileEdit->text());
+    FileListBox1.ApplyPathText(fileEditPort_->text());
+    settings_.EditText = fileEditPort_->text();
     return true;
 }
 

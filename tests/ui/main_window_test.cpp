@@ -64,6 +64,9 @@ private slots:
         QTest::newRow("stored drive and folder")
             << "[Disk]\r\nDrive=355\r\nDir=D:\\Docs\r\n"
             << QStringList{"memo.doc\t5"} << 1 << 2 << 7 << "D:\\Docs" << QStringList();
+        QTest::newRow("a stored drive alone opens on its own folder")
+            << "[Disk]\r\nDrive=100\r\n"
+            << QStringList() << 0 << 2 << 7 << "D:\\" << QStringList();
         QTest::newRow("a stored folder that is gone is reported")
             << "[Disk]\r\nDir=C:\\Gone\r\n"
             << defaultLines << 4 << 2 << 7 << data << QStringList{"File not found"};

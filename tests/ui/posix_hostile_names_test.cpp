@@ -130,6 +130,34 @@ private slots:
             QCOMPARE(std::count(saved.begin(), saved.end(), '\n'), static_cast<std::ptrdiff_t>(names.size() + 1));
     }
 
+    // A clicked name that is no UTF-8 shows with replacement characters; the
+    // box still holds its bytes, so Enter keeps the file selected, and the
+    // text the user types is taken as typed.
+    void theMaskBoxKeepsTheBytesOfAClickedNameUntilEdited()
+    {
+        PosixWindowWorld world;
+        const std::string bad = "bad\xff.txt";
+        world.dir.writeFile("list/" + bad, "x");
+        world.dir.writeFile("quorrin.ini", "[List]\r\n2=5\r\n");
+        auto window = world.open();
+        auto* edit = window->findChild<QLineEdit*>(QStringLiteral("FileEdit"));
+        const auto& items = window->fileList().Items();
+        const auto at = std::find(items.begin(), items.end(), bad) - items.begin();
+        window->fileList().selectByUser(static_cast<int>(at));
+        QCOMPARE(edit->text(), QStringLiteral("bad\uFFFD.txt"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(world.errors.empty());
+        QCOMPARE(window->fileList().SelectedName(), bad);
+        QCOMPARE(window->settings().EditText, bad);
+
+        edit->setText(QStringLiteral("b.txt"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(window->fileList().SelectedName(), std::string("b.txt"));
+        edit->setText(QStringLiteral("bad\uFFFD.txt\u200B"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(world.errors.size(), std::size_t(1));
+    }
+
     void aFolderNamedWithALineBreakStaysOneFieldAndCannotInjectSettings()
     {
         PosixWindowWorld world;
