@@ -75,6 +75,14 @@ void TFileListBox::Rescan()
     read();
 }
 
+bool TFileListBox::RescanIfChanged()
+{
+    if (!windowCreated_ || (watch_ != nullptr && !watch_->changed()))
+        return false;
+    read();
+    return true;
+}
+
 void TFileListBox::read()
 {
     if (!windowCreated_)
@@ -83,6 +91,7 @@ void TFileListBox::read()
     // there afterwards, where the other browsing controls expect it; a
     // refusal leaves the items as they were.
     fs_.changeDirectory(currentDir_);
+    watch_ = fs_.watchFolder(currentDir_);
     items_.clear();
     facts_.clear();
     itemIndex_ = -1;

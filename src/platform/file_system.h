@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/dir_entry.h"
+#include "platform/folder_watch.h"
 #include "platform/volume.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,6 +68,14 @@ public:
 
     // The share a network volume is connected to.
     virtual std::optional<std::string> remoteName(const Volume& volume) const = 0;
+
+    // A watch on the folder `dir`, begun now; nothing when the folder cannot
+    // be watched, and then it has to be taken as changed every time.
+    virtual std::unique_ptr<FolderWatch> watchFolder(const std::string& dir) const
+    {
+        (void)dir;
+        return nullptr;
+    }
 };
 
 } // namespace quorrin::platform

@@ -90,10 +90,18 @@ void TForm1::ListDataSet()
     outputModel_->refresh();
 }
 
+void TForm1::rebuildListing()
+{
+    // A folder that changed since its last read is read again, and the read
+    // rebuilds the listing; otherwise the rows are composed from memory.
+    if (!FileListBox1.RescanIfChanged())
+        ListDataSet();
+}
+
 void TForm1::ComboBoxChange(int column)
 {
     columnField(column) = columnSelector(column)->itemIndex();
-    ListDataSet();
+    rebuildListing();
 }
 
 void TForm1::ComboBoxKeyUp(int column)
@@ -104,7 +112,7 @@ void TForm1::ComboBoxKeyUp(int column)
 void TForm1::ComboBox6Change()
 {
     settings_.TabNo = ComboBox6->itemIndex();
-    ListDataSet();
+    rebuildListing();
 }
 
 void TForm1::ComboBox6KeyDown()
@@ -115,13 +123,13 @@ void TForm1::ComboBox6KeyDown()
 void TForm1::CheckBox1Click()
 {
     settings_.QuoteOn = CheckBox1->isChecked();
-    ListDataSet();
+    rebuildListing();
 }
 
 void TForm1::CheckBox2Click()
 {
     settings_.SizeInK = CheckBox2->isChecked();
-    ListDataSet();
+    rebuildListing();
 }
 
 void TForm1::FileListBox1Change()

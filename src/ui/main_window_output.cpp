@@ -24,6 +24,8 @@ void TForm1::FileSave()
     // the folder the user chose. A failure is reported, and the file on disk
     // stays as it was.
     settings_.SavePath = name;
+    // What is saved is what the folder holds now.
+    FileListBox1.RescanIfChanged();
     persist::saveListing(services_.rules, name, lines_);
 }
 
@@ -36,11 +38,13 @@ void TForm1::SetFileName(const std::string& name)
 
 void TForm1::Copy1Click()
 {
+    FileListBox1.RescanIfChanged();
     clipboard_->putText(persist::listText(lines_));
 }
 
 void TForm1::Copy2Click()
 {
+    FileListBox1.RescanIfChanged();
     clipboard_->putText(persist::listText(FileListBox1.Items()));
 }
 

@@ -2,6 +2,7 @@
 #include "support/unprivileged.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QtTest>
 
 #include <algorithm>
@@ -175,17 +176,26 @@ private slots:
         QVERIFY(settings.find("\r\nDir=\r\n") != std::string::npos);
     }
 
-    void aFileDeletedBetweenTheReadAndTheRebuildCostsNothing()
+    // A new format after the folder changed shows, copies and saves the
+    // folder as it is now; one left alone is composed from the last read.
+    void aChangeOfFormatAfterTheFolderChangedShowsItAsItIsNow()
     {
         PosixWindowWorld world;
         auto window = world.open();
         QCOMPARE(window->listingLines().size(), std::size_t(3));
         QCOMPARE(unlink((world.dir / "list/b.txt").c_str()), 0);
-        // The rebuild shows what the read found; nothing asks the file again.
+        world.dir.writeFile("list/a.txt", std::string(2000, 'a'));
         QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("CheckBox2")), Qt::LeftButton);
-        QCOMPARE(window->listingLines().size(), std::size_t(3));
-        applyMask(*window, QStringLiteral("*"));
-        QCOMPARE(window->listingLines(), (std::vector<std::string>{"a.txt\t1", "日本.txt\t1"}));
+        const std::vector<std::string> now{"a.txt\t2", "日本.txt\t1"};
+        QCOMPARE(window->listingLines(), now);
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("FileCount_Label"))->text(), QStringLiteral("2"));
+
+        world.dir.writeFile("list/c.txt", "c");
+        window->Copy1Click();
+        QCOMPARE(world.clipboard->texts.back(), std::string("a.txt\t2\r\nc.txt\t1\r\n日本.txt\t1\r\n"));
+        QCOMPARE(unlink((world.dir / "list/c.txt").c_str()), 0);
+        save(world, *window, world.dir / "out/list.txt");
+        QCOMPARE(world.read("out/list.txt"), std::string("a.txt\t2\r\n日本.txt\t1\r\n"));
         QVERIFY(world.errors.empty());
     }
 

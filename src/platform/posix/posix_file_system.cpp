@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/posix/errno_codes.h"
+#include "platform/posix/inotify_folder_watch.h"
 #include "platform/posix/volume_labels.h"
 #include "platform/wildcard.h"
 
@@ -263,6 +264,11 @@ std::optional<std::string> PosixFileSystem::remoteName(const Volume& volume) con
     if (it == all.rend() || !isRemoteFileSystem(it->fsType))
         return std::nullopt;
     return it->source;
+}
+
+std::unique_ptr<FolderWatch> PosixFileSystem::watchFolder(const std::string& dir) const
+{
+    return watchWithInotify(dir);
 }
 
 } // namespace quorrin::platform::posix
