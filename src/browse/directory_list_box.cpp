@@ -3,6 +3,8 @@
 #include "browse/drive_combo_box.h"
 #include "browse/file_list_box.h"
 #include "browse/split_path_text.h"
+#include "browse/vanished_directory.h"
+#include "browse/volume_case.h"
 
 namespace quorrin::browse {
 
@@ -49,13 +51,14 @@ char TDirectoryListBox::driveOf(const std::string& path) const
 
 bool TDirectoryListBox::sameDirectory(const std::string& a, const std::string& b) const
 {
-    return caseSensitive_ ? rules_.compare(a, b) == 0 : rules_.sameFileName(a, b);
+    return caseSensitive_ ? rules_.compare(a, b) == 0 : rules_.sameFoldedName(a, b);
 }
 
-void TDirectoryListBox::SetCurrentDir(const std::string& text)
+void TDirectoryListBox::SetCurrentDir(const std::string& typed)
 {
-    if (text.empty() || sameDirectory(text, currentDir_))
+    if (typed.empty() || sameDirectory(typed, currentDir_))
         return;
+    const std::string text = fromVanishedDirectory(fs_, rules_, currentDir_, typed);
     // The split walks the text's directories, so a part that does not exist
     // fails here, before anything has moved.
     const SplitPath split = SplitPathText(fs_, rules_, text);
@@ -106,17 +109,15 @@ std::string TDirectoryListBox::ItemPath(int index) const
 
 void TDirectoryListBox::readCaseFlags()
 {
-    // A volume that cannot say is taken as Windows volumes usually are:
-    // case kept, compared without regard to it.
-    const auto info = fs_.volumeInformation(treeRoot(rules_, fs_.pathSyntax(), currentDir_));
-    caseSensitive_ = info ? info->caseSensitive : false;
-    casePreserving_ = info ? info->casePreserving || info->caseSensitive : true;
+    const VolumeCase volume = volumeCaseOf(fs_, rules_, currentDir_);
+    caseSensitive_ = volume.sensitive;
+    casePreserving_ = volume.preserving;
 }
 
 void TDirectoryListBox::RebuildItems()
 {
     readCaseFlags();
-    DirectoryTree tree = buildDirectoryTree(fs_, rules_, currentDir_);
+    DirectoryTree tree = buildDirectoryTree(fs_, rules_, currentDir_, !caseSensitive_);
     rows_ = std::move(tree.rows);
     items_.clear();
     items_.reserve(rows_.size());

@@ -13,7 +13,7 @@ namespace quorrin::browse {
 namespace {
 
 std::vector<std::string> subdirectoryNames(const platform::FileSystem& fs, const platform::TextRules& rules,
-                                           const std::string& dir)
+                                           const std::string& dir, bool foldCase)
 {
     // Searching with only the directory bit leaves hidden, system and
     // volume-label entries out; files still come back and are passed over.
@@ -25,7 +25,7 @@ std::vector<std::string> subdirectoryNames(const platform::FileSystem& fs, const
                       return;
                   // The first of two names that differ only in case is the
                   // one the list keeps.
-                  if (folded.insert(rules.lowerAsFileName(entry.name)).second)
+                  if (!foldCase || folded.insert(rules.lowerAsFileName(entry.name)).second)
                       keyed.emplace_back(rules.sortKey(entry.name), entry.name);
               });
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -49,7 +49,7 @@ std::string treeRoot(const platform::TextRules& rules, platform::PathSyntax synt
 }
 
 DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const platform::TextRules& rules,
-                                 const std::string& dir)
+                                 const std::string& dir, bool foldCase)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
     const std::string separator(1, syntax.separator);
@@ -86,7 +86,7 @@ DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const platform:
     }
     tree.currentPosition = static_cast<int>(tree.rows.size()) - 1;
 
-    for (std::string& name : subdirectoryNames(fs, rules, dir))
+    for (std::string& name : subdirectoryNames(fs, rules, dir, foldCase))
         tree.rows.push_back(DirectoryRow{std::move(name), DirectoryRowKind::subdirectory, tree.currentPosition + 1});
     return tree;
 }

@@ -37,10 +37,12 @@ std::string treeRoot(const platform::TextRules& rules, platform::PathSyntax synt
 
 // Root, ancestors and current row for `dir`, then its subdirectories: hidden,
 // system and volume-label entries are passed over, the rest sorted without
-// regard to case, and a name that differs from an earlier one only in case
-// is dropped. A directory that cannot be searched simply has none.
+// regard to case. On a volume that folds case a name that differs from an
+// earlier one only in case is dropped (it opens the same folder); elsewhere
+// both are folders of their own. A directory that cannot be searched simply
+// has none.
 DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const platform::TextRules& rules,
-                                 const std::string& dir);
+                                 const std::string& dir, bool foldCase);
 
 // The full path a row of `tree` stands for; empty for an index past the rows.
 std::string directoryRowPath(const platform::TextRules& rules, platform::PathSyntax syntax, const std::string& dir,

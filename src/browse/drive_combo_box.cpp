@@ -73,6 +73,15 @@ void TDriveComboBox::SetDriveLetter(char letter)
     change();
 }
 
+void TDriveComboBox::restoreDrive(std::int32_t storedDriveChar)
+{
+    if (storedDriveChar == 0)
+        return;
+    if (!windowCreated_)
+        createWindow();
+    SetDriveLetter(static_cast<char>(storedDriveChar & 0xFF));
+}
+
 void TDriveComboBox::SetTextCase(browse::TextCase textCase)
 {
     textCase_ = textCase;

@@ -6,6 +6,7 @@
 #include "platform/file_system.h"
 #include "platform/text_rules.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,12 @@ public:
     // selected. A refused drive change leaves the letter and row taken and
     // raises no OnChange.
     void SetDriveLetter(char letter);
+
+    // The start-up step for a stored drive (a character code, 0 for none):
+    // brings the selector up if it is not yet, which reports the drive it
+    // starts on, and then applies the stored letter. The code comes by
+    // value because that first report may overwrite where it is stored.
+    void restoreDrive(std::int32_t storedDriveChar);
 
     browse::TextCase TextCase() const { return textCase_; }
     void SetTextCase(browse::TextCase textCase);

@@ -2,6 +2,8 @@
 
 #include "browse/path_text.h"
 #include "browse/split_path_text.h"
+#include "browse/vanished_directory.h"
+#include "browse/volume_case.h"
 #include "platform/errors.h"
 #include "platform/wildcard.h"
 
@@ -73,6 +75,14 @@ void TFileListBox::Rescan()
     read();
 }
 
+bool TFileListBox::RescanIfChanged()
+{
+    if (!windowCreated_ || (watch_ != nullptr && !watch_->changed()))
+        return false;
+    read();
+    return true;
+}
+
 void TFileListBox::read()
 {
     if (!windowCreated_)
@@ -81,6 +91,7 @@ void TFileListBox::read()
     // there afterwards, where the other browsing controls expect it; a
     // refusal leaves the items as they were.
     fs_.changeDirectory(currentDir_);
+    watch_ = fs_.watchFolder(currentDir_);
     items_.clear();
     facts_.clear();
     itemIndex_ = -1;
@@ -117,7 +128,10 @@ std::string TFileListBox::SelectedPath() const
 
 void TFileListBox::SelectName(const std::string& name)
 {
-    if (rules_.sameFileName(name, SelectedName()))
+    // Names compare as the volume finds them: a name typed in another case
+    // selects the file on a volume that folds case.
+    const VolumeCase volume = volumeCaseOf(fs_, rules_, currentDir_);
+    if (sameNameOnVolume(rules_, volume, name, SelectedName()))
         return;
     // The order a list box's exact search takes: from item 1 to the end,
     // then item 0.
@@ -125,7 +139,7 @@ void TFileListBox::SelectName(const std::string& name)
     const std::size_t count = items_.size();
     for (std::size_t step = 0; step < count; ++step) {
         const std::size_t i = (step + 1) % count;
-        if (rules_.sameFileName(items_[i], name)) {
+        if (sameNameOnVolume(rules_, volume, items_[i], name)) {
             itemIndex_ = static_cast<int>(i);
             break;
         }
@@ -133,10 +147,11 @@ void TFileListBox::SelectName(const std::string& name)
     change();
 }
 
-void TFileListBox::ApplyPathText(const std::string& text)
+void TFileListBox::ApplyPathText(const std::string& typed)
 {
-    if (text.empty() || rules_.sameFileName(text, SelectedPath()))
+    if (typed.empty() || rules_.sameFileName(typed, SelectedPath()))
         return;
+    const std::string text = fromVanishedDirectory(fs_, rules_, currentDir_, typed);
     const platform::PathSyntax syntax = fs_.pathSyntax();
     const SplitPath split = SplitPathText(fs_, rules_, text);
 

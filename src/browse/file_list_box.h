@@ -11,6 +11,7 @@
 #include "platform/text_rules.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,10 +67,16 @@ public:
     void setFilterSelector(Control* selector) { relink(filterSelector_, selector); }
 
     void Rescan();
+    // Reads again when anything in the folder changed since the last read
+    // (or the folder could not be watched), so that what the last read
+    // learnt is never shown or saved stale; true when it read. Otherwise the
+    // listing can be composed again from memory.
+    bool RescanIfChanged();
     std::string SelectedName() const;
     std::string SelectedPath() const;
-    // Selects the item of that name (without regard to case), or none, and
-    // reports the change; nothing happens when it is already selected.
+    // Selects the item of that name as the volume compares names (without
+    // regard to case where it folds case), or none, and reports the change;
+    // nothing happens when it is already selected.
     void SelectName(const std::string& name);
     // A text typed into the mask box: a directory to move to, a mask, or a
     // file to select.
@@ -107,6 +114,9 @@ private:
     browse::FileType fileType_ = ftNormal;
     std::vector<std::string> items_;
     std::vector<EntryFacts> facts_; // at the index of its item
+    // Begun before the read that filled facts_, so a change during the read
+    // counts too.
+    std::unique_ptr<platform::FolderWatch> watch_;
     int itemIndex_ = -1;
     int lastReported_ = -1;
     EditBoxPort* fileEdit_ = nullptr;

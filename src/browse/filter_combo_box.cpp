@@ -53,7 +53,9 @@ void TFilterComboBox::linkedControlGone(Control& gone)
 
 void TFilterComboBox::chooseByUser(int index)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= items_.size() || index == itemIndex_)
+    // The row already shown counts too: after a typed mask it is the only
+    // way back to that preset's mask.
+    if (index < 0 || static_cast<std::size_t>(index) >= items_.size())
         return;
     itemIndex_ = index;
     if (OnClick)

@@ -44,8 +44,8 @@ public:
 
     // The user chose a preset (mouse, or arrow keys on the closed box):
     // OnClick, then the change event twice, the second time from the
-    // widget's own selection handling. The preset already selected is no
-    // choice.
+    // widget's own selection handling. Choosing the preset already selected
+    // applies its mask all the same.
     void chooseByUser(int index);
     // A key typed on the closed selector ("\b" for Backspace). Returns false
     // when it is left to the widget's own handling.

@@ -62,24 +62,39 @@ void appendDate(std::string& out, const ListingContext& context, std::string_vie
     appendDateTimeText(out, unpackDosDateTime(*packed), context.locale.dateTimeSettings(), context.rules);
 }
 
-// A name or folder (POSIX allows line breaks in both) that would otherwise
-// split its line in two. Quoted, it stays as it is: a valid CSV field.
-// Unquoted, it is written in caret notation, as terminals show control
-// characters: LF as "^J", CR as "^M", and the caret itself as "^^", so the
-// exact bytes can always be restored. The walk goes by characters, so a
-// double-byte character whose second byte is "^" stays whole.
+bool isControlCharacter(char c)
+{
+    return static_cast<unsigned char>(c) < 0x20;
+}
+
+bool needsCaret(std::string_view text)
+{
+    for (const char c : text)
+        if (c == '^' || isControlCharacter(c))
+            return true;
+    return false;
+}
+
+// A name or folder (POSIX allows line breaks, tabs and every other control
+// character in both) that would otherwise split its line or add a field.
+// Quoted, it stays as it is: a valid CSV field. Unquoted, it is written in
+// caret notation, as terminals show control characters: TAB as "^I", LF as
+// "^J", CR as "^M", any byte below 0x20 as "^" and the byte plus 0x40, and
+// the caret itself as "^^", so the exact bytes can always be restored. The
+// walk goes by characters, so a double-byte character whose second byte is
+// "^" stays whole.
 void appendNameText(std::string& out, const ListingContext& context, std::string_view text)
 {
-    if (context.settings.QuoteOn || text.find_first_of("\r\n^") == std::string_view::npos) {
+    if (context.settings.QuoteOn || !needsCaret(text)) {
         out += text;
         return;
     }
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = context.rules.charLength(text, i);
         const char c = text[i];
-        if (length == 1 && (c == '\n' || c == '\r' || c == '^')) {
+        if (length == 1 && (c == '^' || isControlCharacter(c))) {
             out += '^';
-            out += c == '\n' ? 'J' : c == '\r' ? 'M' : '^';
+            out += c == '^' ? '^' : static_cast<char>(c + 0x40);
         } else {
             out.append(text.substr(i, length));
         }

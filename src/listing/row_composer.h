@@ -41,8 +41,9 @@ std::uint64_t GetFileSize(const FileInfoSource& files, std::string_view name);
 // line stays valid CSV. Kinds outside the table give an empty field (two
 // quotes when quoting); the date of a file whose time cannot be read or
 // shown in the 1980-2107 file-date range is empty too. Without quoting, the
-// path and name fields write LF as "^J", CR as "^M" and "^" as "^^", so a
-// line break in a name never splits the listing's line.
+// path and name fields write every control character below 0x20 in caret
+// notation (TAB "^I", LF "^J", CR "^M") and "^" as "^^", so a control
+// character in a name never splits the listing's line or adds a field.
 void appendFileData(std::string& line, const ListingContext& context, std::string_view name, std::int32_t kind);
 std::string GetFileData(const ListingContext& context, std::string_view name, std::int32_t kind);
 

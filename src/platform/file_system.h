@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/dir_entry.h"
+#include "platform/folder_watch.h"
 #include "platform/volume.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,12 +60,22 @@ public:
     // medium, never blocks on an absent one.
     virtual std::vector<Volume> volumes() const = 0;
 
-    // Label and case flags; nothing when the volume cannot be read (no
-    // medium, not ready). Never raises a system dialog.
+    // Label and case flags of the volume at `root`; where paths have no
+    // drives, of the innermost mount that holds `root`, which may be any
+    // folder on it. Nothing when the volume cannot be read (no medium, not
+    // ready). Never raises a system dialog.
     virtual std::optional<VolumeInformation> volumeInformation(const std::string& root) const = 0;
 
     // The share a network volume is connected to.
     virtual std::optional<std::string> remoteName(const Volume& volume) const = 0;
+
+    // A watch on the folder `dir`, begun now; nothing when the folder cannot
+    // be watched, and then it has to be taken as changed every time.
+    virtual std::unique_ptr<FolderWatch> watchFolder(const std::string& dir) const
+    {
+        (void)dir;
+        return nullptr;
+    }
 };
 
 } // namespace quorrin::platform

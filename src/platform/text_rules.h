@@ -39,7 +39,11 @@ public:
 
     // Equal as file names: folded as file names are, then compared. Where
     // the file system tells case apart (POSIX), only equal bytes are.
-    virtual bool sameFileName(std::string_view a, std::string_view b) const
+    virtual bool sameFileName(std::string_view a, std::string_view b) const { return sameFoldedName(a, b); }
+
+    // Equal once folded as file names are, whatever the file system does;
+    // for a volume that is known to fold case.
+    bool sameFoldedName(std::string_view a, std::string_view b) const
     {
         return compare(lowerAsFileName(a), lowerAsFileName(b)) == 0;
     }

@@ -6,7 +6,15 @@ namespace quorrin::ui {
 
 void LineEditPort::setText(const std::string& text)
 {
-    edit_.setText(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+    bytes_ = text;
+    shown_ = QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+    edit_.setText(shown_);
+}
+
+std::string LineEditPort::text() const
+{
+    const QString now = edit_.text();
+    return now == shown_ ? bytes_ : now.toLocal8Bit().toStdString();
 }
 
 void LineEditPort::selectAll()

@@ -16,6 +16,15 @@ ListControlView::ListControlView(QWidget* parent, int rowHeight) : QListView(par
     setUniformItemSizes(true);
     setItemDelegate(
         new RowDelegate(this, rowHeight, [this](int row) { return bindings_.indent ? bindings_.indent(row) : 0; }));
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] {
+        if (bindings_.open)
+            later(bindings_.open);
+    });
+}
+
+void ListControlView::later(std::function<void()> action)
+{
+    QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
 }
 
 void ListControlView::bind(Bindings bindings)
@@ -50,8 +59,7 @@ void ListControlView::currentChanged(const QModelIndex& current, const QModelInd
     // into the chosen folder), which must not happen while the view is still
     // inside its own mouse or key handling: hand it over once that is done.
     const int row = current.isValid() ? current.row() : -1;
-    QMetaObject::invokeMethod(
-        this, [this, row] { bindings_.selectByUser(row); }, Qt::QueuedConnection);
+    later([this, row] { bindings_.selectByUser(row); });
 }
 
 void ListControlView::keyPressEvent(QKeyEvent* event)
@@ -65,6 +73,8 @@ void ListControlView::keyPressEvent(QKeyEvent* event)
         return;
     }
     bindings_.typeKey(backspace ? std::string("\b") : enter ? std::string("\r") : text.toLocal8Bit().toStdString());
+    if (enter && bindings_.open)
+        later(bindings_.open);
     event->accept();
 }
 

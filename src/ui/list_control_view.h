@@ -21,6 +21,9 @@ public:
         std::function<void(int index)> selectByUser;
         // "\b" for Backspace, else the typed characters in the code page.
         std::function<void(std::string_view key)> typeKey;
+        // Enter or a double click on a row: the control opens the selected
+        // row, which also retries one whose opening failed.
+        std::function<void()> open;
         // Indentation in pixels and glyph of a row, for the directory tree.
         std::function<int(int row)> indent;
         std::function<QIcon(int row)> icon;
@@ -37,6 +40,10 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    // Runs a control's answer once the view is out of its own event
+    // handling, after any selection handed over before it.
+    void later(std::function<void()> action);
+
     ByteListModel model_;
     Bindings bindings_;
     bool showing_ = false; // a change made by refresh(), not by the user

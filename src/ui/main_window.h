@@ -111,6 +111,8 @@ public:
 
     // Methods the handlers share.
     void ListDataSet();
+    // ListDataSet for a new format: from memory unless the folder changed.
+    void rebuildListing();
     void FilterSet(std::int32_t filterNo);
     void FileSave();
     void SetFileName(const std::string& name);

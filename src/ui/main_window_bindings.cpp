@@ -1,4 +1,5 @@
 #include "browse/filter_presets.h"
+#include "ui/browse_glyphs.h"
 #include "ui/click_check_box.h"
 #include "ui/edit_selector.h"
 #include "ui/list_control_view.h"
@@ -15,10 +16,7 @@ namespace quorrin::ui {
 
 namespace {
 
-constexpr browse::FileType mainWindowFileType = browse::ftReadOnly | browse::ftHidden | browse::ftSystem |
-                                                browse::ftVolumeID | browse::ftArchive | browse::ftNormal;
-
-QStyle::StandardPixmap driveGlyph(platform::DriveType type)
+QStyle::StandardPixmap standardDriveGlyph(platform::DriveType type)
 {
     switch (type) {
     case platform::DriveType::removable: return QStyle::SP_DriveFDIcon;
@@ -26,6 +24,16 @@ QStyle::StandardPixmap driveGlyph(platform::DriveType type)
     case platform::DriveType::cdrom: return QStyle::SP_DriveCDIcon;
     default: return QStyle::SP_DriveHDIcon;
     }
+}
+
+constexpr browse::FileType mainWindowFileType = browse::ftReadOnly | browse::ftHidden | browse::ftSystem |
+                                                browse::ftVolumeID | browse::ftArchive | browse::ftNormal;
+
+QIcon driveGlyph(const QStyle& style, platform::DriveType type)
+{
+    if (type == platform::DriveType::ramDisk)
+        return QIcon(ramDiskGlyph());
+    return style.standardIcon(standardDriveGlyph(type));
 }
 
 } // namespace
@@ -81,12 +89,11 @@ void TForm1::bindViews()
         .itemIndex = [this] { return DirectoryListBox1.ItemIndex(); },
         .selectByUser = [this](int index) { userAction([&] { DirectoryListBox1.selectByUser(index); }); },
         .typeKey = [this](std::string_view key) { userAction([&] { DirectoryListBox1.typeKey(key); }); },
+        .open = [this] { userAction([&] { DirectoryListBox1.OpenSelected(); }); },
         .indent = [this](int row) { return 4 * DirectoryListBox1.rows()[static_cast<std::size_t>(row)].depth; },
         .icon =
             [this](int row) {
-                const bool closed = DirectoryListBox1.rows()[static_cast<std::size_t>(row)].kind ==
-                                    browse::DirectoryRowKind::subdirectory;
-                return style()->standardIcon(closed ? QStyle::SP_DirClosedIcon : QStyle::SP_DirOpenIcon);
+                return QIcon(folderGlyph(DirectoryListBox1.rows()[static_cast<std::size_t>(row)].kind));
             },
     });
     fileListView_->bind({
@@ -94,6 +101,7 @@ void TForm1::bindViews()
         .itemIndex = [this] { return FileListBox1.ItemIndex(); },
         .selectByUser = [this](int index) { userAction([&] { FileListBox1.selectByUser(index); }); },
         .typeKey = [this](std::string_view key) { userAction([&] { FileListBox1.typeKey(key); }); },
+        .open = {},
         .indent = {},
         .icon = {},
     });
@@ -109,8 +117,7 @@ void TForm1::bindViews()
             },
         .icon =
             [this](int row) {
-                return style()->standardIcon(
-                    driveGlyph(DriveComboBox1.rows()[static_cast<std::size_t>(row)].volume.type));
+                return driveGlyph(*style(), DriveComboBox1.rows()[static_cast<std::size_t>(row)].volume.type);
             },
     });
     filterView_->bind({

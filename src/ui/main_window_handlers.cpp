@@ -56,19 +56,13 @@ void TForm1::FormCreate()
     CheckBox1->setCheckedFromCode(settings_.QuoteOn);
     CheckBox2->setCheckedFromCode(settings_.SizeInK);
     FilterSet(settings_.FilterNo);
-    if (settings_.DriveChar != 0) {
-        // Its first use brings the drive selector up: it lists the drives and
-        // reports the one it starts on before the stored letter applies.
-        if (!DriveComboBox1.windowCreated())
-            DriveComboBox1.createWindow();
-        DriveComboBox1.SetDriveLetter(static_cast<char>(settings_.DriveChar & 0xFF));
-    }
+    DriveComboBox1.restoreDrive(settings_.DriveChar);
     if (!settings_.DirPath.empty())
         DirectoryListBox1.SetCurrentDir(settings_.DirPath);
     // The mask the user last applied applies again, in the restored folder;
     // the file list has not read yet, so it reads once, with this mask.
     if (!settings_.EditText.empty()) {
-        FileEdit->setText(QString::fromLocal8Bit(settings_.EditText));
+        fileEditPort_->setText(settings_.EditText);
         FileListBox1.ApplyPathText(settings_.EditText);
     }
 }
@@ -94,8 +88,8 @@ std::optional<std::string> TForm1::closeAtSessionEnd()
 void TForm1::FilterSet(std::int32_t filterNo)
 {
     FilterComboBox1.SetItemIndex(filterNo);
-    FileEdit->setText(QString::fromLocal8Bit(FilterComboBox1.SelectedMask()));
-    FileListBox1.ApplyPathText(bytesOf(FileEdit->text()));
+    fileEditPort_->setText(FilterComboBox1.SelectedMask());
+    FileListBox1.ApplyPathText(fileEditPort_->text());
 }
 
 void TForm1::ListDataSet()
@@ -113,10 +107,18 @@ void TForm1::ListDataSet()
     outputModel_->refresh();
 }
 
+void TForm1::rebuildListing()
+{
+    // A folder that changed since its last read is read again, and the read
+    // rebuilds the listing; otherwise the rows are composed from memory.
+    if (!FileListBox1.RescanIfChanged())
+        ListDataSet();
+}
+
 void TForm1::ComboBoxChange(int column)
 {
     columnField(column) = columnSelector(column)->itemIndex();
-    ListDataSet();
+    rebuildListing();
 }
 
 void TForm1::ComboBoxKeyUp(int column)
@@ -127,7 +129,7 @@ void TForm1::ComboBoxKeyUp(int column)
 void TForm1::ComboBox6Change()
 {
     settings_.TabNo = ComboBox6->itemIndex();
-    ListDataSet();
+    rebuildListing();
 }
 
 void TForm1::ComboBox6KeyDown()
@@ -138,13 +140,13 @@ void TForm1::ComboBox6KeyDown()
 void TForm1::CheckBox1Click()
 {
     settings_.QuoteOn = CheckBox1->isChecked();
-    ListDataSet();
+    rebuildListing();
 }
 
 void TForm1::CheckBox2Click()
 {
     settings_.SizeInK = CheckBox2->isChecked();
-    ListDataSet();
+    rebuildListing();
 }
 
 void TForm1::FileListBox1Change()
@@ -168,15 +170,15 @@ void TForm1::DriveComboBox1Change()
 void TForm1::FilterComboBox1Change()
 {
     settings_.FilterNo = FilterComboBox1.ItemIndex();
-    settings_.EditText = bytesOf(FileEdit->text());
+    settings_.EditText = fileEditPort_->text();
 }
 
 bool TForm1::FileEditKeyPress(int key)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    FileListBox1.ApplyPathText(bytesOf(FileEdit->text()));
-    settings_.EditText = bytesOf(FileEdit->text());
+    FileListBox1.ApplyPathText(fileEditPort_->text());
+    settings_.EditText = fileEditPort_->text();
     return true;
 }
 

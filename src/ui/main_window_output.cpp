@@ -23,6 +23,8 @@ void TForm1::FileSave()
         return;
     saveDialogMemory_.remember(*answer);
     const std::string& name = answer->path;
+    // What is saved is what the folder holds now.
+    FileListBox1.RescanIfChanged();
     // Encoded before anything changes: an encoding the system cannot give,
     // or a cancelled question, leaves the file, the caption and SavePath
     // as they were.
@@ -69,6 +71,7 @@ void TForm1::SetFileName(const std::string& name)
 
 void TForm1::Copy1Click()
 {
+    FileListBox1.RescanIfChanged();
     // The clipboard holds Unicode text; only the line ends and the header
     // row (already among the lines) follow the output choices.
     clipboard_->putText(persist::listText(lines_, listing::lineEndText(output_.lineEnd)));
@@ -76,6 +79,7 @@ void TForm1::Copy1Click()
 
 void TForm1::Copy2Click()
 {
+    FileListBox1.RescanIfChanged();
     clipboard_->putText(persist::listText(FileListBox1.Items()));
 }
 

@@ -120,6 +120,38 @@ TEST_F(BrowseWorld, TheVolumesCaseFlagsRuleComparingAndDrawing)
     EXPECT_EQ(takeEvents(), Names{"dir change C:\\Windows"});
 }
 
+// The listed folder (and maybe more above it) was removed: ".." still goes
+// up from the path the lists entered, to the nearest ancestor that is left;
+// a step down from there cannot be taken and changes nothing.
+TEST_F(BrowseWorld, TypedStepsUpLeaveAFolderThatWasRemoved)
+{
+    const struct {
+        const char* removed;
+        const char* typed;
+        const char* lands; // nothing: the move fails
+    } cases[] = {
+        {"C:\\Windows\\System32\\drivers", "..", "C:\\Windows\\System32"},
+        {"C:\\Windows\\System32", "..", "C:\\Windows"},
+        {"C:\\Windows", "..\\..\\.", "C:\\"},
+        {"C:\\Windows\\System32", "..\\Fonts", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(caseLabel(c.typed) + " without " + caseLabel(c.removed));
+        for (const char* d : {"C:\\Windows\\System32\\drivers", "C:\\Windows\\Fonts"})
+            fs.addDirectory(d);
+        dirs->SetCurrentDir("C:\\Windows\\System32\\drivers");
+        fs.remove(c.removed);
+        if (c.lands == nullptr) {
+            EXPECT_THROW(files->ApplyPathText(c.typed), DirectoryChangeError);
+            EXPECT_EQ(files->CurrentDir(), "C:\\Windows\\System32\\drivers");
+        } else {
+            files->ApplyPathText(c.typed);
+            EXPECT_EQ(dirs->CurrentDir(), c.lands);
+            EXPECT_EQ(files->CurrentDir(), c.lands);
+        }
+    }
+}
+
 TEST_F(BrowseWorld, AMoveRebuildsThenMovesTheFileListThenReports)
 {
     dirs->OnChange = [this](TDirectoryListBox& l) {

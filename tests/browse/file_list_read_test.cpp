@@ -68,6 +68,14 @@ TEST_F(FileListWorld, SettersReadOnlyWhenTheValueReallyChanges)
         {"directory in other case", [](TFileListBox& l) { l.SetCurrentDir("c:\\DATA"); }, false},
         {"same file type", [](TFileListBox& l) { l.SetFileType(mainWindowType); }, false},
         {"other file type", [](TFileListBox& l) { l.SetFileType(ftNormal); }, true},
+        // A new format is composed from the read unless the folder changed.
+        {"folder unchanged", [](TFileListBox& l) { l.RescanIfChanged(); }, false},
+        {"folder changed",
+         [this](TFileListBox& l) {
+             fs.addFile("C:\\Data\\new.exe");
+             l.RescanIfChanged();
+         },
+         true},
         {"relative directory", [](TFileListBox& l) { l.SetCurrentDir("Sub"); }, true},
     };
     for (const Step& step : steps) {

@@ -78,6 +78,18 @@ TEST_F(BrowseWorld, ChoosingThePresetWhoseMaskTheListHasDoesNotReread)
               (Names{"filter click", "filter change 4 typed, not applied", "filter change 4 typed, not applied"}));
 }
 
+TEST_F(BrowseWorld, ChoosingTheShownPresetAgainPutsBackItsMaskAfterATypedOne)
+{
+    filter->SetItemIndex(7);
+    files->ApplyPathText("*.exe");
+    takeEvents();
+    filter->chooseByUser(7);
+    EXPECT_EQ(files->Mask(), "*.*");
+    EXPECT_EQ(edit.text(), "*.*");
+    EXPECT_EQ(takeEvents(),
+              (Names{"filter click", "file change C:\\Windows", "filter change 7 *.*", "filter change 7 *.*"}));
+}
+
 TEST_F(BrowseWorld, TypingOnTheClosedFilterSelectorClicksThenSetsTheMaskAndReportsTwice)
 {
     filter->setClock(manualClock());

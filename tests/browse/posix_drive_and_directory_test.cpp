@@ -17,8 +17,8 @@ using platform::DriveType;
 using platform::Volume;
 
 // The real file system with one more volume: a folder of the test's own
-// standing in for a mounted stick, so that following and choosing volumes
-// can be seen on a machine that has only "/".
+// standing in for a mounted stick that folds case as FAT does, so that
+// following and choosing volumes can be seen on a machine that has only "/".
 class WithStick final : public platform::FileSystem {
 public:
     WithStick(platform::FileSystem& real, std::string stick) : real_(real), stick_(std::move(stick)) {}
@@ -43,8 +43,9 @@ public:
     }
     std::optional<platform::VolumeInformation> volumeInformation(const std::string& root) const override
     {
-        return root == stick_ ? std::optional(platform::VolumeInformation{"Stick", true, true})
-                              : real_.volumeInformation(root);
+        const bool onStick = root == stick_ || root.starts_with(stick_ + "/");
+        return onStick ? std::optional(platform::VolumeInformation{"Stick", false, true})
+                       : real_.volumeInformation(root);
     }
     std::optional<std::string> remoteName(const Volume& v) const override { return real_.remoteName(v); }
     // The rest is the real file system's.
@@ -90,7 +91,8 @@ TEST_F(PosixBrowsing, RowsForATempFolderFromTheRootDown)
     const std::string tree = dir / "tree";
     dirs.SetCurrentDir(tree);
     // "/" and every name on the way down, then the subdirectories without
-    // dot-directories, sorted without regard to case, one of abc and ABC.
+    // dot-directories, sorted without regard to case; abc and ABC are two
+    // folders on a volume that tells case apart.
     std::size_t i = 0;
     std::filesystem::path upTo;
     for (const auto& name : std::filesystem::path(tree)) {
@@ -102,13 +104,64 @@ TEST_F(PosixBrowsing, RowsForATempFolderFromTheRootDown)
         EXPECT_EQ(dirs.ItemPath(static_cast<int>(i++)), upTo.string());
     }
     const int current = static_cast<int>(i) - 1;
-    ASSERT_EQ(dirs.rows().size(), i + 3);
-    const std::string middle = dirs.rows()[i + 1].text;
-    EXPECT_TRUE(middle == "abc" || middle == "ABC") << middle;
+    ASSERT_EQ(dirs.rows().size(), i + 4);
     EXPECT_EQ(dirs.rows()[i], (DirectoryRow{"A", DirectoryRowKind::subdirectory, current + 1}));
-    EXPECT_EQ(dirs.rows()[i + 2], (DirectoryRow{"b", DirectoryRowKind::subdirectory, current + 1}));
-    EXPECT_EQ(dirs.ItemPath(current + 3), tree + "/b");
+    EXPECT_EQ(dirs.rows()[i + 1], (DirectoryRow{"ABC", DirectoryRowKind::subdirectory, current + 1}));
+    EXPECT_EQ(dirs.rows()[i + 2], (DirectoryRow{"abc", DirectoryRowKind::subdirectory, current + 1}));
+    EXPECT_EQ(dirs.rows()[i + 3], (DirectoryRow{"b", DirectoryRowKind::subdirectory, current + 1}));
+    EXPECT_EQ(dirs.ItemPath(current + 4), tree + "/b");
     EXPECT_EQ(dirs.ItemIndex(), current);
+}
+
+// The disk tells case apart, the stick folds it: two folders Docs and docs
+// are two rows that each open, or one row; a name typed in another case
+// selects the file only where the volume would find it so.
+TEST_F(PosixBrowsing, NamesThatDifferOnlyInCaseFollowTheRuleOfTheVolumeThatHoldsThem)
+{
+    const struct {
+        std::string folder;
+        std::size_t folderRows;
+        std::string selected;
+    } cases[] = {{"one", 2, ""}, {"stick/inner", 1, "readme.txt"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        for (const char* name : {"/Docs", "/docs"})
+            dir.makeDirectory(c.folder + name);
+        dir.writeFile(c.folder + "/readme.txt");
+        const std::string folder = dir / c.folder;
+        dirs.SetCurrentDir(folder);
+        const int first = dirs.ItemIndex() + 1;
+        ASSERT_EQ(dirs.rows().size(), static_cast<std::size_t>(first) + c.folderRows);
+        for (int row = first; row < first + static_cast<int>(c.folderRows); ++row) {
+            const std::string name = dirs.Items()[static_cast<std::size_t>(row)];
+            dirs.selectByUser(row);
+            dirs.OpenSelected();
+            EXPECT_EQ(files.CurrentDir(), folder + "/" + name);
+            dirs.SetCurrentDir(folder);
+        }
+        files.SelectName("README.TXT");
+        EXPECT_EQ(files.SelectedName(), c.selected);
+    }
+}
+
+// The system has no name for a removed working folder; the lists still go
+// up from the path they entered.
+TEST_F(PosixBrowsing, TwoDotsLeaveAFolderThatWasRemoved)
+{
+    const struct {
+        std::vector<std::string> removed;
+        std::string lands;
+    } cases[] = {{{"one/a/b"}, "one/a"}, {{"one/a/b", "one/a"}, "one"}};
+    for (const auto& c : cases) {
+        std::filesystem::create_directories(dir / "one/a/b");
+        dirs.SetCurrentDir(dir / "one/a/b");
+        for (const auto& gone : c.removed)
+            std::filesystem::remove(dir / gone);
+        EXPECT_EQ(fs.currentDirectory(), dir / "one/a/b");
+        files.ApplyPathText("..");
+        EXPECT_EQ(dirs.CurrentDir(), dir / c.lands);
+        EXPECT_EQ(files.CurrentDir(), dir / c.lands);
+    }
 }
 
 TEST_F(PosixBrowsing, MountPointsWithLabelsAndNoPseudoFileSystems)

@@ -7,7 +7,11 @@
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorrin::browse::test {
 namespace {
@@ -106,6 +110,33 @@ TEST_F(PosixFileList, TypedTextLandsWhereItSays)
         EXPECT_EQ(edit.text(), c.selected.empty() ? c.mask : c.selected);
         EXPECT_EQ(fs.currentDirectory(), list->CurrentDir());
     }
+}
+
+// Each change a listed row could show makes the next rebuild read again; a
+// folder left alone is composed from what was read, without a search.
+TEST_F(PosixFileList, TheFolderIsReadAgainOnlyAfterItChanged)
+{
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"a file grew", [&] { dir.writeFile("b.txt", "longer"); }},
+        {"a file was re-dated", [&] { utimensat(AT_FDCWD, (dir / "A.txt").c_str(), nullptr, 0); }},
+        {"a file was removed", [&] { std::filesystem::remove(dir / "b.txt"); }},
+        {"a file was renamed", [&] { std::filesystem::rename(dir / "A.txt", dir / "c.txt"); }},
+        {"a file came", [&] { dir.writeFile("new.txt"); }},
+        {"its permissions changed", [&] { chmod((dir / "new.txt").c_str(), 0444); }},
+    };
+    int reads = 0;
+    list->OnChange = [&](TFileListBox&) { ++reads; };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        EXPECT_FALSE(list->RescanIfChanged());
+        change();
+        EXPECT_TRUE(list->RescanIfChanged());
+        EXPECT_FALSE(list->RescanIfChanged());
+    }
+    EXPECT_EQ(reads, 6);
+    EXPECT_EQ(list->Items(), (Names{".隠し.txt", "c.txt", "new.txt", "日本語.txt"}));
+    EXPECT_EQ(list->fileInformation("new.txt")->attributes & platform::attr::readOnly,
+              geteuid() == 0 ? 0u : platform::attr::readOnly);
 }
 
 TEST_F(PosixFileList, SelectedPathJoinsWithASlashAndANameThatIsNeitherFileNorDirectoryChangesNothing)

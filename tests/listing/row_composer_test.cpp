@@ -225,14 +225,15 @@ TEST_F(RowComposerTest, QuotedFields)
     EXPECT_EQ(line("a\r\nb\"c^"), "\"/tmp/new\nline^\",\"a\r\nb\"\"c^\",\"0\"");
 }
 
-TEST_F(RowComposerTest, UnquotedLineBreaksInNamesAndPathsAreWrittenInCaretNotation)
+TEST_F(RowComposerTest, UnquotedControlCharactersInNamesAndPathsAreWrittenInCaretNotation)
 {
     set({0, 1, 5, 5, 5});
     // directory, name, line
     const std::tuple<const char*, const char*, const char*> table[] = {
         {"/home/x", "\r\n", "/home/x,^M^J"},
         {"/home/x", "^J", "/home/x,^^J"},
-        {"/tmp/new\nline", "a\tb;c,\"d\"", "/tmp/new^Jline,a\tb;c,\"d\""},
+        {"/tmp/new\nline", "a\tb;c,\"d\"", "/tmp/new^Jline,a^Ib;c,\"d\""},
+        {"/t\tab", "\x01\x1b[0m\x1f\x7f ~", "/t^Iab,^A^[[0m^_\x7f ~"},
         {"/", "a^\nJ\xff", "/,a^^^JJ\xff"},
     };
     for (const auto& [folder, name, expected] : table) {

@@ -100,6 +100,22 @@ TEST_F(PosixFileSystemTest, LookUpsNameTheLastPartChangesGiveTheAbsolutePathAndR
     }
 }
 
+// Any folder answers for the volume that holds it, as its mount point does.
+TEST_F(PosixFileSystemTest, AFolderHasTheVolumeInformationOfTheMountThatHoldsIt)
+{
+    dir.makeDirectory("日本");
+    const auto here = fs.volumeInformation(dir / "日本");
+    ASSERT_TRUE(here);
+    const auto& volumes = fs.volumes();
+    std::string holding = "/";
+    for (const Volume& v : volumes)
+        if ((dir.path() + "/").starts_with(v.root + "/") && v.root.size() > holding.size())
+            holding = v.root;
+    const auto mount = fs.volumeInformation(holding);
+    ASSERT_TRUE(mount) << holding;
+    EXPECT_EQ(std::tuple(here->label, here->caseSensitive), std::tuple(mount->label, mount->caseSensitive));
+}
+
 // Entering and searching without permission are checked through the file
 // list; here, what the bits mean for a file and the refusal's code.
 TEST_F(PosixFileSystemTest, PermissionsDecideReadOnlyAndWhatCanBeEntered)

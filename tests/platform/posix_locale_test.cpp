@@ -66,6 +66,7 @@ TEST(PosixLocaleSettings, ConvertsWithTheTimeZone)
         {"UTC", fileTimeFromUnix(sampleUnixSeconds, 999'999'900), {2006, 1, 28, 9, 5, 7}},
         // Summer time comes from the zone's rules, not a fixed offset.
         {"CET-1CEST,M3.5.0,M10.5.0/3", fileTimeFromUnix(1'151'755'200), {2006, 7, 1, 14, 0, 0}},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", fileTimeFromUnix(sampleUnixSeconds), {2006, 1, 28, 10, 5, 7}},
         // Before 1970.
         {"JST-9", fileTimeFromUnix(-14'182'940), {1969, 7, 21, 5, 17, 40}},
         {"UTC", fileTimeFromUnix(-1, 500'000'000), {1969, 12, 31, 23, 59, 59}},

@@ -1,3 +1,5 @@
+#include "browse/directory_list_box.h"
+#include "browse/drive_combo_box.h"
 #include "browse/drive_rows.h"
 #include "platform/win32/ansi_text_rules.h"
 #include "platform/win32/win32_file_system.h"
@@ -78,6 +80,31 @@ TEST(Win32Drives, TheDriveSelectorsRowsUnderWinesMapping)
     const auto upper = browse::buildDriveRows(fs, rules, browse::tcUpperCase);
     ASSERT_EQ(upper.size(), rows.size());
     EXPECT_EQ(upper.back().text, "Z: [" + rules.upperAsFileName(labelOf("z:\\")) + "]");
+}
+
+// As at start: the selector comes up on the process's drive and reports it,
+// and the stored letter (Drive=122) still wins.
+TEST(Win32Drives, AStoredDriveIsAppliedAfterTheSelectorReportsItsFirstDrive)
+{
+    Win32FileSystem fs(rules);
+    fs.changeDirectory("C:\\");
+    browse::TDirectoryListBox dirs(fs, rules);
+    browse::TDriveComboBox drives(fs, rules);
+    drives.SetDirList(&dirs);
+    dirs.createWindow();
+    std::int32_t driveChar = 'z';
+    std::vector<char> reported;
+    drives.OnChange = [&](browse::TDriveComboBox& sender) {
+        reported.push_back(sender.DriveLetter());
+        driveChar = static_cast<unsigned char>(sender.DriveLetter());
+    };
+    drives.restoreDrive(driveChar);
+    EXPECT_EQ(reported, (std::vector<char>{'c', 'z'}));
+    EXPECT_EQ(driveChar, 'z');
+    EXPECT_EQ(drives.DriveLetter(), 'z');
+    // The system spells the letter as it was last asked for.
+    EXPECT_EQ(rules.upperAsFileName(dirs.CurrentDir().substr(0, 2)), "Z:");
+    fs.changeDirectory("C:\\");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -100,6 +101,42 @@ TEST(Win32FileSystem, ChangesKeepEachDrivesDirectoryAndRefusalsCarryTheSystemsCo
     EXPECT_EQ(fs.volumeCurrentDirectory(Volume{'z', "z:\\", DriveType::fixed}), "Z:\\tmp");
     fs.changeDirectory("\\");
     EXPECT_EQ(fs.currentDirectory(), "C:\\");
+}
+
+// The system may tell of a change a moment after it happened.
+bool changedWithin(FolderWatch& watch, DWORD milliseconds)
+{
+    for (DWORD waited = 0; !watch.changed(); waited += 10) {
+        if (waited >= milliseconds)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+TEST(Win32FileSystem, AFolderWatchTellsOfEachChangeInTheFolder)
+{
+    Win32TempDir dir;
+    dir.makeDirectory("sub");
+    const Win32FileSystem fs(rules);
+    const struct {
+        const char* what;
+        std::function<void()> change;
+    } changes[] = {
+        {"a file came", [&] { dir.writeFile("a.txt", "a"); }},
+        {"a file grew", [&] { dir.writeFile("a.txt", "longer"); }},
+        {"a file went", [&] { DeleteFileA((dir / "a.txt").c_str()); }},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.what);
+        const auto watch = fs.watchFolder(dir.path());
+        ASSERT_TRUE(watch);
+        EXPECT_FALSE(changedWithin(*watch, 100));
+        c.change();
+        EXPECT_TRUE(changedWithin(*watch, 2000));
+        EXPECT_TRUE(watch->changed());
+    }
+    EXPECT_FALSE(fs.watchFolder(dir / "missing"));
 }
 
 } // namespace

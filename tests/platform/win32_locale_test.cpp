@@ -2,6 +2,7 @@
 #include "listing/dos_date_time.h"
 #include "platform/win32/ansi_text_rules.h"
 #include "platform/win32/win32_locale.h"
+#include "platform/win32/zone_local_time.h"
 
 #include <gtest/gtest.h>
 
@@ -56,10 +57,10 @@ std::string systemText(LCID lcid, FileTime time)
 {
     const auto ticks = static_cast<std::uint64_t>(time.ticks);
     const FILETIME ft{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-    FILETIME local{};
+    SYSTEMTIME universal{};
     SYSTEMTIME st{};
-    FileTimeToLocalFileTime(&ft, &local);
-    FileTimeToSystemTime(&local, &st);
+    FileTimeToSystemTime(&ft, &universal);
+    SystemTimeToTzSpecificLocalTime(nullptr, &universal, &st);
     st.wSecond = static_cast<WORD>(st.wSecond / 2 * 2);
     st.wMilliseconds = 0;
     char date[128] = {}, clock[128] = {};
@@ -101,6 +102,33 @@ TEST(Win32Locale, DateTextMatchesTheSystemsOwnFormattingForTheSameInstants)
     EXPECT_EQ(cut, locale.toLocalTime(utc(2006, 1, 28, 9, 5, 7)));
     EXPECT_FALSE(locale.toLocalTime(FileTime{-1}));
     EXPECT_FALSE(locale.toLocalTime(FileTime{std::numeric_limits<std::int64_t>::min()}));
+}
+
+// Central Europe: one hour east of UTC, two from the last Sunday of March
+// at 02:00 to the last Sunday of October at 03:00.
+TIME_ZONE_INFORMATION centralEurope()
+{
+    TIME_ZONE_INFORMATION zone{};
+    zone.Bias = -60;
+    zone.StandardDate = SYSTEMTIME{0, 10, 0, 5, 3, 0, 0, 0};
+    zone.DaylightDate = SYSTEMTIME{0, 3, 0, 5, 2, 0, 0, 0};
+    zone.DaylightBias = -60;
+    return zone;
+}
+
+TEST(Win32Locale, AFileTimeTakesTheOffsetInForceAtItsOwnDate)
+{
+    const TIME_ZONE_INFORMATION zone = centralEurope();
+    const struct {
+        FileTime time;
+        LocalDateTime expected;
+    } cases[] = {
+        {utc(2006, 1, 28, 9, 5, 7), {2006, 1, 28, 10, 5, 7}},    {utc(2006, 7, 28, 9, 5, 7), {2006, 7, 28, 11, 5, 7}},
+        {utc(2006, 3, 26, 0, 59, 59), {2006, 3, 26, 1, 59, 59}}, {utc(2006, 3, 26, 1, 0, 0), {2006, 3, 26, 3, 0, 0}},
+        {utc(2006, 10, 29, 1, 0, 0), {2006, 10, 29, 2, 0, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(localTimeIn(&zone, c.time), c.expected) << c.time.ticks;
 }
 
 // Switches the user's calendar for one test, as the control panel would,

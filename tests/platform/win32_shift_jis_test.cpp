@@ -69,7 +69,7 @@ TEST_F(ShiftJisSystem, DirectoryRowsAndTheirPathsKeepTheFolderNameWhole)
 {
     dir_.makeDirectory(hyo + "\\sub");
     const std::string inside = folder_ + "\\sub";
-    const auto tree = browse::buildDirectoryTree(fs_, rules_, inside);
+    const auto tree = browse::buildDirectoryTree(fs_, rules_, inside, true);
     const auto row =
         std::find_if(tree.rows.begin(), tree.rows.end(), [&](const browse::DirectoryRow& r) { return r.text == hyo; });
     ASSERT_NE(row, tree.rows.end());
@@ -80,7 +80,7 @@ TEST_F(ShiftJisSystem, DirectoryRowsAndTheirPathsKeepTheFolderNameWhole)
     EXPECT_EQ(tree.rows[static_cast<std::size_t>(tree.currentPosition)].text, "sub");
 
     // The folder as a subdirectory row of its parent.
-    const auto parent = browse::buildDirectoryTree(fs_, rules_, dir_.path());
+    const auto parent = browse::buildDirectoryTree(fs_, rules_, dir_.path(), true);
     const auto sub = std::find_if(parent.rows.begin(), parent.rows.end(), [&](const browse::DirectoryRow& r) {
         return r.text == hyo && r.kind == browse::DirectoryRowKind::subdirectory;
     });

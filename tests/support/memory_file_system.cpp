@@ -190,4 +190,28 @@ std::optional<std::string> MemoryFileSystem::remoteName(const platform::Volume& 
     return it == drives_.end() ? std::nullopt : it->second->remoteName;
 }
 
+namespace {
+
+class MemoryFolderWatch final : public platform::FolderWatch {
+public:
+    explicit MemoryFolderWatch(std::shared_ptr<const std::uint64_t> changes)
+        : changes_(std::move(changes)), start_(*changes_)
+    {
+    }
+    bool changed() override { return *changes_ != start_; }
+
+private:
+    std::shared_ptr<const std::uint64_t> changes_;
+    std::uint64_t start_;
+};
+
+} // namespace
+
+std::unique_ptr<platform::FolderWatch> MemoryFileSystem::watchFolder(const std::string& dir) const
+{
+    if (!directoryExists(dir))
+        return nullptr;
+    return std::make_unique<MemoryFolderWatch>(changes_);
+}
+
 } // namespace quorrin::testing

@@ -64,6 +64,8 @@ public:
     std::vector<platform::Volume> volumes() const override;
     std::optional<platform::VolumeInformation> volumeInformation(const std::string& root) const override;
     std::optional<std::string> remoteName(const platform::Volume& volume) const override;
+    // Any later addition or removal anywhere counts as a change of `dir`.
+    std::unique_ptr<platform::FolderWatch> watchFolder(const std::string& dir) const override;
 
 private:
     // An absolute location (volume and names, "." and ".." applied), or the
@@ -90,6 +92,9 @@ private:
     std::vector<std::unique_ptr<MemoryVolume>> shares_;
     MemoryVolume* current_ = nullptr;
     mutable std::vector<std::string> searchLog_;
+    // Counts the changes made by addDirectory, addFile and remove; shared
+    // with the watches so they may outlive the file system.
+    std::shared_ptr<std::uint64_t> changes_ = std::make_shared<std::uint64_t>(0);
 };
 
 } // namespace quorrin::testing

@@ -64,6 +64,7 @@ void MemoryFileSystem::addShare(const std::string& root, std::string label)
 
 void MemoryFileSystem::addDirectory(const std::string& path, std::uint32_t attributes, platform::FileTime lastWrite)
 {
+    ++*changes_;
     MemoryNode& node = build(path, false);
     node.entry.attributes = attributes | platform::attr::directory;
     node.entry.lastWrite = lastWrite;
@@ -72,6 +73,7 @@ void MemoryFileSystem::addDirectory(const std::string& path, std::uint32_t attri
 void MemoryFileSystem::addFile(const std::string& path, std::uint64_t size, platform::FileTime lastWrite,
                                std::uint32_t attributes)
 {
+    ++*changes_;
     if ((attributes & platform::attr::directory) != 0)
         badSetup("a file cannot carry the directory attribute", path);
     MemoryNode& node = build(path, true);
@@ -82,6 +84,7 @@ void MemoryFileSystem::addFile(const std::string& path, std::uint64_t size, plat
 
 void MemoryFileSystem::remove(const std::string& path)
 {
+    ++*changes_;
     MemoryNode& node = existing(path);
     if (node.parent == nullptr)
         badSetup("a root cannot be removed", path);

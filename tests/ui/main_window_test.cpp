@@ -1,3 +1,4 @@
+#include "ui/browse_glyphs.h"
 #include "ui/edit_selector.h"
 #include "ui/list_control_view.h"
 #include "ui/row_delegate.h"
@@ -70,6 +71,9 @@ private slots:
         QTest::newRow("stored drive and folder")
             << "[Disk]\r\nDrive=355\r\nDir=D:\\Docs\r\n"
             << QStringList{"memo.doc\t5"} << 1 << 2 << 7 << "D:\\Docs" << QStringList();
+        QTest::newRow("a stored drive alone opens on its own folder")
+            << "[Disk]\r\nDrive=100\r\n"
+            << QStringList() << 0 << 2 << 7 << "D:\\" << QStringList();
         QTest::newRow("a stored folder that is gone is reported")
             << "[Disk]\r\nDir=C:\\Gone\r\n"
             << defaultLines << 4 << 2 << 7 << data << QStringList{"File not found"};
@@ -154,6 +158,62 @@ private slots:
         QTRY_COMPARE(QString::fromStdString(window->fileList().CurrentDir()), QStringLiteral("C:\\Data\\Sub"));
         QCOMPARE(toQStrings(window->listingLines()), QStringList{QStringLiteral("inner.txt\t7")});
         QCOMPARE(child<QLabel>(*window, "FileCount_Label")->text(), QStringLiteral("1"));
+    }
+
+    // The root, the listed folder and its subfolder each have their own
+    // glyph, and so has a RAM disk among the drives.
+    void foldersAndARamDiskHaveGlyphsOfTheirOwn()
+    {
+        WindowWorld world;
+        world.fs.addDrive('R', platform::DriveType::ramDisk, "RAM");
+        auto window = world.open();
+        auto glyph = [](QAbstractItemView* view, int row) {
+            return view->model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>().pixmap(16, 15).toImage();
+        };
+        auto* tree = child<ListControlView>(*window, "DirectoryListBox1");
+        const QImage root = glyph(tree, 0), current = glyph(tree, 1), sub = glyph(tree, 2);
+        QCOMPARE(current, folderGlyph(browse::DirectoryRowKind::current).toImage());
+        QVERIFY(root != current && current != sub && root != sub);
+        auto* drives = child<SelectorControlView>(*window, "DriveComboBox1");
+        QCOMPARE(drives->itemText(2), QStringLiteral("r: []"));
+        QCOMPARE(drives->itemIcon(2).pixmap(16, 11).toImage(), ramDiskGlyph().toImage());
+        QVERIFY(drives->itemIcon(2).pixmap(16, 11).toImage() != drives->itemIcon(0).pixmap(16, 11).toImage());
+    }
+
+    // A click on a folder that has just gone fails and leaves its row
+    // selected; once the folder is back, Enter or a double click opens it.
+    void enterOrADoubleClickOpensTheSelectedFolderAgain_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("Enter") << false;
+        QTest::newRow("double click") << true;
+    }
+    void enterOrADoubleClickOpensTheSelectedFolderAgain()
+    {
+        QFETCH(bool, doubleClick);
+        WindowWorld world;
+        auto window = world.open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto* tree = child<ListControlView>(*window, "DirectoryListBox1");
+        world.fs.remove("C:\\Data\\Sub");
+        const QRect subRow = tree->visualRect(tree->model()->index(2, 0));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, subRow.center());
+        QTRY_COMPARE(toQStrings(world.errors), QStringList{"File not found"});
+        QCOMPARE(window->directoryList().ItemIndex(), 2);
+        QCOMPARE(tree->currentIndex().row(), 2);
+
+        world.fs.addFile("C:\\Data\\Sub\\inner.txt", 7);
+        if (doubleClick) {
+            // A double click is a click followed by its second press.
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, subRow.center());
+            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, subRow.center());
+        } else {
+            QTest::keyClick(tree, Qt::Key_Return);
+        }
+        QTRY_COMPARE(QString::fromStdString(window->fileList().CurrentDir()), QStringLiteral("C:\\Data\\Sub"));
+        QCOMPARE(QString::fromStdString(window->directoryList().CurrentDir()), QStringLiteral("C:\\Data\\Sub"));
+        QCOMPARE(world.errors.size(), std::size_t{1});
     }
 
     void choosingAPresetSetsTheMaskAndRemembersIt()

@@ -2,6 +2,7 @@
 #include "support/unprivileged.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QtTest>
 
 #include <algorithm>
@@ -62,7 +63,7 @@ Names makeHostileFolder(PosixWindowWorld& world)
 }
 
 // The listing line of one name: a quoted CSV field with its quotes doubled,
-// or the name with line breaks and carets in caret notation.
+// or the name with control characters and carets in caret notation.
 std::string savedLine(const std::string& name, bool quoted)
 {
     std::string line = quoted ? "\"" : "";
@@ -70,6 +71,7 @@ std::string savedLine(const std::string& name, bool quoted)
         line += quoted ? (c == '"' ? "\"\"" : std::string(1, c))
                        : (c == '\n'   ? "^J"
                           : c == '\r' ? "^M"
+                          : c == '\t' ? "^I"
                           : c == '^'  ? "^^"
                                       : std::string(1, c));
     return line + (quoted ? "\"\r\n" : "\r\n");
@@ -129,6 +131,34 @@ private slots:
             QCOMPARE(std::count(saved.begin(), saved.end(), '\n'), static_cast<std::ptrdiff_t>(names.size() + 1));
     }
 
+    // A clicked name that is no UTF-8 shows with replacement characters; the
+    // box still holds its bytes, so Enter keeps the file selected, and the
+    // text the user types is taken as typed.
+    void theMaskBoxKeepsTheBytesOfAClickedNameUntilEdited()
+    {
+        PosixWindowWorld world;
+        const std::string bad = "bad\xff.txt";
+        world.dir.writeFile("list/" + bad, "x");
+        world.dir.writeFile("quorrin.ini", "[List]\r\n2=5\r\n");
+        auto window = world.open();
+        auto* edit = window->findChild<QLineEdit*>(QStringLiteral("FileEdit"));
+        const auto& items = window->fileList().Items();
+        const auto at = std::find(items.begin(), items.end(), bad) - items.begin();
+        window->fileList().selectByUser(static_cast<int>(at));
+        QCOMPARE(edit->text(), QStringLiteral("bad\uFFFD.txt"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(world.errors.empty());
+        QCOMPARE(window->fileList().SelectedName(), bad);
+        QCOMPARE(window->settings().EditText, bad);
+
+        edit->setText(QStringLiteral("b.txt"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(window->fileList().SelectedName(), std::string("b.txt"));
+        edit->setText(QStringLiteral("bad\uFFFD.txt\u200B"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(world.errors.size(), std::size_t(1));
+    }
+
     void aFolderNamedWithALineBreakStaysOneFieldAndCannotInjectSettings()
     {
         PosixWindowWorld world;
@@ -146,17 +176,26 @@ private slots:
         QVERIFY(settings.find("\r\nDir=\r\n") != std::string::npos);
     }
 
-    void aFileDeletedBetweenTheReadAndTheRebuildCostsNothing()
+    // A new format after the folder changed shows, copies and saves the
+    // folder as it is now; one left alone is composed from the last read.
+    void aChangeOfFormatAfterTheFolderChangedShowsItAsItIsNow()
     {
         PosixWindowWorld world;
         auto window = world.open();
         QCOMPARE(window->listingLines().size(), std::size_t(3));
         QCOMPARE(unlink((world.dir / "list/b.txt").c_str()), 0);
-        // The rebuild shows what the read found; nothing asks the file again.
+        world.dir.writeFile("list/a.txt", std::string(2000, 'a'));
         QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("CheckBox2")), Qt::LeftButton);
-        QCOMPARE(window->listingLines().size(), std::size_t(3));
-        applyMask(*window, QStringLiteral("*"));
-        QCOMPARE(window->listingLines(), (std::vector<std::string>{"a.txt\t1", "日本.txt\t1"}));
+        const std::vector<std::string> now{"a.txt\t2", "日本.txt\t1"};
+        QCOMPARE(window->listingLines(), now);
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("FileCount_Label"))->text(), QStringLiteral("2"));
+
+        world.dir.writeFile("list/c.txt", "c");
+        window->Copy1Click();
+        QCOMPARE(world.clipboard->texts.back(), std::string("a.txt\t2\r\nc.txt\t1\r\n日本.txt\t1\r\n"));
+        QCOMPARE(unlink((world.dir / "list/c.txt").c_str()), 0);
+        save(world, *window, world.dir / "out/list.txt");
+        QCOMPARE(world.read("out/list.txt"), std::string("a.txt\t2\r\n日本.txt\t1\r\n"));
         QVERIFY(world.errors.empty());
     }
 

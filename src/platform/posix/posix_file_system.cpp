@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/posix/errno_codes.h"
+#include "platform/posix/inotify_folder_watch.h"
 #include "platform/posix/volume_labels.h"
 #include "platform/wildcard.h"
 
@@ -90,10 +91,10 @@ std::string PosixFileSystem::currentDirectory() const
 {
     std::string buffer(4096, '\0');
     while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-        // A directory removed under our feet has no name any more; report
-        // the root rather than a path that no longer exists.
+        // A directory removed under our feet has no name any more; it is
+        // still the one entered last, whose parent ".." should reach.
         if (errno != ERANGE || buffer.size() > (1u << 20))
-            return "/";
+            return entered_.empty() ? std::string("/") : entered_;
         buffer.resize(buffer.size() * 2);
     }
     buffer.resize(buffer.find('\0'));
@@ -105,6 +106,7 @@ void PosixFileSystem::changeDirectory(const std::string& path)
     if (path.empty() || chdir(path.c_str()) != 0)
         throw DirectoryChangeError(windowsCodeForErrno(path.empty() ? ENOENT : errno));
     const std::string now = currentDirectory();
+    entered_ = now;
     if (const MountEntry* m = mountHolding(mounts(), now))
         lastVisited_[m->mountPoint] = now;
 }
@@ -245,12 +247,13 @@ std::vector<Volume> PosixFileSystem::volumes() const
 
 std::optional<VolumeInformation> PosixFileSystem::volumeInformation(const std::string& root) const
 {
-    const auto& all = mounts();
-    const auto it = std::find_if(all.rbegin(), all.rend(), [&](const MountEntry& m) { return m.mountPoint == root; });
-    if (it == all.rend())
+    // Mounts nest, so the volume is the innermost one that holds the path:
+    // a FAT stick under /media folds case while the disk around it does not.
+    const MountEntry* holding = mountHolding(mounts(), root);
+    if (holding == nullptr)
         return root == "/" ? std::optional(VolumeInformation{"", true, true}) : std::nullopt;
-    const bool insensitive = isCaseInsensitiveFileSystem(it->fsType);
-    return VolumeInformation{labelOfDevice(it->source), !insensitive, true};
+    const bool insensitive = isCaseInsensitiveFileSystem(holding->fsType);
+    return VolumeInformation{labelOfDevice(holding->source), !insensitive, true};
 }
 
 std::optional<std::string> PosixFileSystem::remoteName(const Volume& volume) const
@@ -261,6 +264,11 @@ std::optional<std::string> PosixFileSystem::remoteName(const Volume& volume) con
     if (it == all.rend() || !isRemoteFileSystem(it->fsType))
         return std::nullopt;
     return it->source;
+}
+
+std::unique_ptr<FolderWatch> PosixFileSystem::watchFolder(const std::string& dir) const
+{
+    return watchWithInotify(dir);
 }
 
 } // namespace quorrin::platform::posix

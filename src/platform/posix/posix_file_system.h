@@ -33,6 +33,7 @@ public:
     std::vector<Volume> volumes() const override;
     std::optional<VolumeInformation> volumeInformation(const std::string& root) const override;
     std::optional<std::string> remoteName(const Volume& volume) const override;
+    std::unique_ptr<FolderWatch> watchFolder(const std::string& dir) const override;
 
 private:
     std::optional<DirEntry> entryAt(int dirFd, const char* pathFromDir, std::string name) const;
@@ -45,6 +46,9 @@ private:
     std::vector<gid_t> groups_;
     mutable std::vector<MountEntry> mounts_;
     mutable bool mountsRead_ = false;
+    // The directory entered last, which stays the current one when it is
+    // removed.
+    std::string entered_;
     // Last directory visited on each volume in this run, by mount point.
     std::map<std::string, std::string> lastVisited_;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/text_scan.h"
+#include "platform/win32/change_notification_watch.h"
 
 #include <windows.h>
 #include <winnetwk.h>
@@ -212,6 +213,11 @@ std::optional<std::string> Win32FileSystem::remoteName(const Volume& volume) con
         return std::nullopt;
     buffer.resize(buffer.find('\0'));
     return buffer;
+}
+
+std::unique_ptr<FolderWatch> Win32FileSystem::watchFolder(const std::string& dir) const
+{
+    return watchWithChangeNotification(dir);
 }
 
 } // namespace quorrin::platform::win32

@@ -26,6 +26,7 @@ public:
     std::vector<Volume> volumes() const override;
     std::optional<VolumeInformation> volumeInformation(const std::string& root) const override;
     std::optional<std::string> remoteName(const Volume& volume) const override;
+    std::unique_ptr<FolderWatch> watchFolder(const std::string& dir) const override;
 
 private:
     const TextRules& rules_;

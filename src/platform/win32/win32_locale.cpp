@@ -2,6 +2,7 @@
 
 #include "platform/win32/locale_eras.h"
 #include "platform/win32/short_date_translation.h"
+#include "platform/win32/zone_local_time.h"
 
 #include <windows.h>
 
@@ -78,15 +79,7 @@ void Win32LocaleSettings::reread()
 
 std::optional<LocalDateTime> Win32LocaleSettings::toLocalTime(FileTime time) const
 {
-    if (time.ticks < 0)
-        return std::nullopt;
-    const auto ticks = static_cast<std::uint64_t>(time.ticks);
-    const FILETIME utc{static_cast<DWORD>(ticks & 0xFFFFFFFFu), static_cast<DWORD>(ticks >> 32)};
-    FILETIME local{};
-    SYSTEMTIME st{};
-    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st))
-        return std::nullopt;
-    return LocalDateTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+    return localTimeIn(nullptr, time);
 }
 
 } // namespace quorrin::platform::win32

@@ -13,8 +13,8 @@ public:
 
     const DateTimeSettings& dateTimeSettings() const override { return settings_; }
     void reread() override;
-    // Through the current offset from UTC, as the listing's file dates have
-    // always been shown: a summer file seen in winter moves by the hour.
+    // Through the offset in force at the file's date, as on Linux, so a
+    // file's time does not move when the season changes.
     std::optional<LocalDateTime> toLocalTime(FileTime time) const override;
 
 private:
