@@ -15,9 +15,6 @@ namespace quorrin::ui {
 
 namespace {
 
-constexpr browse::FileType mainWindowFileType = browse::ftReadOnly | browse::ftHidden | browse::ftSystem |
-                                                browse::ftVolumeID | browse::ftArchive | browse::ftNormal;
-
 QStyle::StandardPixmap driveGlyph(platform::DriveType type)
 {
     switch (type) {
@@ -32,7 +29,7 @@ QStyle::StandardPixmap driveGlyph(platform::DriveType type)
 
 void TForm1::bindControls()
 {
-    FileListBox1.SetFileType(mainWindowFileType);
+    FileListBox1.SetFileType(browse::mainWindowFileType);
     FileListBox1.SetMask("*.exe;*.com");
     FileListBox1.SetFileEdit(fileEditPort_.get());
     FileListBox1.OnChange = [this](browse::TFileListBox&) {

@@ -1,0 +1,44 @@
+#include "cli/progress_line.h"
+
+#include <utility>
+
+namespace quorrin::cli {
+
+ProgressLine::ProgressLine(Console& console, const Texts& texts, std::string folder, SteadyClock clock)
+    : console_(console), texts_(texts), folder_(std::move(folder)), clock_(std::move(clock)),
+      enabled_(console.errorIsTerminal()), start_(enabled_ ? clock_() : std::chrono::steady_clock::time_point{})
+{
+}
+
+ProgressLine::~ProgressLine()
+{
+    erase();
+}
+
+void ProgressLine::entriesSoFar(std::size_t count)
+{
+    if (!enabled_)
+        return;
+    const auto now = clock_();
+    if (now - start_ < quiet || (drawnWidth_ > 0 && now - lastDrawn_ < redraw))
+        return;
+    lastDrawn_ = now;
+    const std::string text = texts_.say(Message::progress, {std::to_string(count), folder_});
+    // Carriage returns only, no terminal escapes: a Windows console draws
+    // them as well. Spaces cover what a longer earlier line left.
+    std::string line = "\r" + text;
+    if (text.size() < drawnWidth_)
+        line += std::string(drawnWidth_ - text.size(), ' ');
+    drawnWidth_ = std::max(drawnWidth_, text.size());
+    console_.writeError(line);
+}
+
+void ProgressLine::erase()
+{
+    if (drawnWidth_ == 0)
+        return;
+    console_.writeError("\r" + std::string(drawnWidth_, ' ') + "\r");
+    drawnWidth_ = 0;
+}
+
+} // namespace quorrin::cli
