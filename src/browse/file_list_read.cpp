@@ -67,8 +67,7 @@ ListedEntries inOrder(ListedEntries& entries, const std::vector<std::size_t>& or
 } // namespace
 
 ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir,
-                          std::string_view mask, FileType type, const BusySignal& busy,
-                          const ReadProgress& progress)
+                          std::string_view mask, FileType type, const BusySignal& busy, const ReadProgress& progress)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
     const std::uint32_t searchAttr = searchAttribute(type);

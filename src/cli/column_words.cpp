@@ -14,8 +14,8 @@ namespace {
 constexpr std::array<std::string_view, 5> columnWords{"path", "name", "size", "date", "genre"};
 
 // In separator-choice order, as the selector lists them.
-constexpr std::array<std::string_view, 8> separatorWords{"none",       "space", "tab",   "comma",
-                                                         "hyphen",     "underscore", "slash", "plus"};
+constexpr std::array<std::string_view, 8> separatorWords{"none",   "space",      "tab",   "comma",
+                                                         "hyphen", "underscore", "slash", "plus"};
 
 } // namespace
 

@@ -9,10 +9,12 @@ namespace quorrin::cli {
 namespace {
 
 // An option that may be given or not; when it is not, the settings decide.
-template <typename T> void addChoice(CLI::App& app, const std::string& names, std::optional<T>& target,
-                                     const std::string& description, const std::string& typeName)
+template <typename T>
+void addChoice(CLI::App& app, const std::string& names, std::optional<T>& target, const std::string& description,
+               const std::string& typeName)
 {
-    app.add_option_function<T>(names, [&target](const T& value) { target = value; }, description)
+    app.add_option_function<T>(
+           names, [&target](const T& value) { target = value; }, description)
         ->type_name(typeName);
 }
 
@@ -39,8 +41,7 @@ private:
     CLI::Option* option_ = nullptr;
 };
 
-void addOptions(CLI::App& app, ListRequest& request, std::vector<std::unique_ptr<Switch>>& switches,
-                const Texts& texts)
+void addOptions(CLI::App& app, ListRequest& request, std::vector<std::unique_ptr<Switch>>& switches, const Texts& texts)
 {
     app.add_option("FOLDER", request.folder, texts.say(Message::helpFolder));
     addChoice(app, "-m,--mask", request.mask, texts.say(Message::helpMask), "MASKS");
@@ -95,8 +96,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, co
         const std::string& first = extras.front();
         const bool option = first.size() > 1 && first[0] == '-';
         return ImmediateAnswer{exitFailed,
-                               texts.errorLine(option ? Message::unknownOption : Message::secondFolder, {first}),
-                               true};
+                               texts.errorLine(option ? Message::unknownOption : Message::secondFolder, {first}), true};
     }
     for (const auto& flag : switches)
         flag->settle();

@@ -105,14 +105,14 @@ std::vector<std::string> composeListing(const ResolvedSettings& resolved, const 
     browse::ListedEntries entries;
     {
         ProgressLine progress(services.console, services.texts, dir, services.clock);
-        entries = browse::readEntries(services.fileSystem, services.rules, dir, resolved.mask,
-                                      browse::mainWindowFileType, {},
-                                      [&progress](std::size_t count) { progress.entriesSoFar(count); });
+        entries =
+            browse::readEntries(services.fileSystem, services.rules, dir, resolved.mask, browse::mainWindowFileType, {},
+                                [&progress](std::size_t count) { progress.entriesSoFar(count); });
     }
     const ListedEntrySource source(entries);
     const listing::CategoryClassifier classifier(services.rules);
-    const listing::ListingContext context{resolved.settings, dir,           resolved.typedSeparator, source,
-                                          services.locale,   services.rules, classifier};
+    const listing::ListingContext context{
+        resolved.settings, dir, resolved.typedSeparator, source, services.locale, services.rules, classifier};
     return listing::ListDataSet(context, entries.items);
 }
 

@@ -37,8 +37,8 @@ bool isValidSystemText(std::string_view text)
 {
     if (text.empty())
         return true;
-    return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr,
-                               0) > 0;
+    return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0) >
+           0;
 }
 
 bool directoryCanBeListed(const std::string& path)
