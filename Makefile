@@ -1,6 +1,6 @@
 # The two commands of the README. Both install what the build needs first.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic \
+            libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev fonts-ipafont-gothic \
             xvfb xdotool xclip xauth
 # The Windows build of the core and Wine to run its tests.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine wine64 googletest locales
