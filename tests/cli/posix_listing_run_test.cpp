@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/listing_run.h"
+#include "cli/recording_console.h"
 
 #include "platform/native.h"
 #include "platform/posix/posix_file_system.h"
@@ -23,19 +24,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct RecordingConsole final : Console {
-    bool writeOutput(std::string_view bytes) override
-    {
-        out += bytes;
-        return outputWorks;
-    }
-    void writeError(std::string_view text) override { err += text; }
-    bool errorIsTerminal() const override { return terminal; }
-    std::string out;
-    std::string err;
-    bool outputWorks = true;
-    bool terminal = false;
-};
+using test::RecordingConsole;
 
 // A folder "list" with three files, a hidden one and a subfolder, all
 // written at 2006-01-28 09:05:07 UTC; the window's settings file beside it.

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/listing_run.h"
+#include "cli/recording_console.h"
 #include "posix_window_world.h"
 
 #include <QtTest>
@@ -7,22 +8,6 @@
 using namespace quorrin;
 using namespace quorrin::ui;
 using namespace quorrin::ui::test;
-
-namespace {
-
-struct CapturingConsole final : cli::Console {
-    bool writeOutput(std::string_view bytes) override
-    {
-        out += bytes;
-        return true;
-    }
-    void writeError(std::string_view text) override { err += text; }
-    bool errorIsTerminal() const override { return false; }
-    std::string out;
-    std::string err;
-};
-
-} // namespace
 
 // The command-line program, given nothing but the folder, writes the bytes
 // the window saves for that folder with the same settings file.
@@ -54,7 +39,7 @@ private slots:
                 QVERIFY(!saved.empty());
             }
 
-            CapturingConsole console;
+            cli::test::RecordingConsole console;
             const cli::Texts texts(world.rules, cli::Language::english);
             const cli::ListServices services{world.fs,
                                              world.rules,

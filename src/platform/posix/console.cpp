@@ -1,41 +1,24 @@
 #include "platform/console.h"
 
-#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <unistd.h>
 
 namespace quorrin::platform {
 
-namespace {
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-} // namespace
-
 bool writeStandardOutput(std::string_view bytes)
 {
-    // A terminal or pipe accepts an empty write; a closed descriptor must
-    // still be reported, so it is probed even when nothing is to be written.
+    // A closed descriptor must be reported even when there is nothing to
+    // write, and an empty write tells.
     if (bytes.empty())
         return write(STDOUT_FILENO, "", 0) == 0;
-    return writeAll(STDOUT_FILENO, bytes);
+    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
 }
 
 void writeStandardError(std::string_view text)
 {
-    writeAll(STDERR_FILENO, text);
+    std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
 bool standardErrorIsTerminal()
