@@ -8,7 +8,7 @@ namespace quorrin::cli {
 namespace {
 
 // English and Japanese, in the order of Message.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 35> table{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 36> table{{
     {"unknown option: %s", "不明なオプションです: %s"},
     {"only one folder can be listed, not also %s", "フォルダは一つだけ指定できます (%s は余分です)"},
     {"bad command line: %s", "コマンドラインが正しくありません: %s"},
@@ -55,11 +55,12 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 35> table{{
     {"print this help and exit", "このヘルプを表示して終了する"},
     {"print the version and exit", "バージョンを表示して終了する"},
     {"Usage", "使い方"},
-    {"OPTIONS", "オプション"},
-    {"POSITIONALS", "引数"},
+    {"Options", "オプション"},
+    {"Arguments", "引数"},
+    {"Excludes", "併用不可"},
 }};
 
-static_assert(table.size() == static_cast<std::size_t>(Message::labelPositionals) + 1);
+static_assert(table.size() == static_cast<std::size_t>(Message::labelExcludes) + 1);
 
 } // namespace
 

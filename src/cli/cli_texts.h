@@ -51,6 +51,7 @@ enum class Message {
     labelUsage,
     labelOptions,
     labelPositionals,
+    labelExcludes,
 };
 
 // The program's texts in the user's language, in the system's code page.

@@ -8,6 +8,21 @@ namespace quorrin::cli {
 
 namespace {
 
+// Option names as a user types them: ", " between them, and no "{false}"
+// behind a negating flag such as --no-quote.
+class HelpFormatter final : public CLI::Formatter {
+public:
+    std::string make_option_name(const CLI::Option* option, bool positional) const override
+    {
+        std::string names = CLI::Formatter::make_option_name(option, positional);
+        for (std::size_t at = names.find("{false}"); at != std::string::npos; at = names.find("{false}"))
+            names.erase(at, 7);
+        for (std::size_t at = names.find(','); at != std::string::npos; at = names.find(',', at + 2))
+            names.insert(at + 1, " ");
+        return names;
+    }
+};
+
 // An option that may be given or not; when it is not, the settings decide.
 template <typename T>
 void addChoice(CLI::App& app, const std::string& names, std::optional<T>& target, const std::string& description,
@@ -43,7 +58,7 @@ private:
 
 void addOptions(CLI::App& app, ListRequest& request, std::vector<std::unique_ptr<Switch>>& switches, const Texts& texts)
 {
-    app.add_option("FOLDER", request.folder, texts.say(Message::helpFolder));
+    app.add_option("FOLDER", request.folder, texts.say(Message::helpFolder))->type_name("");
     addChoice(app, "-m,--mask", request.mask, texts.say(Message::helpMask), "MASKS");
     addChoice(app, "-c,--columns", request.columns, texts.say(Message::helpColumns), "LIST");
     addChoice(app, "-s,--separator", request.separator, texts.say(Message::helpSeparator), "SEP");
@@ -66,18 +81,20 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, co
 {
     ListRequest request;
     CLI::App app(texts.say(Message::description), std::string(programName));
+    app.option_defaults()->group(texts.say(Message::labelOptions));
     app.set_help_flag("-h,--help", texts.say(Message::helpHelp));
     app.set_version_flag("--version", std::string(programName) + " " + std::string(version),
                          texts.say(Message::helpVersion));
     // Unknown options and a second folder are ours to report, in the user's
     // language.
     app.allow_extras();
-    auto formatter = app.get_formatter();
+    auto formatter = std::make_shared<HelpFormatter>();
     formatter->label("Usage", texts.say(Message::labelUsage));
     formatter->label("OPTIONS", texts.say(Message::labelOptions));
-    formatter->label("Options", texts.say(Message::labelOptions));
     formatter->label("Positionals", texts.say(Message::labelPositionals));
+    formatter->label("Excludes", texts.say(Message::labelExcludes));
     formatter->column_width(26);
+    app.formatter(formatter);
     std::vector<std::unique_ptr<Switch>> switches;
     addOptions(app, request, switches, texts);
 
