@@ -104,7 +104,7 @@ std::vector<std::string> composeListing(const ResolvedSettings& resolved, const 
 {
     browse::ListedEntries entries;
     {
-        ProgressLine progress(services.console, services.texts, dir, services.clock);
+        ProgressLine progress(services.console, services.texts, services.rules, dir, services.clock);
         entries =
             browse::readEntries(services.fileSystem, services.rules, dir, resolved.mask, browse::mainWindowFileType, {},
                                 [&progress](std::size_t count) { progress.entriesSoFar(count); });

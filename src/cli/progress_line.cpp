@@ -1,11 +1,26 @@
 #include "cli/progress_line.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorrin::cli {
 
-ProgressLine::ProgressLine(Console& console, const Texts& texts, std::string folder, SteadyClock clock)
-    : console_(console), texts_(texts), folder_(std::move(folder)), clock_(std::move(clock)),
+namespace {
+
+// The end of a long path behind "...", cut at a character's start.
+std::string shortened(const platform::TextRules& rules, const std::string& folder)
+{
+    std::size_t start = 0;
+    while (folder.size() - start > ProgressLine::folderBytes)
+        start += rules.charLength(folder, start);
+    return start == 0 ? folder : "..." + folder.substr(start);
+}
+
+} // namespace
+
+ProgressLine::ProgressLine(Console& console, const Texts& texts, const platform::TextRules& rules,
+                           const std::string& folder, SteadyClock clock)
+    : console_(console), texts_(texts), folder_(shortened(rules, folder)), clock_(std::move(clock)),
       enabled_(console.errorIsTerminal()), start_(enabled_ ? clock_() : std::chrono::steady_clock::time_point{})
 {
 }
