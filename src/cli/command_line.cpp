@@ -25,11 +25,12 @@ public:
 
 // An option that may be given or not; when it is not, the settings decide.
 template <typename T>
-void addChoice(CLI::App& app, const std::string& names, std::optional<T>& target, const std::string& description,
-               const std::string& typeName)
+CLI::Option* addChoice(CLI::App& app, const std::string& names, std::optional<T>& target,
+                       const std::string& description, const std::string& typeName)
 {
-    app.add_option_function<T>(
-           names, [&target](const T& value) { target = value; }, description)
+    return app
+        .add_option_function<T>(
+            names, [&target](const T& value) { target = value; }, description)
         ->type_name(typeName);
 }
 
@@ -67,10 +68,8 @@ void addOptions(CLI::App& app, ListRequest& request, std::vector<std::unique_ptr
     switches.push_back(std::make_unique<Switch>(app, "-k,--kib", "--no-kib", request.sizeInKiB,
                                                 texts.say(Message::helpKib), texts.say(Message::helpNoKib)));
     addChoice(app, "-o,--output", request.output, texts.say(Message::helpOutput), "FILE");
-    auto* settings = app.add_option_function<std::string>(
-        "--settings", [&request](const std::string& file) { request.settingsFile = file; },
-        texts.say(Message::helpSettings));
-    settings->type_name("FILE");
+    CLI::Option* settings =
+        addChoice(app, "--settings", request.settingsFile, texts.say(Message::helpSettings), "FILE");
     app.add_flag("--no-settings", request.noSettings, texts.say(Message::helpNoSettings))->excludes(settings);
 }
 
