@@ -8,10 +8,12 @@ namespace quorrin::cli {
 namespace {
 
 // English and Japanese, in the order of Message.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 36> table{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 38> table{{
     {"unknown option: %s", "不明なオプションです: %s"},
     {"only one folder can be listed, not also %s", "フォルダは一つだけ指定できます (%s は余分です)"},
     {"bad command line: %s", "コマンドラインが正しくありません: %s"},
+    {"%s needs a value", "%s には値が必要です"},
+    {"--settings and --no-settings cannot be given together", "--settings と --no-settings は同時に指定できません"},
     {"unknown column \"%s\" (columns are path, name, size, date, genre)",
      "不明な列です: \"%s\" (列は path, name, size, date, genre)"},
     {"at most five columns: %s", "列は五つまでです: %s"},

@@ -17,6 +17,8 @@ enum class Message {
     unknownOption,
     secondFolder,
     badCommandLine,
+    optionNeedsValue,
+    settingsTwice,
     unknownColumn,
     tooManyColumns,
     noColumns,

@@ -104,6 +104,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, co
         return ImmediateAnswer{exitListed, app.help(), false};
     } catch (const CLI::CallForVersion& e) {
         return ImmediateAnswer{exitListed, std::string(e.what()) + "\n", false};
+    } catch (const CLI::ArgumentMismatch& e) {
+        // "--mask: 1 required MASKS missing": the option's name leads.
+        const std::string what = e.what();
+        return ImmediateAnswer{exitFailed, texts.errorLine(Message::optionNeedsValue, {what.substr(0, what.find(':'))}),
+                               true};
+    } catch (const CLI::ExcludesError&) {
+        return ImmediateAnswer{exitFailed, texts.errorLine(Message::settingsTwice), true};
     } catch (const CLI::ParseError& e) {
         return ImmediateAnswer{exitFailed, texts.errorLine(Message::badCommandLine, {e.what()}), true};
     }

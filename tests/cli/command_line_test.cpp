@@ -66,12 +66,13 @@ TEST(CommandLine, AnswersAtOnceWithTheStatusAndTheUsersLanguage)
         {{"--bogus", "dir"}, &english, exitFailed, true, "quorrin-list: unknown option: --bogus\n"},
         {{"--bogus"}, &japanese, exitFailed, true, "quorrin-list: 不明なオプションです: --bogus\n"},
         {{"one", "two"}, &english, exitFailed, true, "quorrin-list: only one folder can be listed, not also two\n"},
-        {{"-m"}, &english, exitFailed, true, "quorrin-list: bad command line: --mask: 1 required MASKS missing\n"},
+        {{"-m"}, &english, exitFailed, true, "quorrin-list: --mask needs a value\n"},
+        {{"a", "-c"}, &japanese, exitFailed, true, "quorrin-list: --columns には値が必要です\n"},
         {{"--settings", "a.ini", "--no-settings"},
          &english,
          exitFailed,
          true,
-         "quorrin-list: bad command line: --settings excludes --no-settings\n"},
+         "quorrin-list: --settings and --no-settings cannot be given together\n"},
     };
     for (const auto& [arguments, texts, status, onError, text] : cases) {
         const auto parsed = parseCommandLine(arguments, *texts, "1.2.3");
