@@ -7,7 +7,8 @@
 # and the window is closed through the menu. The saved file, the clipboard
 # text and the settings file written at the close must hold the expected
 # bytes, and quorrin-list, run beside the window on the same folder, must
-# write the saved file's bytes. Needs Xvfb, xdotool and xclip (the Makefile installs them).
+# write the saved file's bytes. Needs Xvfb, xdotool and xclip (the Makefile
+# installs them).
 #
 # usage: tests/e2e/run.sh path/to/quorrin
 set -euo pipefail
