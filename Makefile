@@ -1,6 +1,6 @@
 # The two commands of the README. Both install what the build needs first.
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic \
+            libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev fonts-ipafont-gothic \
             qt6-translations-l10n \
             xvfb xdotool xclip xauth
 # The Windows build of the core and Wine to run its tests.

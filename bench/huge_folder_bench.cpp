@@ -110,13 +110,26 @@ double figure(const std::map<std::string, std::vector<double>>& figures, const s
     return median(it->second);
 }
 
-double lsMs(const std::string& dir)
+// The median wall time of a command whose output goes to /dev/null.
+double commandMs(const std::vector<std::string>& argv)
 {
-    runChild({"ls", "-l", dir}, false); // fills the caches for both sides
+    runChild(argv, false); // fills the caches for both sides
     std::vector<double> times;
     for (int r = 0; r < runs; ++r)
-        times.push_back(runChild({"ls", "-l", dir}, false).wallMs);
+        times.push_back(runChild(argv, false).wallMs);
     return median(times);
+}
+
+double lsMs(const std::string& dir)
+{
+    return commandMs({"ls", "-l", dir});
+}
+
+// The command-line program, with the built-in settings so that a settings
+// file left in the build folder cannot change what is measured.
+double quorrinListMs(const std::string& dir)
+{
+    return commandMs({QUORRIN_LIST_PATH, "--no-settings", "-c", "name,size,date", dir});
 }
 
 long peakRssKiB(const std::string& dir, const std::string& settings)
@@ -182,6 +195,9 @@ int runBenchmark(std::size_t files)
     const auto typing = child({"typing", base, settings, "1000"});
     const long rssEmpty = peakRssKiB(empty, settings);
     const long rssBig = peakRssKiB(big, settings);
+    const double listBase = quorrinListMs(base);
+    const double listBig = quorrinListMs(big);
+    const double listStartUp = commandMs({QUORRIN_LIST_PATH, "--no-settings", empty});
     std::vector<double> startUps;
     for (int r = 0; r < runs; ++r)
         startUps.push_back(figure(child({"startup", small, settings, std::to_string(nowMs())}), "startup_ms"));
@@ -202,6 +218,7 @@ int runBenchmark(std::size_t files)
     row("read into the file list and compose", readBase, readBig);
     row("  the same, first read in the process", figure(core, "first_read_compose_ms_0"),
         figure(core, "first_read_compose_ms_1"));
+    row("quorrin-list -c name,size,date > /dev/null", listBase, listBig);
     row("recompose (separator, quoting, column)", recomposeBase, figure(core, "recompose_ms_1"));
     row("recompose in the window (quoting check box)", windowRecomposeBase, figure(windowBig, "window_recompose_ms"));
     row("open the window in the folder", figure(windowBase, "window_open_ms"), figure(windowBig, "window_open_ms"));
@@ -212,7 +229,8 @@ int runBenchmark(std::size_t files)
                 figure(typing, "typing_longest_block_ms"), figure(typing, "typing_lag_ms"));
     std::printf("peak memory: %.1f MiB with an empty folder, %.1f MiB with %zu files\n", rssEmpty / 1024.0,
                 rssBig / 1024.0, bigFiles);
-    std::printf("start-up to the first shown listing, 100 files: %.1f ms\n\n", startUp);
+    std::printf("start-up to the first shown listing, 100 files: %.1f ms\n", startUp);
+    std::printf("quorrin-list start-up in an empty folder: %.1f ms\n\n", listStartUp);
 
     goal("(a) read + compose / ls -l, " + std::to_string(files) + " files", readBase / lsBase, 1.0, "x");
     goal("(b) recompose / ls -l (core)", recomposeBase / lsBase, 0.25, "x");
@@ -226,6 +244,9 @@ int runBenchmark(std::size_t files)
          "ms");
     goal("(f) typing lag after 1,000 characters", figure(typing, "typing_lag_ms"), 100.0, "ms");
     goal("(e) start-up / the README's figure", startUp / recordedStartUpMs, 1.2, "x");
+    goal("(g) quorrin-list -c name,size,date / ls -l, " + std::to_string(bigFiles) + " files", listBig / lsBig, 0.7,
+         "x");
+    goal("(g) quorrin-list start-up in an empty folder", listStartUp, 20.0, "ms");
     std::printf("\n%s\n", failures == 0 ? "All goals met." : "Some goals are not met.");
     return failures == 0 ? 0 : 1;
 }

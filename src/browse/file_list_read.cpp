@@ -67,7 +67,7 @@ ListedEntries inOrder(ListedEntries& entries, const std::vector<std::size_t>& or
 } // namespace
 
 ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir,
-                          std::string_view mask, FileType type, const BusySignal& busy)
+                          std::string_view mask, FileType type, const BusySignal& busy, const ReadProgress& progress)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
     const std::uint32_t searchAttr = searchAttribute(type);
@@ -84,6 +84,8 @@ ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRu
             found.items.push_back(entry.isDirectory() ? "[" + entry.name + "]" : entry.name);
             found.facts.push_back(EntryFacts{entry.attributes, entry.size, entry.lastWrite});
             busyScope.entriesSoFar(found.items.size());
+            if (progress && found.items.size() % progressEveryEntries == 0)
+                progress(found.items.size());
         });
     }
 

@@ -33,12 +33,18 @@ struct ListedEntries {
 inline constexpr std::size_t busyAfterEntries = 100;
 using BusySignal = std::function<void(bool busy)>;
 
+// Told how many entries a read has found so far, after every
+// `progressEveryEntries` of them.
+inline constexpr std::size_t progressEveryEntries = 256;
+using ReadProgress = std::function<void(std::size_t entriesSoFar)>;
+
 // Searches `dir` with every ";"-separated piece of `mask`, each used exactly
 // as written (an empty piece matches nothing, a name two pieces match is
 // listed twice), keeps the entries `type` asks for and sorts them once, in
 // the locale's order without regard to case; equal keys keep the order they
 // were found in.
 ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir,
-                          std::string_view mask, FileType type, const BusySignal& busy);
+                          std::string_view mask, FileType type, const BusySignal& busy,
+                          const ReadProgress& progress = {});
 
 } // namespace quorrin::browse

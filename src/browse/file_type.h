@@ -18,6 +18,10 @@ enum FileTypeFlag : std::uint8_t {
 
 using FileType = std::uint8_t;
 
+// Every entry but a folder: what the main window's file list shows, and so
+// what a listing holds wherever it is made.
+inline constexpr FileType mainWindowFileType = ftReadOnly | ftHidden | ftSystem | ftVolumeID | ftArchive | ftNormal;
+
 // The attribute bits a search asks for: the OR of the flags' bits.
 std::uint32_t searchAttribute(FileType type);
 

@@ -24,4 +24,13 @@ std::string settingsFilePath(const platform::TextRules& rules)
     return platform::settingsFileLocation(rules, beside);
 }
 
+std::string siblingSettingsFilePath(const platform::TextRules& rules, std::string_view programName)
+{
+    const std::string executable = platform::executablePath();
+    const std::size_t delimiter = platform::findLastOf(rules, executable, platform::pathDelimiters());
+    const std::string folder = delimiter == std::string::npos ? std::string() : executable.substr(0, delimiter + 1);
+    const std::string beside = settingsPathBeside(rules, folder + std::string(programName), platform::pathDelimiters());
+    return platform::settingsFileLocation(rules, beside);
+}
+
 } // namespace quorrin::persist

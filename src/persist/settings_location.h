@@ -18,4 +18,9 @@ std::string settingsPathBeside(const platform::TextRules& rules, std::string_vie
 // pass.
 std::string settingsFilePath(const platform::TextRules& rules);
 
+// The settings file of the program `programName` installed in the running
+// executable's folder, found by the same rules as that program finds it: how
+// a helper program shares the window's settings.
+std::string siblingSettingsFilePath(const platform::TextRules& rules, std::string_view programName);
+
 } // namespace quorrin::persist

@@ -26,9 +26,6 @@ QStyle::StandardPixmap standardDriveGlyph(platform::DriveType type)
     }
 }
 
-constexpr browse::FileType mainWindowFileType = browse::ftReadOnly | browse::ftHidden | browse::ftSystem |
-                                                browse::ftVolumeID | browse::ftArchive | browse::ftNormal;
-
 QIcon driveGlyph(const QStyle& style, platform::DriveType type)
 {
     if (type == platform::DriveType::ramDisk)
@@ -40,7 +37,7 @@ QIcon driveGlyph(const QStyle& style, platform::DriveType type)
 
 void TForm1::bindControls()
 {
-    FileListBox1.SetFileType(mainWindowFileType);
+    FileListBox1.SetFileType(browse::mainWindowFileType);
     FileListBox1.SetMask("*.exe;*.com");
     FileListBox1.SetFileEdit(fileEditPort_.get());
     FileListBox1.OnChange = [this](browse::TFileListBox&) {

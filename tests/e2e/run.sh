@@ -6,11 +6,12 @@
 # and read back (xclip), a column is changed by typing into its selector,
 # and the window is closed through the menu. The saved file, the clipboard
 # text and the settings file written at the close must hold the expected
-# bytes. Then the program is started again, a check box is ticked and the
-# program is ended as a shutdown ends it (SIGTERM): it must write the
-# settings and end with status 0, also when the settings file cannot be
-# written, which it then says on stderr. Needs Xvfb, xdotool and xclip (the
-# Makefile installs them).
+# bytes, and quorrin-list, run beside the window on the same folder, must
+# write the saved file's bytes. Then the program is started again, a check
+# box is ticked and the program is ended as a shutdown ends it (SIGTERM): it
+# must write the settings and end with status 0, also when the settings file
+# cannot be written, which it then says on stderr. Needs Xvfb, xdotool and
+# xclip (the Makefile installs them).
 #
 # usage: tests/e2e/run.sh path/to/quorrin
 set -euo pipefail
@@ -129,6 +130,13 @@ xdotool key --clearmodifiers Return
 wait_for 20 test -s "$work/out/list.txt" || fail "the listing was not saved"
 compare "saved listing" "$work/expected-listing" "$work/out/list.txt"
 wait_for 10 window_count_is 1 || fail "the save dialog did not close"
+
+# --- the command-line program beside the window's copy, given only the ------
+# folder, reads the same settings file and writes the same bytes.
+cp "$(dirname "$binary")/quorrin-list" "$work/app/quorrin-list"
+LANG=C.UTF-8 LC_ALL=C.UTF-8 "$work/app/quorrin-list" "$work/data" > "$work/cli-listing" ||
+    fail "quorrin-list ended with status $?"
+compare "quorrin-list's listing" "$work/out/list.txt" "$work/cli-listing"
 
 # --- change a column: back on the save button, Tab reaches the third ------
 # column's selector (save button, directory list, mask, file list, drive,

@@ -1,0 +1,91 @@
+#include "cli/cli_texts.h"
+
+#include <array>
+#include <utility>
+
+namespace quorrin::cli {
+
+namespace {
+
+// English and Japanese, in the order of Message.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 38> table{{
+    {"unknown option: %s", "不明なオプションです: %s"},
+    {"only one folder can be listed, not also %s", "フォルダは一つだけ指定できます (%s は余分です)"},
+    {"bad command line: %s", "コマンドラインが正しくありません: %s"},
+    {"%s needs a value", "%s には値が必要です"},
+    {"--settings and --no-settings cannot be given together", "--settings と --no-settings は同時に指定できません"},
+    {"unknown column \"%s\" (columns are path, name, size, date, genre)",
+     "不明な列です: \"%s\" (列は path, name, size, date, genre)"},
+    {"at most five columns: %s", "列は五つまでです: %s"},
+    {"no column given", "列が指定されていません"},
+    {"the mask is empty", "マスクが空です"},
+    {"a mask names files in the folder, not another folder: %s", "マスクに別のフォルダは指定できません: %s"},
+    {"%s: no such settings file", "%s: 設定ファイルがありません"},
+    {"%s: the folder name is not valid text in the system's encoding (UTF-8)",
+     "%s: フォルダ名がシステムの文字コード (UTF-8) として正しくありません"},
+    {"%s: no such folder", "%s: フォルダがありません"},
+    {"%s: not a folder", "%s: フォルダではありません"},
+    {"%s: cannot open the folder (%s)", "%s: フォルダを開けません (%s)"},
+    {"%s: cannot read the folder", "%s: フォルダを読み取れません"},
+    {"cannot create %s", "ファイル %s を作成できません"},
+    {"%s: write error, nothing was saved (is the disk full?)",
+     "%s: ストリームへの書き込みエラー。何も保存されていません (ディスクがいっぱいではありませんか)"},
+    {"cannot write to standard output", "標準出力に書き込めません"},
+    {"%s files read in %s", "%s 個のファイルを読み込み中: %s"},
+    {"Writes the listing of FOLDER as the window saves it, with the window's settings unless told otherwise.",
+     "FOLDER のファイル一覧を、ウィンドウが保存するとおりに書き出します。指定のない項目はウィンドウの設定に従います。"},
+    {"the folder to list (default: the current directory)", "一覧にするフォルダ (既定: カレントディレクトリ)"},
+    {"masks separated by \";\" as in the mask box (default: from the settings, else *.*)",
+     "\";\" で区切ったマスク。マスク欄と同じ (既定: 設定から、なければ *.*)"},
+    {"up to five of path,name,size,date,genre, separated by commas (default: from the settings, else name,size)",
+     "path,name,size,date,genre から五つまで、カンマ区切り (既定: 設定から、なければ name,size)"},
+    {"none, space, tab, comma, hyphen, underscore, slash, plus, or any other text (default: from the settings, else "
+     "tab)",
+     "none, space, tab, comma, hyphen, underscore, slash, plus、またはほかの任意の文字列 (既定: 設定から、なければ "
+     "tab)"},
+    {"enclose every field in double quotes (default: from the settings, else off)",
+     "各項目をダブルクォーテーションで囲む (既定: 設定から、なければ囲まない)"},
+    {"do not enclose the fields in quotes", "項目を囲まない"},
+    {"sizes in KiB, rounded up (default: from the settings, else bytes)",
+     "サイズを K バイト単位で、切り上げて (既定: 設定から、なければバイト単位)"},
+    {"sizes in bytes", "サイズをバイト単位で"},
+    {"write FILE, replacing it only once the whole listing is written (default: standard output)",
+     "FILE に書き出す。一覧をすべて書けたときだけ置き換える (既定: 標準出力)"},
+    {"take the defaults from FILE instead of the window's settings file",
+     "ウィンドウの設定ファイルの代わりに FILE から既定値を読む"},
+    {"take the built-in defaults, not the window's settings", "ウィンドウの設定を使わず、組み込みの既定値を使う"},
+    {"print this help and exit", "このヘルプを表示して終了する"},
+    {"print the version and exit", "バージョンを表示して終了する"},
+    {"Usage", "使い方"},
+    {"Options", "オプション"},
+    {"Arguments", "引数"},
+    {"Excludes", "併用不可"},
+}};
+
+static_assert(table.size() == static_cast<std::size_t>(Message::labelExcludes) + 1);
+
+} // namespace
+
+std::string Texts::say(Message message, std::initializer_list<std::string_view> args) const
+{
+    const auto& [english, japanese] = table[static_cast<std::size_t>(message)];
+    const std::string pattern = rules_.fromUtf8(language_ == Language::japanese ? japanese : english);
+    std::string text;
+    auto arg = args.begin();
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern.compare(i, 2, "%s") == 0 && arg != args.end()) {
+            text += *arg++;
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+std::string Texts::errorLine(Message message, std::initializer_list<std::string_view> args) const
+{
+    return std::string(programName) + ": " + say(message, args) + "\n";
+}
+
+} // namespace quorrin::cli

@@ -1,0 +1,150 @@
+#include "cli/listing_run.h"
+
+#include "browse/file_list_read.h"
+#include "browse/filter_presets.h"
+#include "cli/column_words.h"
+#include "cli/command_line.h"
+#include "cli/listed_entry_source.h"
+#include "cli/refusal.h"
+#include "listing/row_composer.h"
+#include "persist/ini_mapping.h"
+#include "persist/list_text.h"
+#include "persist/settings_file.h"
+#include "platform/console.h"
+#include "platform/native.h"
+#include "platform/text_scan.h"
+
+namespace quorrin::cli {
+
+namespace {
+
+// The settings the listing is made with, and the mask it reads with.
+struct ResolvedSettings {
+    listing::ListSettings settings;
+    std::string typedSeparator;
+    std::string mask;
+};
+
+// The mask the window starts with: its stored preset's, or the last preset's
+// when the stored number names none.
+std::string windowStartMask(const platform::TextRules& rules, std::int32_t filterNo)
+{
+    const browse::FilterPresets presets = browse::parseFilter(rules, rules.fromUtf8(browse::mainWindowFilterUtf8));
+    const bool named = filterNo >= 0 && static_cast<std::size_t>(filterNo) < presets.masks.size();
+    return named ? presets.masks[static_cast<std::size_t>(filterNo)] : presets.masks.back();
+}
+
+ResolvedSettings resolveSettings(const ListRequest& request, const ListServices& services)
+{
+    const Texts& texts = services.texts;
+    ResolvedSettings resolved{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}};
+    if (!request.noSettings) {
+        const std::string path = request.settingsFile ? *request.settingsFile : services.windowSettingsPath();
+        // The window's own file may well not exist yet; one named on the
+        // command line must.
+        if (request.settingsFile && !services.fileSystem.fileExists(path))
+            throw Refusal(texts.say(Message::settingsFileMissing, {path}));
+        persist::SettingsFile file(services.rules, path);
+        persist::IniRead(file, resolved.settings, resolved.typedSeparator);
+    }
+
+    listing::ListSettings& settings = resolved.settings;
+    if (request.columns) {
+        const auto kinds = columnKinds(texts, *request.columns);
+        settings.ListCol1 = kinds[0];
+        settings.ListCol2 = kinds[1];
+        settings.ListCol3 = kinds[2];
+        settings.ListCol4 = kinds[3];
+        settings.ListCol5 = kinds[4];
+    }
+    if (request.separator) {
+        SeparatorChoice choice = separatorChoice(*request.separator);
+        settings.TabNo = choice.tabNo;
+        resolved.typedSeparator = std::move(choice.typed);
+    }
+    settings.QuoteOn = request.quote.value_or(settings.QuoteOn);
+    settings.SizeInK = request.sizeInKiB.value_or(settings.SizeInK);
+
+    resolved.mask = request.mask ? *request.mask : windowStartMask(services.rules, settings.FilterNo);
+    if (resolved.mask.empty())
+        throw Refusal(texts.say(Message::emptyMask));
+    if (platform::findLastOf(services.rules, resolved.mask, platform::pathDelimiters()) != std::string::npos)
+        throw Refusal(texts.say(Message::maskNamesFolder, {resolved.mask}));
+    return resolved;
+}
+
+// The folder's absolute path as the system reports it after moving there,
+// which is what the path column shows. The process's current directory is
+// put back, so a relative output path means what the user meant.
+std::string openFolder(const std::string& folder, const ListServices& services)
+{
+    const Texts& texts = services.texts;
+    platform::FileSystem& fs = services.fileSystem;
+    if (!platform::isValidSystemText(folder))
+        throw Refusal(texts.say(Message::invalidFolderName, {folder}));
+    const std::string start = fs.currentDirectory();
+    try {
+        fs.changeDirectory(folder);
+    } catch (const DirectoryChangeError& e) {
+        if (fs.fileExists(folder))
+            throw Refusal(texts.say(Message::notAFolder, {folder}));
+        if (e.code() == win_error::fileNotFound || e.code() == win_error::pathNotFound)
+            throw Refusal(texts.say(Message::noSuchFolder, {folder}));
+        throw Refusal(texts.say(Message::cannotEnterFolder, {folder, e.what()}));
+    }
+    const std::string dir = fs.currentDirectory();
+    fs.changeDirectory(start);
+    if (!platform::directoryCanBeListed(dir))
+        throw Refusal(texts.say(Message::cannotReadFolder, {folder}));
+    return dir;
+}
+
+std::vector<std::string> composeListing(const ResolvedSettings& resolved, const std::string& dir,
+                                        const ListServices& services)
+{
+    browse::ListedEntries entries;
+    {
+        ProgressLine progress(services.console, services.texts, services.rules, dir, services.clock);
+        entries =
+            browse::readEntries(services.fileSystem, services.rules, dir, resolved.mask, browse::mainWindowFileType, {},
+                                [&progress](std::size_t count) { progress.entriesSoFar(count); });
+    }
+    const ListedEntrySource source(entries);
+    const listing::CategoryClassifier classifier(services.rules);
+    const listing::ListingContext context{
+        resolved.settings, dir, resolved.typedSeparator, source, services.locale, services.rules, classifier};
+    return listing::ListDataSet(context, entries.items);
+}
+
+void writeListing(const std::optional<std::string>& output, const std::string& text, const ListServices& services)
+{
+    const Texts& texts = services.texts;
+    if (!output) {
+        if (!services.console.writeOutput(text))
+            throw Refusal(texts.say(Message::cannotWriteStandardOutput));
+        return;
+    }
+    switch (services.write(*output, text)) {
+    case platform::WriteOutcome::written: return;
+    case platform::WriteOutcome::cannotCreate: throw Refusal(texts.say(Message::cannotCreateOutput, {*output}));
+    case platform::WriteOutcome::cannotWrite: throw Refusal(texts.say(Message::cannotWriteOutputFile, {*output}));
+    }
+}
+
+} // namespace
+
+int runListing(const ListRequest& request, const ListServices& services)
+{
+    try {
+        const ResolvedSettings resolved = resolveSettings(request, services);
+        const std::string dir = openFolder(request.folder, services);
+        const std::string text = persist::listText(composeListing(resolved, dir, services));
+        writeListing(request.output, text, services);
+        return exitListed;
+    } catch (const Error& e) {
+        services.console.writeError(std::string(programName) + ": " + e.what() + "\n");
+        return exitFailed;
+    }
+}
+
+} // namespace quorrin::cli

@@ -1,0 +1,142 @@
+#include "cli/column_words.h"
+#include "cli/command_line.h"
+#include "cli/refusal.h"
+
+#include "platform/posix/utf8_text_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace quorrin::cli {
+namespace {
+
+const platform::posix::Utf8TextRules rules;
+const Texts english(rules, Language::english);
+const Texts japanese(rules, Language::japanese);
+
+ListRequest requestFrom(const std::vector<std::string>& arguments)
+{
+    auto parsed = parseCommandLine(arguments, english, "1.2.3");
+    if (const auto* answer = std::get_if<ImmediateAnswer>(&parsed)) {
+        ADD_FAILURE() << answer->text;
+        return {};
+    }
+    return std::get<ListRequest>(parsed);
+}
+
+TEST(CommandLine, OptionsLeftOutStayEmptySoTheSettingsDecide)
+{
+    const ListRequest none = requestFrom({});
+    EXPECT_EQ(none.folder, ".");
+    EXPECT_FALSE(none.mask || none.columns || none.separator || none.quote || none.sizeInKiB || none.output ||
+                 none.settingsFile || none.noSettings);
+
+    const ListRequest all = requestFrom({"-m", "*.txt;*.doc", "--columns=name,date", "-s", "comma", "-q", "--no-kib",
+                                         "-o", "out.txt", "--settings", "my.ini", "日本"});
+    EXPECT_EQ(all.folder, "日本");
+    EXPECT_EQ(all.mask, "*.txt;*.doc");
+    EXPECT_EQ(all.columns, "name,date");
+    EXPECT_EQ(all.separator, "comma");
+    EXPECT_EQ(all.quote, true);
+    EXPECT_EQ(all.sizeInKiB, false);
+    EXPECT_EQ(all.output, "out.txt");
+    EXPECT_EQ(all.settingsFile, "my.ini");
+}
+
+TEST(CommandLine, TheLastOfAFlagAndItsOppositeWins)
+{
+    const std::tuple<std::vector<std::string>, std::optional<bool>, std::optional<bool>> cases[] = {
+        {{"-q", "--no-quote"}, false, std::nullopt},
+        {{"--no-quote", "-q"}, true, std::nullopt},
+        {{"--kib", "--no-kib", "-k"}, std::nullopt, true},
+        {{"-qk"}, true, true},
+    };
+    for (const auto& [arguments, quote, kib] : cases) {
+        const ListRequest request = requestFrom(arguments);
+        EXPECT_EQ(request.quote, quote) << arguments.front();
+        EXPECT_EQ(request.sizeInKiB, kib) << arguments.front();
+    }
+}
+
+TEST(CommandLine, AnswersAtOnceWithTheStatusAndTheUsersLanguage)
+{
+    const std::tuple<std::vector<std::string>, const Texts*, int, bool, std::string> cases[] = {
+        {{"--version"}, &english, exitListed, false, "quorrin-list 1.2.3\n"},
+        {{"--bogus", "dir"}, &english, exitFailed, true, "quorrin-list: unknown option: --bogus\n"},
+        {{"--bogus"}, &japanese, exitFailed, true, "quorrin-list: 不明なオプションです: --bogus\n"},
+        {{"one", "two"}, &english, exitFailed, true, "quorrin-list: only one folder can be listed, not also two\n"},
+        {{"-m"}, &english, exitFailed, true, "quorrin-list: --mask needs a value\n"},
+        {{"a", "-c"}, &japanese, exitFailed, true, "quorrin-list: --columns には値が必要です\n"},
+        {{"--settings", "a.ini", "--no-settings"},
+         &english,
+         exitFailed,
+         true,
+         "quorrin-list: --settings and --no-settings cannot be given together\n"},
+    };
+    for (const auto& [arguments, texts, status, onError, text] : cases) {
+        const auto parsed = parseCommandLine(arguments, *texts, "1.2.3");
+        ASSERT_TRUE(std::holds_alternative<ImmediateAnswer>(parsed)) << arguments.front();
+        const auto& answer = std::get<ImmediateAnswer>(parsed);
+        EXPECT_EQ(answer.status, status) << arguments.front();
+        EXPECT_EQ(answer.onStandardError, onError) << arguments.front();
+        EXPECT_EQ(answer.text, text);
+    }
+}
+
+TEST(CommandLine, HelpNamesEveryOptionWithItsDefault)
+{
+    for (const Texts* texts : {&english, &japanese}) {
+        const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"--help"}, *texts, "1"));
+        EXPECT_EQ(answer.status, exitListed);
+        for (const char* option : {"--mask", "--columns", "--separator", "--quote", "--no-quote", "--kib", "--no-kib",
+                                   "--output", "--settings", "--no-settings", "--help", "--version", "FOLDER"})
+            EXPECT_NE(answer.text.find(option), std::string::npos) << option;
+    }
+    const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"-h"}, english, "1"));
+    for (const char* fallback : {"else *.*", "else name,size", "else tab", "else off", "else bytes", "current dir"})
+        EXPECT_NE(answer.text.find(fallback), std::string::npos) << fallback;
+}
+
+TEST(ColumnWords, NameUpToFiveColumnsTheRestStayNone)
+{
+    using Kinds = std::array<std::int32_t, 5>;
+    const std::pair<std::string, Kinds> cases[] = {
+        {"name", {1, 5, 5, 5, 5}},
+        {"genre,date,size,name,path", {4, 3, 2, 1, 0}},
+        {"size,size", {2, 2, 5, 5, 5}},
+    };
+    for (const auto& [list, kinds] : cases)
+        EXPECT_EQ(columnKinds(english, list), kinds) << list;
+
+    const std::pair<std::string, std::string> refused[] = {
+        {"", "no column given"},
+        {"name,", "unknown column \"\" (columns are path, name, size, date, genre)"},
+        {"Name", "unknown column \"Name\" (columns are path, name, size, date, genre)"},
+        {"name,size,date,path,genre,name", "at most five columns: name,size,date,path,genre,name"},
+    };
+    for (const auto& [list, message] : refused) {
+        try {
+            columnKinds(english, list);
+            ADD_FAILURE() << list;
+        } catch (const Refusal& e) {
+            EXPECT_EQ(e.what(), message);
+        }
+    }
+}
+
+TEST(ColumnWords, SeparatorWordsAreTheSelectorsChoicesAnyOtherTextIsTyped)
+{
+    const std::tuple<std::string, std::int32_t, std::string> cases[] = {
+        {"none", 0, ""},    {"tab", 2, ""}, {"plus", 7, ""},    {"; ", -1, "; "},
+        {"Tab", -1, "Tab"}, {"", -1, ""},   {"\\t", -1, "\\t"},
+    };
+    for (const auto& [word, tabNo, typed] : cases) {
+        const SeparatorChoice choice = separatorChoice(word);
+        EXPECT_EQ(choice.tabNo, tabNo) << word;
+        EXPECT_EQ(choice.typed, typed) << word;
+    }
+}
+
+} // namespace
+} // namespace quorrin::cli
