@@ -8,7 +8,7 @@ namespace quorrin::cli {
 namespace {
 
 // English and Japanese, in the order of Message.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 38> table{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 40> table{{
     {"unknown option: %s", "不明なオプションです: %s"},
     {"only one folder can be listed, not also %s", "フォルダは一つだけ指定できます (%s は余分です)"},
     {"bad command line: %s", "コマンドラインが正しくありません: %s"},
@@ -31,6 +31,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 38> table{{
     {"%s: write error, nothing was saved (is the disk full?)",
      "%s: ストリームへの書き込みエラー。何も保存されていません (ディスクがいっぱいではありませんか)"},
     {"cannot write to standard output", "標準出力に書き込めません"},
+    {"%s: write error; the file may be incomplete",
+     "%s: ストリームへの書き込みエラー。ファイルは不完全なおそれがあります"},
+    {"%s cannot hold this line, nothing was written: %s", "%s で書けない行があるため、何も書き出していません: %s"},
     {"%s files read in %s", "%s 個のファイルを読み込み中: %s"},
     {"Writes the listing of FOLDER as the window saves it, with the window's settings unless told otherwise.",
      "FOLDER のファイル一覧を、ウィンドウが保存するとおりに書き出します。指定のない項目はウィンドウの設定に従います。"},

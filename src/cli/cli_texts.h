@@ -33,6 +33,8 @@ enum class Message {
     cannotCreateOutput,
     cannotWriteOutputFile,
     cannotWriteStandardOutput,
+    outputLeftIncomplete,
+    cannotEncodeLine,
     // The progress line while a folder is read.
     progress,
     // --help.

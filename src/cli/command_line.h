@@ -10,9 +10,11 @@
 
 namespace quorrin::cli {
 
-// Exit statuses: everything listed; bad usage, a folder that cannot be
-// listed or a listing that could not be written.
+// Exit statuses: everything listed; names the encoding cannot hold (nothing
+// written); bad usage, a folder that cannot be listed or a listing that
+// could not be written.
 inline constexpr int exitListed = 0;
+inline constexpr int exitPartly = 1;
 inline constexpr int exitFailed = 2;
 
 // An answer the command line gets at once, without listing: the help, the

@@ -8,7 +8,7 @@
 #include "cli/refusal.h"
 #include "listing/row_composer.h"
 #include "persist/ini_mapping.h"
-#include "persist/list_text.h"
+#include "persist/listing_encoding.h"
 #include "persist/settings_file.h"
 #include "platform/console.h"
 #include "platform/native.h"
@@ -22,14 +22,24 @@ namespace {
 struct ResolvedSettings {
     listing::ListSettings settings;
     std::string typedSeparator;
+    listing::OutputOptions output;
     std::string mask;
 };
 
-// The mask the window starts with: its stored preset's, or the last preset's
-// when the stored number names none.
-std::string windowStartMask(const platform::TextRules& rules, std::int32_t filterNo)
+// The mask the window starts with: the one typed into its mask box last,
+// when that names files by a pattern, else its stored preset's, or the last
+// preset's when the stored number names none. A typed text also moves the
+// window to the folder it names; here the folder is the command line's, so
+// only its pattern counts.
+std::string windowStartMask(const platform::TextRules& rules, const listing::ListSettings& settings)
 {
+    const std::string& typed = settings.EditText;
+    const std::size_t delimiter = platform::findLastOf(rules, typed, platform::pathDelimiters());
+    const std::string pattern = delimiter == std::string::npos ? typed : typed.substr(delimiter + 1);
+    if (pattern.find_first_of("*?") != std::string::npos)
+        return pattern;
     const browse::FilterPresets presets = browse::parseFilter(rules, rules.fromUtf8(browse::mainWindowFilterUtf8));
+    const std::int32_t filterNo = settings.FilterNo;
     const bool named = filterNo >= 0 && static_cast<std::size_t>(filterNo) < presets.masks.size();
     return named ? presets.masks[static_cast<std::size_t>(filterNo)] : presets.masks.back();
 }
@@ -37,7 +47,7 @@ std::string windowStartMask(const platform::TextRules& rules, std::int32_t filte
 ResolvedSettings resolveSettings(const ListRequest& request, const ListServices& services)
 {
     const Texts& texts = services.texts;
-    ResolvedSettings resolved{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}};
+    ResolvedSettings resolved{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}, {}};
     if (!request.noSettings) {
         const std::string path = request.settingsFile ? *request.settingsFile : services.windowSettingsPath();
         // The window's own file may well not exist yet; one named on the
@@ -45,7 +55,7 @@ ResolvedSettings resolveSettings(const ListRequest& request, const ListServices&
         if (request.settingsFile && !services.fileSystem.fileExists(path))
             throw Refusal(texts.say(Message::settingsFileMissing, {path}));
         persist::SettingsFile file(services.rules, path);
-        persist::IniRead(file, resolved.settings, resolved.typedSeparator);
+        persist::IniRead(file, resolved.settings, resolved.typedSeparator, resolved.output);
     }
 
     listing::ListSettings& settings = resolved.settings;
@@ -65,7 +75,7 @@ ResolvedSettings resolveSettings(const ListRequest& request, const ListServices&
     settings.QuoteOn = request.quote.value_or(settings.QuoteOn);
     settings.SizeInK = request.sizeInKiB.value_or(settings.SizeInK);
 
-    resolved.mask = request.mask ? *request.mask : windowStartMask(services.rules, settings.FilterNo);
+    resolved.mask = request.mask ? *request.mask : windowStartMask(services.rules, settings);
     if (resolved.mask.empty())
         throw Refusal(texts.say(Message::emptyMask));
     if (platform::findLastOf(services.rules, resolved.mask, platform::pathDelimiters()) != std::string::npos)
@@ -111,8 +121,15 @@ std::vector<std::string> composeListing(const ResolvedSettings& resolved, const 
     }
     const ListedEntrySource source(entries);
     const listing::CategoryClassifier classifier(services.rules);
-    const listing::ListingContext context{
-        resolved.settings, dir, resolved.typedSeparator, source, services.locale, services.rules, classifier};
+    const listing::ListingContext context{resolved.settings,
+                                          dir,
+                                          resolved.typedSeparator,
+                                          source,
+                                          services.locale,
+                                          services.rules,
+                                          classifier,
+                                          resolved.output.dates,
+                                          resolved.output.header};
     return listing::ListDataSet(context, entries.items);
 }
 
@@ -128,6 +145,7 @@ void writeListing(const std::optional<std::string>& output, const std::string& t
     case platform::WriteOutcome::written: return;
     case platform::WriteOutcome::cannotCreate: throw Refusal(texts.say(Message::cannotCreateOutput, {*output}));
     case platform::WriteOutcome::cannotWrite: throw Refusal(texts.say(Message::cannotWriteOutputFile, {*output}));
+    case platform::WriteOutcome::leftIncomplete: throw Refusal(texts.say(Message::outputLeftIncomplete, {*output}));
     }
 }
 
@@ -138,8 +156,18 @@ int runListing(const ListRequest& request, const ListServices& services)
     try {
         const ResolvedSettings resolved = resolveSettings(request, services);
         const std::string dir = openFolder(request.folder, services);
-        const std::string text = persist::listText(composeListing(resolved, dir, services));
-        writeListing(request.output, text, services);
+        const std::vector<std::string> lines = composeListing(resolved, dir, services);
+        const persist::EncodedListing encoded = persist::encodeListing(
+            lines, resolved.output.encoding, resolved.output.lineEnd, services.charsets, services.rules);
+        // Nothing is written rather than a listing with names changed.
+        if (!encoded.unmappableLines.empty()) {
+            const std::string encoding(listing::encodingWord(resolved.output.encoding));
+            for (const std::size_t line : encoded.unmappableLines)
+                services.console.writeError(
+                    services.texts.errorLine(Message::cannotEncodeLine, {encoding, lines[line]}));
+            return exitPartly;
+        }
+        writeListing(request.output, encoded.bytes, services);
         return exitListed;
     } catch (const Error& e) {
         services.console.writeError(std::string(programName) + ": " + e.what() + "\n");

@@ -5,6 +5,7 @@
 #include "cli/list_request.h"
 #include "cli/progress_line.h"
 #include "persist/listing_file.h"
+#include "platform/charset_converter.h"
 #include "platform/date_time_settings.h"
 #include "platform/file_system.h"
 #include "platform/text_rules.h"
@@ -20,6 +21,7 @@ struct ListServices {
     platform::FileSystem& fileSystem;
     const platform::TextRules& rules;
     platform::LocaleSettings& locale;
+    const platform::CharsetConverter& charsets;
     // The window's settings file, asked for only when the request uses it.
     std::function<std::string()> windowSettingsPath;
     Console& console;

@@ -31,13 +31,15 @@ int main(int argc, char* argv[])
 
     const auto fileSystem = platform::makeNativeFileSystem(*rules);
     const auto locale = platform::makeNativeLocaleSettings();
+    const auto charsets = platform::makeNativeCharsetConverter();
     const cli::ListServices services{*fileSystem,
                                      *rules,
                                      *locale,
+                                     *charsets,
                                      [&rules] { return persist::siblingSettingsFilePath(*rules, "quorrin"); },
                                      console,
                                      texts,
                                      [] { return std::chrono::steady_clock::now(); },
-                                     platform::writeFileAtomically};
+                                     platform::writeWholeFile};
     return cli::runListing(std::get<cli::ListRequest>(parsed), services);
 }

@@ -49,11 +49,12 @@ protected:
         const ListServices services{fs,
                                     rules,
                                     locale,
+                                    *charsets,
                                     [this] { return dir / "quorrin.ini"; },
                                     console,
                                     texts,
                                     [this] { return now += tick; },
-                                    platform::writeFileAtomically};
+                                    platform::writeWholeFile};
         return runListing(request, services);
     }
 
@@ -67,6 +68,7 @@ protected:
     platform::posix::Utf8TextRules rules;
     platform::posix::PosixFileSystem fs{rules};
     testing::FixedLocale locale;
+    std::unique_ptr<platform::CharsetConverter> charsets = platform::makeNativeCharsetConverter();
     Texts texts{rules, Language::english};
     RecordingConsole console;
     std::chrono::steady_clock::time_point now;
@@ -99,6 +101,15 @@ TEST_F(ListingRun, TheWindowsSettingsAreTheDefaultsAndFlagsOverrideThem)
         EXPECT_EQ(console.out, expected) << settings;
         EXPECT_EQ(console.err, "");
     }
+}
+
+TEST_F(ListingRun, NamesTheEncodingCannotHoldAreNamedAndNothingIsWritten)
+{
+    dir.writeFile("list/café.txt", "c");
+    dir.writeFile("quorrin.ini", "[Output]\r\nEncoding=shift_jis\r\n");
+    EXPECT_EQ(run(ListRequest{.mask = "*.txt", .columns = "name", .output = dir / "out.txt"}), exitPartly);
+    EXPECT_EQ(console.err, "quorrin-list: shift_jis cannot hold this line, nothing was written: café.txt\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.txt"));
 }
 
 TEST_F(ListingRun, TheSettingsFileIsOnlyRead)

@@ -20,7 +20,9 @@ private slots:
         const std::string settingsFiles[] = {
             "",
             "[List]\r\n1=0\r\n2=1\r\n3=2\r\n4=3\r\n5=4\r\nTab=3\r\nKak=1\r\nbyt=1\r\nFilter=1\r\n",
-            "[List]\r\n1=5\r\n2=1\r\n3=9\r\nTab=-1\r\nTabText=;;\r\nFilter=42\r\n[File]\r\nEdit=*.doc\r\n",
+            "[List]\r\n1=5\r\n2=1\r\n3=9\r\nTab=-1\r\nTabText=;;\r\nFilter=42\r\n[File]\r\nEdit=*.avi;b*\r\n",
+            "[List]\r\n3=3\r\n[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n",
+            "[List]\r\n3=4\r\n[Output]\r\nEncoding=shift_jis\r\n",
         };
         for (const std::string& settings : settingsFiles) {
             PosixWindowWorld world;
@@ -40,15 +42,17 @@ private slots:
             }
 
             cli::test::RecordingConsole console;
+            const auto charsets = platform::makeNativeCharsetConverter();
             const cli::Texts texts(world.rules, cli::Language::english);
             const cli::ListServices services{world.fs,
                                              world.rules,
                                              world.locale,
+                                             *charsets,
                                              [&] { return world.settingsPath; },
                                              console,
                                              texts,
                                              [] { return std::chrono::steady_clock::now(); },
-                                             platform::writeFileAtomically};
+                                             platform::writeWholeFile};
             cli::ListRequest request;
             request.folder = world.dir / "list";
             QCOMPARE(cli::runListing(request, services), cli::exitListed);
