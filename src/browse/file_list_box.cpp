@@ -3,13 +3,13 @@
 #include "browse/path_text.h"
 #include "browse/split_path_text.h"
 #include "platform/errors.h"
-#include "platform/wildcard.h"
+#include "text/wildcard.h"
 
 #include <algorithm>
 
 namespace quorrin::browse {
 
-TFileListBox::TFileListBox(platform::FileSystem& fs, const platform::TextRules& rules)
+TFileListBox::TFileListBox(platform::FileSystem& fs, const text::TextRules& rules)
     : fs_(fs), rules_(rules), currentDir_(fs.currentDirectory()), typeAhead_(rules)
 {
 }
@@ -150,7 +150,7 @@ void TFileListBox::ApplyPathText(const std::string& text)
         SetCurrentDir(split.dir);
     }
 
-    if (platform::hasWildcard(split.file)) {
+    if (text::hasWildcard(split.file)) {
         SetMask(split.file);
         return;
     }

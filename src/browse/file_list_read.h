@@ -3,7 +3,7 @@
 #include "browse/file_type.h"
 #include "platform/dir_entry.h"
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <cstdint>
 #include <functional>
@@ -38,7 +38,7 @@ using BusySignal = std::function<void(bool busy)>;
 // listed twice), keeps the entries `type` asks for and sorts them once, in
 // the locale's order without regard to case; equal keys keep the order they
 // were found in.
-ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir,
+ListedEntries readEntries(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
                           std::string_view mask, FileType type, const BusySignal& busy);
 
 } // namespace quorrin::browse

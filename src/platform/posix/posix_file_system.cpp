@@ -3,7 +3,7 @@
 #include "platform/errors.h"
 #include "platform/posix/errno_codes.h"
 #include "platform/posix/volume_labels.h"
-#include "platform/wildcard.h"
+#include "text/wildcard.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -74,7 +74,7 @@ struct DirCloser {
 
 } // namespace
 
-PosixFileSystem::PosixFileSystem(const TextRules& rules) : rules_(rules), uid_(geteuid())
+PosixFileSystem::PosixFileSystem(const text::TextRules& rules) : rules_(rules), uid_(geteuid())
 {
     groups_.push_back(getegid());
     const int count = getgroups(0, nullptr);

@@ -1,7 +1,7 @@
 #include "platform/win32/win32_file_system.h"
 
 #include "platform/errors.h"
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 #include <windows.h>
 #include <winnetwk.h>
@@ -119,7 +119,7 @@ std::string Win32FileSystem::volumeCurrentDirectory(const Volume& volume) const
     // Some versions of the system answer "C:\dir\"; the current directory
     // never ends in "\" below a root. The last byte alone would not do: it
     // is the second half of a name ending in a character such as 0x95 0x5C.
-    if (full.size() > 3 && endsWithChar(rules_, full, '\\'))
+    if (full.size() > 3 && text::endsWithChar(rules_, full, '\\'))
         full.pop_back();
     return full;
 }
