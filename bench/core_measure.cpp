@@ -24,7 +24,7 @@ constexpr browse::FileType windowFileType = browse::ftReadOnly | browse::ftHidde
 
 struct Services {
     platform::FileSystem* fs;
-    const platform::TextRules* rules;
+    const text::TextRules* rules;
     const platform::LocaleSettings* locale;
     listing::CategoryClassifier classifier;
 };

@@ -45,7 +45,7 @@ private:
     std::unordered_map<std::string_view, const platform::DirEntry*> index_;
 };
 
-std::vector<platform::DirEntry> makeEntries(std::size_t count, const platform::TextRules& rules)
+std::vector<platform::DirEntry> makeEntries(std::size_t count, const text::TextRules& rules)
 {
     const std::string stems[] = {rules.fromUtf8("ドラマ第"),   "holiday_",
                                  rules.fromUtf8("アニメ映画"), "TV_show_",

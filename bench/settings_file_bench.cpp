@@ -76,14 +76,15 @@ int measurePass(const std::string& mode, const std::string& path)
     const auto rules = platform::makeNativeTextRules();
     listing::ListSettings settings = listing::defaultListSettings(listing::builtInPresetFilterCount);
     std::string typed;
+    listing::OutputOptions output;
     const double start = nowMs();
     if (mode == "read") {
         persist::SettingsFile file(*rules, path);
-        persist::IniRead(file, settings, typed);
+        persist::IniRead(file, settings, typed, output);
     } else if (mode == "write") {
         persist::SettingsFile file(*rules, path);
         settings.QuoteOn = true;
-        persist::IniWrite(file, settings, "/tmp", "");
+        persist::IniWrite(file, settings, "/tmp", "", output);
     } else if (mode != "none") {
         return 2;
     }

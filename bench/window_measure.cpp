@@ -35,7 +35,7 @@ public:
     void show(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
 };
 
-void writeSettings(const platform::TextRules& rules, const std::string& dir, const std::string& settingsPath)
+void writeSettings(const text::TextRules& rules, const std::string& dir, const std::string& settingsPath)
 {
     listing::ListSettings settings = listing::defaultListSettings(listing::builtInPresetFilterCount);
     settings.ListCol1 = listing::ckFileName;
@@ -73,7 +73,7 @@ private:
     static inline char name_[] = "quorrin";
     static inline char* argv_[] = {name_, nullptr};
     QApplication app_;
-    std::unique_ptr<platform::TextRules> rules_;
+    std::unique_ptr<text::TextRules> rules_;
     std::unique_ptr<platform::FileSystem> fileSystem_;
     std::unique_ptr<platform::LocaleSettings> locale_;
     std::unique_ptr<ui::TForm1> window_;

@@ -6,8 +6,8 @@
 
 #include "listing/calendar.h"
 #include "listing/date_time_format.h"
-#include "platform/posix/utf8_text_rules.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ std::size_t longestText(const platform::DateTimeSettings& settings)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const platform::posix::Utf8TextRules utf8;
+    static const text::Utf8TextRules utf8;
     static const testing::ShiftJisTextRules shiftJis;
     fuzz::ByteTaker take(fuzz::asText(data, size));
 
@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < eras; ++i)
         settings.eras.push_back(
             {"era" + std::to_string(i), take.takeIn(1900, 2100), take.takeIn(1, 12), take.takeIn(1, 28)});
-    const platform::TextRules& rules = (take.take() & 1) != 0 ? static_cast<const platform::TextRules&>(shiftJis)
-                                                              : static_cast<const platform::TextRules&>(utf8);
+    const text::TextRules& rules = (take.take() & 1) != 0 ? static_cast<const text::TextRules&>(shiftJis)
+                                                          : static_cast<const text::TextRules&>(utf8);
 
     const std::string_view pattern = take.rest();
     std::string out;

@@ -5,16 +5,16 @@
 #include "fuzz_check.h"
 
 #include "browse/filter_presets.h"
-#include "platform/posix/utf8_text_rules.h"
-#include "platform/text_scan.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/text_scan.h"
+#include "text/utf8_text_rules.h"
 
 namespace {
 
 using namespace quorrin;
 using fuzz::require;
 
-void check(const platform::TextRules& rules, std::string_view filter)
+void check(const text::TextRules& rules, std::string_view filter)
 {
     const browse::FilterPresets presets = browse::parseFilter(rules, filter);
     require(presets.descriptions.size() == presets.masks.size(), "every description has its mask");
@@ -33,7 +33,7 @@ void check(const platform::TextRules& rules, std::string_view filter)
         if (!rest.empty())
             rest.remove_prefix(1);
     }
-    require(platform::findFirstOf(rules, rest, "|") == std::string_view::npos,
+    require(text::findFirstOf(rules, rest, "|") == std::string_view::npos,
             "only a description without a mask is dropped");
 }
 
@@ -41,7 +41,7 @@ void check(const platform::TextRules& rules, std::string_view filter)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const platform::posix::Utf8TextRules utf8;
+    static const text::Utf8TextRules utf8;
     static const testing::ShiftJisTextRules shiftJis;
     const std::string_view filter = fuzz::asText(data, size);
     check(utf8, filter);

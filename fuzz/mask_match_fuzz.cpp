@@ -4,9 +4,9 @@
 // reference shows it loses no match on the way.
 #include "fuzz_check.h"
 
-#include "platform/posix/utf8_text_rules.h"
-#include "platform/wildcard.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/utf8_text_rules.h"
+#include "text/wildcard.h"
 
 #include <vector>
 
@@ -15,7 +15,7 @@ namespace {
 using namespace quorrin;
 using fuzz::require;
 
-std::vector<std::string_view> charsOf(const platform::TextRules& rules, std::string_view s)
+std::vector<std::string_view> charsOf(const text::TextRules& rules, std::string_view s)
 {
     std::vector<std::string_view> chars;
     for (std::size_t i = 0; i < s.size();) {
@@ -50,7 +50,7 @@ bool globMatches(const std::vector<std::string_view>& name, const std::vector<st
 
 // A pattern ending in "*...*.*...*" also takes a name without that last dot:
 // the part before the dot (stars included) must match the whole name.
-bool reference(const platform::TextRules& rules, std::string_view name, std::string_view pattern)
+bool reference(const text::TextRules& rules, std::string_view name, std::string_view pattern)
 {
     if (pattern.empty())
         return false;
@@ -73,17 +73,17 @@ bool reference(const platform::TextRules& rules, std::string_view name, std::str
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const platform::posix::Utf8TextRules utf8;
+    static const text::Utf8TextRules utf8;
     static const testing::ShiftJisTextRules shiftJis;
     const auto [pattern, name] = fuzz::splitAtNul(fuzz::asText(data, size));
-    for (const platform::TextRules* rules :
-         {static_cast<const platform::TextRules*>(&utf8), static_cast<const platform::TextRules*>(&shiftJis)}) {
-        const bool matched = platform::matchesPattern(*rules, name, pattern);
+    for (const text::TextRules* rules :
+         {static_cast<const text::TextRules*>(&utf8), static_cast<const text::TextRules*>(&shiftJis)}) {
+        const bool matched = text::matchesPattern(*rules, name, pattern);
         require(matched == reference(*rules, name, pattern), "the matcher agrees with the reference");
         if (!pattern.empty())
-            require(platform::matchesPattern(*rules, name, "*"), "a star takes every name");
-        if (!name.empty() && !platform::hasWildcard(name))
-            require(platform::matchesPattern(*rules, name, name), "a plain name matches itself");
+            require(text::matchesPattern(*rules, name, "*"), "a star takes every name");
+        if (!name.empty() && !text::hasWildcard(name))
+            require(text::matchesPattern(*rules, name, name), "a plain name matches itself");
     }
     return 0;
 }

@@ -5,9 +5,9 @@
 #include "fuzz_check.h"
 
 #include "persist/ini_mapping.h"
-#include "platform/ini_document.h"
-#include "platform/posix/utf8_text_rules.h"
-#include "platform/profile_value.h"
+#include "text/ini_document.h"
+#include "text/profile_value.h"
+#include "text/utf8_text_rules.h"
 
 #include <map>
 #include <memory>
@@ -23,10 +23,10 @@ using fuzz::require;
 // the same value rule.
 class DocumentStore final : public platform::ProfileStore {
 public:
-    explicit DocumentStore(platform::IniDocument& document) : document_(document) {}
+    explicit DocumentStore(text::IniDocument& document) : document_(document) {}
     std::string read(std::string_view section, std::string_view key, std::string_view fallback) override
     {
-        return platform::profileValue(document_, section, key, fallback);
+        return text::profileValue(document_, section, key, fallback);
     }
     bool write(std::string_view section, std::string_view key, std::string_view value) override
     {
@@ -36,7 +36,7 @@ public:
     platform::WriteOutcome flush() override { return platform::WriteOutcome::written; }
 
 private:
-    platform::IniDocument& document_;
+    text::IniDocument& document_;
 };
 
 struct ReadResult {
@@ -45,9 +45,9 @@ struct ReadResult {
     listing::OutputOptions output;
 };
 
-ReadResult readAll(platform::IniDocument& document)
+ReadResult readAll(text::IniDocument& document)
 {
-    const platform::posix::Utf8TextRules rules;
+    const text::Utf8TextRules rules;
     persist::SettingsFile file(rules, "fuzz.ini", std::make_unique<DocumentStore>(document));
     ReadResult result{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}};
     persist::IniRead(file, result.settings, result.typedSeparator, result.output);
@@ -118,12 +118,12 @@ bool keepsForeignLines(std::string_view before, std::string_view after)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text = fuzz::asText(data, size);
-    platform::IniDocument document{std::string(text)};
+    text::IniDocument document{std::string(text)};
     require(document.text() == text, "an untouched document keeps its bytes");
 
     const ReadResult first = readAll(document);
     {
-        const platform::posix::Utf8TextRules rules;
+        const text::Utf8TextRules rules;
         persist::SettingsFile file(rules, "fuzz.ini", std::make_unique<DocumentStore>(document));
         listing::ListSettings toWrite = first.settings;
         persist::IniWrite(file, toWrite, "/fuzz/current", first.typedSeparator, first.output);
@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string written = document.text();
     require(keepsForeignLines(text, written), "the write keeps every line it does not own");
 
-    platform::IniDocument again(written);
+    text::IniDocument again(written);
     const ReadResult second = readAll(again);
     listing::ListSettings expected = first.settings;
     expected.DirPath = "/fuzz/current";

@@ -5,9 +5,9 @@
 
 #include "browse/split_path_text.h"
 #include "platform/errors.h"
-#include "platform/text_scan.h"
 #include "support/memory_file_system.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/text_scan.h"
 
 namespace {
 
@@ -55,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = fuzz::asText(data, size);
     try {
         const browse::SplitPath split = browse::SplitPathText(world.fs, world.rules, text);
-        require(platform::findFirstOf(world.rules, split.file, "\\:") == std::string::npos,
-                "the file part is one name");
+        require(text::findFirstOf(world.rules, split.file, "\\:") == std::string::npos, "the file part is one name");
     } catch (const Error&) {
         // A path that cannot be entered is the program's own error, shown to the user.
     }

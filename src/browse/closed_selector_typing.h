@@ -1,7 +1,7 @@
 #pragma once
 
 #include "browse/type_ahead.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -14,7 +14,7 @@ namespace quorrin::browse {
 // The selector decides what a pick or a Backspace sets off.
 class ClosedSelectorTyping {
 public:
-    explicit ClosedSelectorTyping(const platform::TextRules& rules) : rules_(rules), typeAhead_(rules) {}
+    explicit ClosedSelectorTyping(const text::TextRules& rules) : rules_(rules), typeAhead_(rules) {}
 
     void setClock(Clock clock) { typeAhead_.setClock(std::move(clock)); }
 
@@ -32,7 +32,7 @@ public:
     Outcome key(std::string_view character, const std::vector<std::string>& rows);
 
 private:
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     TypeAhead typeAhead_;
 };
 

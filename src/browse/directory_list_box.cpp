@@ -30,7 +30,7 @@ private:
 
 } // namespace
 
-TDirectoryListBox::TDirectoryListBox(platform::FileSystem& fs, const platform::TextRules& rules)
+TDirectoryListBox::TDirectoryListBox(platform::FileSystem& fs, const text::TextRules& rules)
     : fs_(fs), rules_(rules), currentDir_(fs.currentDirectory()), typeAhead_(rules)
 {
     // Comparisons of CurrentDir need the volume's case rules before the

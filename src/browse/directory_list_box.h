@@ -4,7 +4,7 @@
 #include "browse/directory_rows.h"
 #include "browse/type_ahead.h"
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <functional>
 #include <string>
@@ -28,7 +28,7 @@ class TDirectoryListBox : public DirectoryListLink {
 public:
     using Event = std::function<void(TDirectoryListBox& sender)>;
 
-    TDirectoryListBox(platform::FileSystem& fs, const platform::TextRules& rules);
+    TDirectoryListBox(platform::FileSystem& fs, const text::TextRules& rules);
 
     // The rows are built, and the current row selected, when the view shows
     // the list.
@@ -91,7 +91,7 @@ private:
     void change();
 
     platform::FileSystem& fs_;
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     bool windowCreated_ = false;
     std::string currentDir_;
     std::vector<DirectoryRow> rows_;

@@ -2,7 +2,7 @@
 
 #include "browse/path_text.h"
 #include "platform/dir_entry.h"
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 #include <algorithm>
 #include <set>
@@ -12,7 +12,7 @@ namespace quorrin::browse {
 
 namespace {
 
-std::vector<std::string> subdirectoryNames(const platform::FileSystem& fs, const platform::TextRules& rules,
+std::vector<std::string> subdirectoryNames(const platform::FileSystem& fs, const text::TextRules& rules,
                                            const std::string& dir, bool foldCase)
 {
     // Searching with only the directory bit leaves hidden, system and
@@ -43,12 +43,12 @@ bool isNetworkDrive(std::string_view drive, char separator)
 
 } // namespace
 
-std::string treeRoot(const platform::TextRules& rules, platform::PathSyntax syntax, const std::string& dir)
+std::string treeRoot(const text::TextRules& rules, platform::PathSyntax syntax, const std::string& dir)
 {
     return drivePart(rules, syntax, dir) + syntax.separator;
 }
 
-DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const platform::TextRules& rules,
+DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::TextRules& rules,
                                  const std::string& dir, bool foldCase)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
@@ -69,9 +69,9 @@ DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const platform:
     if (!rest.empty()) {
         // A root such as "C:\" or "/" ends in the separator and is the
         // current row whole.
-        if (!platform::endsWithChar(rules, rest, syntax.separator)) {
+        if (!text::endsWithChar(rules, rest, syntax.separator)) {
             bool first = true;
-            for (std::size_t cut; (cut = platform::findFirstOf(rules, rest, separator)) != std::string::npos;) {
+            for (std::size_t cut; (cut = text::findFirstOf(rules, rest, separator)) != std::string::npos;) {
                 std::string name = rest.substr(0, cut);
                 // The drive ("C:") or the empty name before "/" becomes the
                 // root row "C:\" or "/".
@@ -91,7 +91,7 @@ DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const platform:
     return tree;
 }
 
-std::string directoryRowPath(const platform::TextRules& rules, platform::PathSyntax syntax, const std::string& dir,
+std::string directoryRowPath(const text::TextRules& rules, platform::PathSyntax syntax, const std::string& dir,
                              const std::vector<DirectoryRow>& rows, int index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= rows.size())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <vector>
@@ -33,7 +33,7 @@ struct DirectoryTree {
 };
 
 // The root row's text for a directory: "C:\", "\\server\share\" or "/".
-std::string treeRoot(const platform::TextRules& rules, platform::PathSyntax syntax, const std::string& dir);
+std::string treeRoot(const text::TextRules& rules, platform::PathSyntax syntax, const std::string& dir);
 
 // Root, ancestors and current row for `dir`, then its subdirectories: hidden,
 // system and volume-label entries are passed over, the rest sorted without
@@ -41,11 +41,11 @@ std::string treeRoot(const platform::TextRules& rules, platform::PathSyntax synt
 // earlier one only in case is dropped (it opens the same folder); elsewhere
 // both are folders of their own. A directory that cannot be searched simply
 // has none.
-DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const platform::TextRules& rules,
+DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::TextRules& rules,
                                  const std::string& dir, bool foldCase);
 
 // The full path a row of `tree` stands for; empty for an index past the rows.
-std::string directoryRowPath(const platform::TextRules& rules, platform::PathSyntax syntax, const std::string& dir,
+std::string directoryRowPath(const text::TextRules& rules, platform::PathSyntax syntax, const std::string& dir,
                              const std::vector<DirectoryRow>& rows, int index);
 
 } // namespace quorrin::browse

@@ -21,7 +21,7 @@ char inCase(char c, TextCase textCase)
 
 } // namespace
 
-TDriveComboBox::TDriveComboBox(platform::FileSystem& fs, const platform::TextRules& rules)
+TDriveComboBox::TDriveComboBox(platform::FileSystem& fs, const text::TextRules& rules)
     : fs_(fs), rules_(rules), typing_(rules)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();

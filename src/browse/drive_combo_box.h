@@ -4,7 +4,7 @@
 #include "browse/control.h"
 #include "browse/drive_rows.h"
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <cstdint>
 #include <functional>
@@ -27,7 +27,7 @@ class TDriveComboBox : public Control {
 public:
     using Event = std::function<void(TDriveComboBox& sender)>;
 
-    TDriveComboBox(platform::FileSystem& fs, const platform::TextRules& rules);
+    TDriveComboBox(platform::FileSystem& fs, const text::TextRules& rules);
 
     // Lists the drives and applies DriveLetter, as when the view first shows
     // the selector: its row is selected, the directory list is asked to
@@ -88,7 +88,7 @@ private:
     void change();
 
     platform::FileSystem& fs_;
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     bool windowCreated_ = false;
     char driveLetter_ = 0;
     browse::TextCase textCase_ = tcLowerCase;

@@ -6,7 +6,7 @@ namespace {
 
 using platform::DriveType;
 
-std::string inCase(const platform::TextRules& rules, TextCase textCase, std::string_view text)
+std::string inCase(const text::TextRules& rules, TextCase textCase, std::string_view text)
 {
     return textCase == tcUpperCase ? rules.upperAsFileName(text) : rules.lowerAsFileName(text);
 }
@@ -33,8 +33,7 @@ bool listed(DriveType type)
 
 } // namespace
 
-std::vector<DriveRow> buildDriveRows(const platform::FileSystem& fs, const platform::TextRules& rules,
-                                     TextCase textCase)
+std::vector<DriveRow> buildDriveRows(const platform::FileSystem& fs, const text::TextRules& rules, TextCase textCase)
 {
     const bool driveLetters = fs.pathSyntax().driveLetters;
     std::vector<DriveRow> rows;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
 #include "platform/volume.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <vector>
@@ -27,7 +27,6 @@ struct DriveRow {
 // the mount point: "/media/usb [label]". A label that cannot be read shows
 // as "[]". Letters, labels and network names take the case `textCase` asks
 // for; a mount point is a path and keeps its own.
-std::vector<DriveRow> buildDriveRows(const platform::FileSystem& fs, const platform::TextRules& rules,
-                                     TextCase textCase);
+std::vector<DriveRow> buildDriveRows(const platform::FileSystem& fs, const text::TextRules& rules, TextCase textCase);
 
 } // namespace quorrin::browse

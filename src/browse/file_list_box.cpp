@@ -5,13 +5,13 @@
 #include "browse/vanished_directory.h"
 #include "browse/volume_case.h"
 #include "platform/errors.h"
-#include "platform/wildcard.h"
+#include "text/wildcard.h"
 
 #include <algorithm>
 
 namespace quorrin::browse {
 
-TFileListBox::TFileListBox(platform::FileSystem& fs, const platform::TextRules& rules)
+TFileListBox::TFileListBox(platform::FileSystem& fs, const text::TextRules& rules)
     : fs_(fs), rules_(rules), currentDir_(fs.currentDirectory()), typeAhead_(rules)
 {
 }
@@ -165,7 +165,7 @@ void TFileListBox::ApplyPathText(const std::string& typed)
         SetCurrentDir(split.dir);
     }
 
-    if (platform::hasWildcard(split.file)) {
+    if (text::hasWildcard(split.file)) {
         SetMask(split.file);
         return;
     }

@@ -8,7 +8,7 @@
 #include "browse/type_ahead.h"
 #include "platform/dir_entry.h"
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <functional>
 #include <memory>
@@ -31,7 +31,7 @@ class TFileListBox : public Control {
 public:
     using Event = std::function<void(TFileListBox& sender)>;
 
-    TFileListBox(platform::FileSystem& fs, const platform::TextRules& rules);
+    TFileListBox(platform::FileSystem& fs, const text::TextRules& rules);
 
     // The list reads for the first time when the view shows it; before that
     // the setters only store, so setting up a list reads it once.
@@ -107,7 +107,7 @@ private:
     void change();
 
     platform::FileSystem& fs_;
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     bool windowCreated_ = false;
     std::string currentDir_;
     std::string mask_ = "*.*";

@@ -66,7 +66,7 @@ ListedEntries inOrder(ListedEntries& entries, const std::vector<std::size_t>& or
 
 } // namespace
 
-ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir,
+ListedEntries readEntries(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
                           std::string_view mask, FileType type, const BusySignal& busy, const ReadProgress& progress)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();

@@ -3,7 +3,7 @@
 #include "browse/file_type.h"
 #include "platform/dir_entry.h"
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <cstdint>
 #include <functional>
@@ -43,7 +43,7 @@ using ReadProgress = std::function<void(std::size_t entriesSoFar)>;
 // listed twice), keeps the entries `type` asks for and sorts them once, in
 // the locale's order without regard to case; equal keys keep the order they
 // were found in.
-ListedEntries readEntries(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir,
+ListedEntries readEntries(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
                           std::string_view mask, FileType type, const BusySignal& busy,
                           const ReadProgress& progress = {});
 

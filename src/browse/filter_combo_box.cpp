@@ -5,7 +5,7 @@
 
 namespace quorrin::browse {
 
-TFilterComboBox::TFilterComboBox(const platform::TextRules& rules)
+TFilterComboBox::TFilterComboBox(const text::TextRules& rules)
     : rules_(rules), filter_(rules.fromUtf8(defaultFilterUtf8)), typing_(rules)
 {
     RebuildFilters();

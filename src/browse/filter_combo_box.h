@@ -2,7 +2,7 @@
 
 #include "browse/closed_selector_typing.h"
 #include "browse/control.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <functional>
 #include <string>
@@ -21,7 +21,7 @@ class TFilterComboBox : public Control {
 public:
     using Event = std::function<void(TFilterComboBox& sender)>;
 
-    explicit TFilterComboBox(const platform::TextRules& rules);
+    explicit TFilterComboBox(const text::TextRules& rules);
 
     const std::string& Filter() const { return filter_; }
     // A text equal as file names would be changes nothing; any other is
@@ -62,7 +62,7 @@ private:
     void RebuildFilters();
     void change();
 
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     std::string filter_;
     std::vector<std::string> items_;
     std::vector<std::string> masks_;

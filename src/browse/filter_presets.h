@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -18,7 +18,7 @@ struct FilterPresets {
 // character of its own, never as the second byte of a double-byte one. A
 // trailing description without a mask is dropped, an empty mask is kept,
 // and a text without any "|" has no presets.
-FilterPresets parseFilter(const platform::TextRules& rules, std::string_view filter);
+FilterPresets parseFilter(const text::TextRules& rules, std::string_view filter);
 
 // A selector's Filter until it is given one (UTF-8; converted to the code
 // page with TextRules::fromUtf8).

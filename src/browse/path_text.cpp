@@ -1,10 +1,10 @@
 #include "browse/path_text.h"
 
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 namespace quorrin::browse {
 
-std::string drivePart(const platform::TextRules& rules, platform::PathSyntax syntax, std::string_view path)
+std::string drivePart(const text::TextRules& rules, platform::PathSyntax syntax, std::string_view path)
 {
     if (!syntax.driveLetters)
         return {};
@@ -23,11 +23,11 @@ std::string drivePart(const platform::TextRules& rules, platform::PathSyntax syn
     return std::string(path);
 }
 
-std::string joinPath(const platform::TextRules& rules, platform::PathSyntax syntax, std::string_view dir,
+std::string joinPath(const text::TextRules& rules, platform::PathSyntax syntax, std::string_view dir,
                      std::string_view name)
 {
     std::string joined(dir);
-    if (!platform::endsWithChar(rules, dir, syntax.separator))
+    if (!text::endsWithChar(rules, dir, syntax.separator))
         joined += syntax.separator;
     joined += name;
     return joined;

@@ -71,7 +71,7 @@ void sortFrom(std::string_view keys, std::span<KeyRef> range, std::size_t depth)
 
 } // namespace
 
-std::vector<std::size_t> orderBySortKey(const platform::TextRules& rules, std::span<const std::string> items)
+std::vector<std::size_t> orderBySortKey(const text::TextRules& rules, std::span<const std::string> items)
 {
     std::size_t itemBytes = 0;
     for (const std::string& item : items)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <cstddef>
 #include <span>
@@ -14,6 +14,6 @@ namespace quorrin::browse {
 // of the result is the index of the item that belongs at place i. Each key
 // is built once, and the sort looks at them eight bytes at a time, so that
 // a million names do not cost a million scattered reads per pass.
-std::vector<std::size_t> orderBySortKey(const platform::TextRules& rules, std::span<const std::string> items);
+std::vector<std::size_t> orderBySortKey(const text::TextRules& rules, std::span<const std::string> items);
 
 } // namespace quorrin::browse

@@ -1,8 +1,8 @@
 #include "browse/split_path_text.h"
 
 #include "browse/path_text.h"
-#include "platform/text_scan.h"
-#include "platform/wildcard.h"
+#include "text/text_scan.h"
+#include "text/wildcard.h"
 
 namespace quorrin::browse {
 
@@ -32,14 +32,14 @@ private:
 };
 
 // "[Sub]": a directory written the way a file list shows one.
-bool isBracketed(const platform::TextRules& rules, std::string_view text)
+bool isBracketed(const text::TextRules& rules, std::string_view text)
 {
-    return text.size() >= 2 && text.front() == '[' && platform::endsWithChar(rules, text, ']');
+    return text.size() >= 2 && text.front() == '[' && text::endsWithChar(rules, text, ']');
 }
 
 } // namespace
 
-SplitPath SplitPathText(platform::FileSystem& fs, const platform::TextRules& rules, std::string_view text)
+SplitPath SplitPathText(platform::FileSystem& fs, const text::TextRules& rules, std::string_view text)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
     const std::string separator(1, syntax.separator);
@@ -66,7 +66,7 @@ SplitPath SplitPathText(platform::FileSystem& fs, const platform::TextRules& rul
         fs.changeDirectory(root);
 
     const std::string delimiters = syntax.driveLetters ? separator + ":" : separator;
-    const std::size_t cut = platform::findLastOf(rules, dir, delimiters);
+    const std::size_t cut = text::findLastOf(rules, dir, delimiters);
     std::string file = cut == std::string::npos ? dir : dir.substr(cut + 1);
 
     if (dir.size() == file.size() + 1) {
@@ -82,7 +82,7 @@ SplitPath SplitPathText(platform::FileSystem& fs, const platform::TextRules& rul
     if (!dir.empty())
         fs.changeDirectory(dir);
 
-    if (!file.empty() && !platform::hasWildcard(file) && !fs.fileExists(file)) {
+    if (!file.empty() && !text::hasWildcard(file) && !fs.fileExists(file)) {
         // Not a file, so it has to be a directory to move into.
         fs.changeDirectory(file);
         dir = joinPath(rules, syntax, dir, file);

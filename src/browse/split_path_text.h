@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -21,6 +21,6 @@ struct SplitPath {
 // It walks the directories the text names, so a part that cannot be entered
 // fails with DirectoryChangeError; either way the process's current
 // directory is put back to where it was.
-SplitPath SplitPathText(platform::FileSystem& fs, const platform::TextRules& rules, std::string_view text);
+SplitPath SplitPathText(platform::FileSystem& fs, const text::TextRules& rules, std::string_view text);
 
 } // namespace quorrin::browse

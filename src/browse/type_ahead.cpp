@@ -1,6 +1,6 @@
 #include "browse/type_ahead.h"
 
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 namespace quorrin::browse {
 
@@ -10,7 +10,7 @@ constexpr std::chrono::milliseconds pauseThatRestarts{500};
 
 } // namespace
 
-TypeAhead::TypeAhead(const platform::TextRules& rules) : rules_(rules), clock_(std::chrono::steady_clock::now) {}
+TypeAhead::TypeAhead(const text::TextRules& rules) : rules_(rules), clock_(std::chrono::steady_clock::now) {}
 
 const std::string& TypeAhead::key(std::string_view character)
 {
@@ -20,7 +20,7 @@ const std::string& TypeAhead::key(std::string_view character)
     lastKey_ = now;
     if (character == "\b") {
         if (!prefix_.empty())
-            prefix_.resize(platform::lastCharStart(rules_, prefix_));
+            prefix_.resize(text::lastCharStart(rules_, prefix_));
     } else {
         prefix_.append(character);
     }
@@ -35,7 +35,7 @@ int TypeAhead::itemFor(std::string_view character, const std::vector<std::string
     return findPrefix(rules_, items, prefix);
 }
 
-int findPrefix(const platform::TextRules& rules, const std::vector<std::string>& items, std::string_view prefix)
+int findPrefix(const text::TextRules& rules, const std::vector<std::string>& items, std::string_view prefix)
 {
     // Folding both sides keeps character boundaries in step: equal folded
     // bytes parse into the same characters from the start.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <chrono>
 #include <functional>
@@ -18,7 +18,7 @@ using Clock = std::function<std::chrono::steady_clock::time_point()>;
 // or more since the previous key starts a new prefix.
 class TypeAhead {
 public:
-    explicit TypeAhead(const platform::TextRules& rules);
+    explicit TypeAhead(const text::TextRules& rules);
 
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
@@ -32,13 +32,13 @@ public:
     int itemFor(std::string_view character, const std::vector<std::string>& items);
 
 private:
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     Clock clock_;
     std::optional<std::chrono::steady_clock::time_point> lastKey_;
     std::string prefix_;
 };
 
 // The first item that begins with `prefix` without regard to case, or -1.
-int findPrefix(const platform::TextRules& rules, const std::vector<std::string>& items, std::string_view prefix);
+int findPrefix(const text::TextRules& rules, const std::vector<std::string>& items, std::string_view prefix);
 
 } // namespace quorrin::browse

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 
@@ -13,7 +13,7 @@ namespace quorrin::browse {
 // only go up ("..", "../..") land on the nearest of those ancestors that
 // still exists (or on the root, whose move then reports the failure). Any
 // other text, or any text while `listed` exists, comes back unchanged.
-std::string fromVanishedDirectory(const platform::FileSystem& fs, const platform::TextRules& rules,
+std::string fromVanishedDirectory(const platform::FileSystem& fs, const text::TextRules& rules,
                                   const std::string& listed, const std::string& text);
 
 } // namespace quorrin::browse

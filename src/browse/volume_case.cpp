@@ -4,7 +4,7 @@
 
 namespace quorrin::browse {
 
-VolumeCase volumeCaseOf(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir)
+VolumeCase volumeCaseOf(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
     const auto info = fs.volumeInformation(syntax.driveLetters ? treeRoot(rules, syntax, dir) : dir);
@@ -13,7 +13,7 @@ VolumeCase volumeCaseOf(const platform::FileSystem& fs, const platform::TextRule
     return VolumeCase{info->caseSensitive, info->casePreserving || info->caseSensitive};
 }
 
-bool sameNameOnVolume(const platform::TextRules& rules, VolumeCase volume, std::string_view a, std::string_view b)
+bool sameNameOnVolume(const text::TextRules& rules, VolumeCase volume, std::string_view a, std::string_view b)
 {
     return volume.sensitive ? rules.sameFileName(a, b) : rules.sameFoldedName(a, b);
 }

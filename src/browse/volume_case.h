@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -19,11 +19,11 @@ struct VolumeCase {
 // the volume that holds the folder itself. A volume that cannot say is
 // taken as Windows volumes usually are: case kept, compared without regard
 // to it.
-VolumeCase volumeCaseOf(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& dir);
+VolumeCase volumeCaseOf(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir);
 
 // Two names that the volume finds the same entry by: folded as file names
 // on a volume that folds case, otherwise the platform's own file-name
 // comparison.
-bool sameNameOnVolume(const platform::TextRules& rules, VolumeCase volume, std::string_view a, std::string_view b);
+bool sameNameOnVolume(const text::TextRules& rules, VolumeCase volume, std::string_view a, std::string_view b);
 
 } // namespace quorrin::browse

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <initializer_list>
 #include <string>
@@ -61,7 +61,7 @@ enum class Message {
 // The program's texts in the user's language, in the system's code page.
 class Texts {
 public:
-    Texts(const platform::TextRules& rules, Language language) : rules_(rules), language_(language) {}
+    Texts(const text::TextRules& rules, Language language) : rules_(rules), language_(language) {}
 
     // The message with each "%s" replaced by the next of `args`, which are
     // bytes in the system's code page already (names, paths).
@@ -71,7 +71,7 @@ public:
     std::string errorLine(Message message, std::initializer_list<std::string_view> args = {}) const;
 
 private:
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     Language language_;
 };
 

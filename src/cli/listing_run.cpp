@@ -12,7 +12,7 @@
 #include "persist/settings_file.h"
 #include "platform/console.h"
 #include "platform/native.h"
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 namespace quorrin::cli {
 
@@ -31,10 +31,10 @@ struct ResolvedSettings {
 // preset's when the stored number names none. A typed text also moves the
 // window to the folder it names; here the folder is the command line's, so
 // only its pattern counts.
-std::string windowStartMask(const platform::TextRules& rules, const listing::ListSettings& settings)
+std::string windowStartMask(const text::TextRules& rules, const listing::ListSettings& settings)
 {
     const std::string& typed = settings.EditText;
-    const std::size_t delimiter = platform::findLastOf(rules, typed, platform::pathDelimiters());
+    const std::size_t delimiter = text::findLastOf(rules, typed, platform::pathDelimiters());
     const std::string pattern = delimiter == std::string::npos ? typed : typed.substr(delimiter + 1);
     if (pattern.find_first_of("*?") != std::string::npos)
         return pattern;
@@ -78,7 +78,7 @@ ResolvedSettings resolveSettings(const ListRequest& request, const ListServices&
     resolved.mask = request.mask ? *request.mask : windowStartMask(services.rules, settings);
     if (resolved.mask.empty())
         throw Refusal(texts.say(Message::emptyMask));
-    if (platform::findLastOf(services.rules, resolved.mask, platform::pathDelimiters()) != std::string::npos)
+    if (text::findLastOf(services.rules, resolved.mask, platform::pathDelimiters()) != std::string::npos)
         throw Refusal(texts.say(Message::maskNamesFolder, {resolved.mask}));
     return resolved;
 }

@@ -8,7 +8,7 @@
 #include "platform/charset_converter.h"
 #include "platform/date_time_settings.h"
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <functional>
 #include <string>
@@ -19,7 +19,7 @@ namespace quorrin::cli {
 // ones, tests their own.
 struct ListServices {
     platform::FileSystem& fileSystem;
-    const platform::TextRules& rules;
+    const text::TextRules& rules;
     platform::LocaleSettings& locale;
     const platform::CharsetConverter& charsets;
     // The window's settings file, asked for only when the request uses it.

@@ -8,7 +8,7 @@ namespace quorrin::cli {
 namespace {
 
 // The end of a long path behind "...", cut at a character's start.
-std::string shortened(const platform::TextRules& rules, const std::string& folder)
+std::string shortened(const text::TextRules& rules, const std::string& folder)
 {
     std::size_t start = 0;
     while (folder.size() - start > ProgressLine::folderBytes)
@@ -18,7 +18,7 @@ std::string shortened(const platform::TextRules& rules, const std::string& folde
 
 } // namespace
 
-ProgressLine::ProgressLine(Console& console, const Texts& texts, const platform::TextRules& rules,
+ProgressLine::ProgressLine(Console& console, const Texts& texts, const text::TextRules& rules,
                            const std::string& folder, SteadyClock clock)
     : console_(console), texts_(texts), folder_(shortened(rules, folder)), clock_(std::move(clock)),
       enabled_(console.errorIsTerminal()), start_(enabled_ ? clock_() : std::chrono::steady_clock::time_point{})

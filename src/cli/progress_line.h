@@ -2,7 +2,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/console_port.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <chrono>
 #include <cstddef>
@@ -25,7 +25,7 @@ public:
     static constexpr std::chrono::milliseconds redraw{100};
     static constexpr std::size_t folderBytes = 48;
 
-    ProgressLine(Console& console, const Texts& texts, const platform::TextRules& rules, const std::string& folder,
+    ProgressLine(Console& console, const Texts& texts, const text::TextRules& rules, const std::string& folder,
                  SteadyClock clock);
     ~ProgressLine();
     ProgressLine(const ProgressLine&) = delete;

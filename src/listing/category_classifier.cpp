@@ -30,7 +30,7 @@ const std::array<RowText, 10> table{{
 
 } // namespace
 
-CategoryClassifier::CategoryClassifier(const platform::TextRules& rules) : rules_(rules)
+CategoryClassifier::CategoryClassifier(const text::TextRules& rules) : rules_(rules)
 {
     rows_.reserve(table.size());
     for (const RowText& text : table) {

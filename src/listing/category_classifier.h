@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -15,7 +15,7 @@ namespace quorrin::listing {
 class CategoryClassifier {
 public:
     // The rules must outlive the classifier: they find the name's characters.
-    explicit CategoryClassifier(const platform::TextRules& rules);
+    explicit CategoryClassifier(const text::TextRules& rules);
 
     // The label, or empty text when no keyword occurs. Case-sensitive, no
     // folding of width or kana; a match must start on a character of the
@@ -31,7 +31,7 @@ private:
 
     bool occursIn(std::string_view name, std::string_view keyword) const;
 
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     std::vector<Row> rows_;
 };
 

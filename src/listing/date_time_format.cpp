@@ -39,7 +39,7 @@ void appendNumber(std::string& out, int value, int minDigits)
 class PatternWriter {
 public:
     PatternWriter(std::string& out, std::string_view pattern, const platform::LocalDateTime& time,
-                  const platform::DateTimeSettings& settings, const platform::TextRules& rules)
+                  const platform::DateTimeSettings& settings, const text::TextRules& rules)
         : out_(out), pattern_(pattern), time_(time), settings_(settings), rules_(rules)
     {
     }
@@ -222,7 +222,7 @@ private:
     std::string_view pattern_;
     const platform::LocalDateTime& time_;
     const platform::DateTimeSettings& settings_;
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     std::size_t pos_ = 0;
     char lastLetter_ = 0;
     bool twelveHour_ = false;
@@ -231,13 +231,13 @@ private:
 } // namespace
 
 void appendFormattedDateTime(std::string& out, std::string_view pattern, const platform::LocalDateTime& time,
-                             const platform::DateTimeSettings& settings, const platform::TextRules& rules)
+                             const platform::DateTimeSettings& settings, const text::TextRules& rules)
 {
     PatternWriter(out, pattern, time, settings, rules).write();
 }
 
 void appendDateTimeText(std::string& out, const platform::LocalDateTime& time,
-                        const platform::DateTimeSettings& settings, const platform::TextRules& rules)
+                        const platform::DateTimeSettings& settings, const text::TextRules& rules)
 {
     appendFormattedDateTime(out, settings.shortDateFormat, time, settings, rules);
     if (time.hour != 0 || time.minute != 0 || time.second != 0) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/date_time_settings.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -27,11 +27,11 @@ namespace quorrin::listing {
 // kanji. Character boundaries come from `rules`. `time` must be a real
 // calendar date and time of day, as file-date unpacking gives.
 void appendFormattedDateTime(std::string& out, std::string_view pattern, const platform::LocalDateTime& time,
-                             const platform::DateTimeSettings& settings, const platform::TextRules& rules);
+                             const platform::DateTimeSettings& settings, const text::TextRules& rules);
 
 // The listing's date column: the short date, then one space and the long
 // time unless the moment is exactly midnight.
 void appendDateTimeText(std::string& out, const platform::LocalDateTime& time,
-                        const platform::DateTimeSettings& settings, const platform::TextRules& rules);
+                        const platform::DateTimeSettings& settings, const text::TextRules& rules);
 
 } // namespace quorrin::listing

@@ -5,7 +5,7 @@
 #include "listing/list_settings.h"
 #include "listing/output_options.h"
 #include "platform/date_time_settings.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <cstdint>
 #include <span>
@@ -22,7 +22,7 @@ struct ListingContext {
     std::string_view typedSeparator; // the separator selector's text, used when TabNo is no fixed choice
     const FileInfoSource& files;
     const platform::LocaleSettings& locale;
-    const platform::TextRules& rules;
+    const text::TextRules& rules;
     const CategoryClassifier& classifier;
     DateStyle dates = DateStyle::system;
     bool header = false; // a first line of column captions

@@ -1,15 +1,14 @@
 #include "persist/application_title.h"
 
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 namespace quorrin::persist {
 
-std::string applicationTitle(const platform::TextRules& rules, std::string_view executablePath,
-                             std::string_view delimiters)
+std::string applicationTitle(const text::TextRules& rules, std::string_view executablePath, std::string_view delimiters)
 {
-    const std::size_t delimiter = platform::findLastOf(rules, executablePath, delimiters);
+    const std::size_t delimiter = text::findLastOf(rules, executablePath, delimiters);
     std::string_view name = delimiter == std::string_view::npos ? executablePath : executablePath.substr(delimiter + 1);
-    const std::size_t dot = platform::findFirstOf(rules, name, ".");
+    const std::size_t dot = text::findFirstOf(rules, name, ".");
     if (dot != std::string_view::npos)
         name = name.substr(0, dot);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +12,7 @@ namespace quorrin::persist {
 // character as it stands and every later letter A-Z in lower case
 // ("ZIDAZ.EXE" gives "Zidaz"). It captions error boxes and follows the file
 // name in the window caption after a save.
-std::string applicationTitle(const platform::TextRules& rules, std::string_view executablePath,
+std::string applicationTitle(const text::TextRules& rules, std::string_view executablePath,
                              std::string_view delimiters);
 
 } // namespace quorrin::persist

@@ -2,7 +2,7 @@
 
 #include "persist/list_text.h"
 #include "platform/errors.h"
-#include "platform/unicode_text.h"
+#include "text/unicode_text.h"
 
 #include <algorithm>
 #include <bit>
@@ -29,11 +29,11 @@ struct Utf8Writer {
     {
         // A byte that is no character keeps its value, as the system's own
         // UTF-8 does.
-        if (platform::isStrayByte(c)) {
-            *p++ = static_cast<char>(c - platform::firstStrayByte);
+        if (text::isStrayByte(c)) {
+            *p++ = static_cast<char>(c - text::firstStrayByte);
             return p;
         }
-        return platform::putUtf8(p, c);
+        return text::putUtf8(p, c);
     }
 };
 
@@ -64,7 +64,7 @@ struct Utf16leWriter {
     }
     char* write(char* p, char32_t c, bool& whole) const
     {
-        if (platform::isStrayByte(c)) {
+        if (text::isStrayByte(c)) {
             whole = false;
             return unit(p, getaMark);
         }
@@ -133,7 +133,7 @@ template <typename Writer> char* writeUtf8Line(char* p, std::string_view line, c
             p = writer.ascii(p, line.substr(i, end - i));
             i = end;
         } else {
-            p = writer.write(p, platform::nextUtf8(line, i), whole);
+            p = writer.write(p, text::nextUtf8(line, i), whole);
         }
     }
     return p;
@@ -193,7 +193,7 @@ EncodedListing unchanged(const std::vector<std::string>& lines, std::string_view
 } // namespace
 
 EncodedListing encodeListing(const std::vector<std::string>& lines, TextEncoding encoding, listing::LineEnd lineEnd,
-                             const platform::CharsetConverter& converter, const platform::TextRules& rules)
+                             const platform::CharsetConverter& converter, const text::TextRules& rules)
 {
     const std::string_view end = listing::lineEndText(lineEnd);
     switch (encoding) {

@@ -2,7 +2,7 @@
 
 #include "listing/output_options.h"
 #include "platform/charset_converter.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <cstddef>
 #include <string>
@@ -28,6 +28,6 @@ struct EncodedListing {
 // the system has no converter for the encoding; nothing is written then.
 EncodedListing encodeListing(const std::vector<std::string>& lines, listing::TextEncoding encoding,
                              listing::LineEnd lineEnd, const platform::CharsetConverter& converter,
-                             const platform::TextRules& rules);
+                             const text::TextRules& rules);
 
 } // namespace quorrin::persist

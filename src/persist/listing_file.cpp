@@ -4,13 +4,13 @@
 
 namespace quorrin::persist {
 
-void saveListing(const platform::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
+void saveListing(const text::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
                  const WholeFileWriter& write)
 {
     saveListingBytes(rules, path, listText(lines), write);
 }
 
-void saveListingBytes(const platform::TextRules& rules, const std::string& path, std::string_view bytes,
+void saveListingBytes(const text::TextRules& rules, const std::string& path, std::string_view bytes,
                       const WholeFileWriter& write)
 {
     switch (write(path, bytes)) {

@@ -2,7 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/native.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 #include "platform/write_outcome.h"
 
 #include <functional>
@@ -23,11 +23,11 @@ using WholeFileWriter = std::function<platform::WriteOutcome(const std::string& 
 // - "ストリームへの書き込みエラー" when it cannot take all the bytes;
 // - that message and a warning naming the file when its old content could
 //   not be put back either.
-void saveListing(const platform::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
+void saveListing(const text::TextRules& rules, const std::string& path, const std::vector<std::string>& lines,
                  const WholeFileWriter& write = platform::writeWholeFile);
 
 // The same for a listing already encoded into the bytes of the file.
-void saveListingBytes(const platform::TextRules& rules, const std::string& path, std::string_view bytes,
+void saveListingBytes(const text::TextRules& rules, const std::string& path, std::string_view bytes,
                       const WholeFileWriter& write = platform::writeWholeFile);
 
 } // namespace quorrin::persist

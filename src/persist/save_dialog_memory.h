@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -25,15 +25,14 @@ struct SaveDialogAnswer {
 // (`savePath`), without a trailing delimiter unless it is a root ("/",
 // "C:\") or follows a drive ("C:"). A name without a folder, or none, gives
 // no starting directory.
-std::string saveStartDirectory(const platform::TextRules& rules, std::string_view savePath,
-                               std::string_view delimiters);
+std::string saveStartDirectory(const text::TextRules& rules, std::string_view savePath, std::string_view delimiters);
 
 // The save dialog's memory within one run: the full name and the file type
 // confirmed last, offered again at the next save. Nothing of it outlives the
 // run; the starting folder across runs comes from the saved path instead.
 class SaveDialogMemory {
 public:
-    SaveDialogRequest request(const platform::TextRules& rules, std::string_view savePath,
+    SaveDialogRequest request(const text::TextRules& rules, std::string_view savePath,
                               std::string_view delimiters) const;
     void remember(const SaveDialogAnswer& answer);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +12,7 @@ namespace quorrin::persist {
 // ("D:\out\list.txt" and "Zidaz" give "list.txt - Zidaz"). Only whole
 // characters count as delimiters, never the second byte of a double-byte
 // one.
-std::string savedFileCaption(const platform::TextRules& rules, std::string_view path, std::string_view delimiters,
+std::string savedFileCaption(const text::TextRules& rules, std::string_view path, std::string_view delimiters,
                              std::string_view applicationTitle);
 
 } // namespace quorrin::persist

@@ -35,7 +35,7 @@ std::string storedForm(std::string_view value)
 
 } // namespace
 
-SettingsWriteError::SettingsWriteError(const platform::TextRules& rules, const std::string& path, bool mayBeIncomplete)
+SettingsWriteError::SettingsWriteError(const text::TextRules& rules, const std::string& path, bool mayBeIncomplete)
     // The literals go into the system code page, where the path already is,
     // so the message is one coherent text on a Shift_JIS system too.
     : Error(path + rules.fromUtf8(mayBeIncomplete ? " に書き込めません。ファイルは不完全なおそれがあります"
@@ -43,12 +43,12 @@ SettingsWriteError::SettingsWriteError(const platform::TextRules& rules, const s
 {
 }
 
-SettingsFile::SettingsFile(const platform::TextRules& rules, std::string path)
+SettingsFile::SettingsFile(const text::TextRules& rules, std::string path)
     : SettingsFile(rules, path, platform::makeNativeProfileStore(path))
 {
 }
 
-SettingsFile::SettingsFile(const platform::TextRules& rules, std::string path,
+SettingsFile::SettingsFile(const text::TextRules& rules, std::string path,
                            std::unique_ptr<platform::ProfileStore> store)
     : rules_(rules), path_(std::move(path)), store_(std::move(store))
 {

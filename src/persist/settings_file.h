@@ -2,7 +2,7 @@
 
 #include "platform/errors.h"
 #include "platform/profile_store.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <cstdint>
 #include <memory>
@@ -15,15 +15,15 @@ namespace quorrin::persist {
 // and says so when the file may have been left incomplete.
 class SettingsWriteError : public Error {
 public:
-    SettingsWriteError(const platform::TextRules& rules, const std::string& path, bool mayBeIncomplete = false);
+    SettingsWriteError(const text::TextRules& rules, const std::string& path, bool mayBeIncomplete = false);
 };
 
 // Typed access to one settings file for one read pass or one write pass.
 class SettingsFile {
 public:
     // On the system's own profile service.
-    SettingsFile(const platform::TextRules& rules, std::string path);
-    SettingsFile(const platform::TextRules& rules, std::string path, std::unique_ptr<platform::ProfileStore> store);
+    SettingsFile(const text::TextRules& rules, std::string path);
+    SettingsFile(const text::TextRules& rules, std::string path, std::unique_ptr<platform::ProfileStore> store);
 
     const std::string& path() const { return path_; }
 
@@ -42,7 +42,7 @@ public:
     void Flush();
 
 private:
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     std::string path_;
     std::unique_ptr<platform::ProfileStore> store_;
 };

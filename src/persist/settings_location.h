@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -11,16 +11,16 @@ namespace quorrin::persist {
 // begins at the last "." after the last of the path `delimiters`; without
 // one ".ini" is appended. Whole characters only, so the second byte of a
 // double-byte character is never taken for a delimiter or a dot.
-std::string settingsPathBeside(const platform::TextRules& rules, std::string_view executablePath,
+std::string settingsPathBeside(const text::TextRules& rules, std::string_view executablePath,
                                std::string_view delimiters);
 
 // The settings file of the running executable, computed afresh for every
 // pass.
-std::string settingsFilePath(const platform::TextRules& rules);
+std::string settingsFilePath(const text::TextRules& rules);
 
 // The settings file of the program `programName` installed in the running
 // executable's folder, found by the same rules as that program finds it: how
 // a helper program shares the window's settings.
-std::string siblingSettingsFilePath(const platform::TextRules& rules, std::string_view programName);
+std::string siblingSettingsFilePath(const text::TextRules& rules, std::string_view programName);
 
 } // namespace quorrin::persist

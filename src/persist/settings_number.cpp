@@ -1,6 +1,6 @@
 #include "persist/settings_number.h"
 
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 #include <limits>
 
@@ -14,7 +14,7 @@ std::optional<std::int32_t> parseHex(std::string_view digits)
         return std::nullopt;
     std::uint32_t value = 0;
     for (const char c : digits) {
-        const int d = platform::hexDigitValue(c);
+        const int d = text::hexDigitValue(c);
         // A ninth significant digit would shift bits out of the top.
         if (d < 0 || (value >> 28) != 0)
             return std::nullopt;

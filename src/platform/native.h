@@ -4,8 +4,8 @@
 #include "platform/date_time_settings.h"
 #include "platform/file_system.h"
 #include "platform/profile_store.h"
-#include "platform/text_rules.h"
 #include "platform/write_outcome.h"
+#include "text/text_rules.h"
 
 #include <memory>
 #include <optional>
@@ -16,8 +16,8 @@ namespace quorrin::platform {
 
 // The running system's implementations; which one is built is chosen by the
 // build, never by conditionals in the callers.
-std::unique_ptr<TextRules> makeNativeTextRules();
-std::unique_ptr<FileSystem> makeNativeFileSystem(const TextRules& rules);
+std::unique_ptr<text::TextRules> makeNativeTextRules();
+std::unique_ptr<FileSystem> makeNativeFileSystem(const text::TextRules& rules);
 std::unique_ptr<LocaleSettings> makeNativeLocaleSettings();
 std::unique_ptr<CharsetConverter> makeNativeCharsetConverter();
 
@@ -31,7 +31,7 @@ std::string_view pathDelimiters();
 // Where the settings file lives, given its place beside the executable: there
 // when that folder can be written; on POSIX, for an installed copy, in the
 // user's configuration folder instead.
-std::string settingsFileLocation(const TextRules& rules, const std::string& besideExecutable);
+std::string settingsFileLocation(const text::TextRules& rules, const std::string& besideExecutable);
 
 // The system's private-profile service for the settings file at `path`.
 std::unique_ptr<ProfileStore> makeNativeProfileStore(const std::string& path);

@@ -17,7 +17,7 @@ QClipboard* applicationClipboard()
 
 } // namespace
 
-QtClipboardPort::QtClipboardPort(const platform::TextRules& rules, std::function<QClipboard*()> clipboard)
+QtClipboardPort::QtClipboardPort(const text::TextRules& rules, std::function<QClipboard*()> clipboard)
     : rules_(rules), clipboard_(clipboard ? std::move(clipboard) : applicationClipboard)
 {
 }

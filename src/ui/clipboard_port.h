@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <functional>
 #include <string>
@@ -25,11 +25,11 @@ class QtClipboardPort final : public ClipboardPort {
 public:
     // `clipboard` finds the clipboard at each copy (nothing when there is
     // none to take); Qt's application clipboard unless a test gives another.
-    explicit QtClipboardPort(const platform::TextRules& rules, std::function<QClipboard*()> clipboard = {});
+    explicit QtClipboardPort(const text::TextRules& rules, std::function<QClipboard*()> clipboard = {});
     void putText(const std::string& text) override;
 
 private:
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     std::function<QClipboard*()> clipboard_;
 };
 

@@ -2,7 +2,7 @@
 
 #include "platform/date_time_settings.h"
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <functional>
 #include <string>
@@ -14,7 +14,7 @@ namespace quorrin::ui {
 // locale and a settings file in a temporary folder.
 struct WindowServices {
     platform::FileSystem& fileSystem;
-    const platform::TextRules& rules;
+    const text::TextRules& rules;
     platform::LocaleSettings& locale;
     // Where the settings file lives; asked afresh for every pass.
     std::function<std::string()> settingsPath;

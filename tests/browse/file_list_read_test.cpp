@@ -218,9 +218,9 @@ TEST_F(FileListWorld, TheReadKeepsWhatTheComposerNeedsOfEveryEntry)
 
 // Counts how often the list asks for the locale's order, and can fail a
 // read the way a failing disk would, part way through.
-class ProbeRules final : public platform::TextRules {
+class ProbeRules final : public text::TextRules {
 public:
-    explicit ProbeRules(const platform::TextRules& inner) : inner_(inner) {}
+    explicit ProbeRules(const text::TextRules& inner) : inner_(inner) {}
     std::size_t charLength(std::string_view s, std::size_t i) const override { return inner_.charLength(s, i); }
     std::string lowerAsFileName(std::string_view s) const override { return inner_.lowerAsFileName(s); }
     std::string upperAsFileName(std::string_view s) const override { return inner_.upperAsFileName(s); }
@@ -243,7 +243,7 @@ public:
     bool failing = false;
 
 private:
-    const platform::TextRules& inner_;
+    const text::TextRules& inner_;
 };
 
 TEST_F(FileListWorld, AReadCollatesEachEntryOnceAndSignalsBusyPastAHundredEntries)

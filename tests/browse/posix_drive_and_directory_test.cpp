@@ -4,8 +4,8 @@
 
 #include "file_list_world.h"
 #include "platform/posix/posix_file_system.h"
-#include "platform/posix/utf8_text_rules.h"
 #include "support/temp_dir.h"
+#include "text/utf8_text_rules.h"
 
 #include <filesystem>
 #include <utility>
@@ -77,7 +77,7 @@ protected:
     int stickRow() const { return static_cast<int>(drives.rows().size()) - 1; }
 
     testing::TempDir dir;
-    platform::posix::Utf8TextRules rules;
+    text::Utf8TextRules rules;
     platform::posix::PosixFileSystem real{rules};
     WithStick fs{real, dir / "stick"};
     TFileListBox files{fs, rules};

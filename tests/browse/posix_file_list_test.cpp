@@ -3,9 +3,9 @@
 #include "file_list_world.h"
 #include "platform/errors.h"
 #include "platform/posix/posix_file_system.h"
-#include "platform/posix/utf8_text_rules.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
+#include "text/utf8_text_rules.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -17,7 +17,7 @@ namespace quorrin::browse::test {
 namespace {
 
 using platform::posix::PosixFileSystem;
-using platform::posix::Utf8TextRules;
+using text::Utf8TextRules;
 
 // A real folder with Japanese names, listed the way the main window lists.
 class PosixFileList : public ::testing::Test {

@@ -13,7 +13,7 @@ namespace {
 
 // Text rules whose sort key is the text itself, so a test can give the
 // sort any bytes it likes: zero bytes, bytes above 0x7F, shared prefixes.
-class BytesAreKeys final : public platform::TextRules {
+class BytesAreKeys final : public text::TextRules {
 public:
     std::size_t charLength(std::string_view, std::size_t) const override { return 1; }
     std::string lowerAsFileName(std::string_view s) const override { return std::string(s); }

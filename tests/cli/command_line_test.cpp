@@ -2,7 +2,7 @@
 #include "cli/command_line.h"
 #include "cli/refusal.h"
 
-#include "platform/posix/utf8_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace quorrin::cli {
 namespace {
 
-const platform::posix::Utf8TextRules rules;
+const text::Utf8TextRules rules;
 const Texts english(rules, Language::english);
 const Texts japanese(rules, Language::japanese);
 

@@ -4,7 +4,7 @@
 
 #include "platform/native.h"
 #include "platform/posix/posix_file_system.h"
-#include "platform/posix/utf8_text_rules.h"
+#include "text/utf8_text_rules.h"
 #include "support/fixed_locale.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -65,7 +65,7 @@ protected:
     }
 
     testing::TempDir dir;
-    platform::posix::Utf8TextRules rules;
+    text::Utf8TextRules rules;
     platform::posix::PosixFileSystem fs{rules};
     testing::FixedLocale locale;
     std::unique_ptr<platform::CharsetConverter> charsets = platform::makeNativeCharsetConverter();

@@ -1,7 +1,7 @@
 #include "cli/progress_line.h"
 #include "cli/recording_console.h"
 
-#include "platform/posix/utf8_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ using namespace std::chrono_literals;
 // a long one keeps its end, cut where a character starts.
 TEST(ProgressLine, ALongFolderShowsItsEndSoTheLineFitsTheTerminal)
 {
-    const platform::posix::Utf8TextRules rules;
+    const text::Utf8TextRules rules;
     const Texts texts(rules, Language::english);
     const std::string padding(20, 'x');
     std::string kanji;

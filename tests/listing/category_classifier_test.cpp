@@ -1,7 +1,7 @@
 #include "listing/category_classifier.h"
 
-#include "platform/posix/utf8_text_rules.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -31,18 +31,18 @@ const Case cases[] = {
     // clang-format on
 };
 
-class CategoryClassifierTest : public ::testing::TestWithParam<std::shared_ptr<platform::TextRules>> {};
+class CategoryClassifierTest : public ::testing::TestWithParam<std::shared_ptr<text::TextRules>> {};
 
 TEST_P(CategoryClassifierTest, GivesTheEarliestRowWithAKeywordInTheName)
 {
-    const platform::TextRules& rules = *GetParam();
+    const text::TextRules& rules = *GetParam();
     const CategoryClassifier classifier(rules);
     for (const Case& c : cases)
         EXPECT_EQ(classifier.StrFind(rules.fromUtf8(c.name)), rules.fromUtf8(c.label)) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(CodePages, CategoryClassifierTest,
-                         ::testing::Values(std::make_shared<platform::posix::Utf8TextRules>(),
+                         ::testing::Values(std::make_shared<text::Utf8TextRules>(),
                                            std::make_shared<testing::ShiftJisTextRules>()),
                          [](const auto& info) { return info.index == 0 ? "Utf8" : "ShiftJis"; });
 
@@ -68,7 +68,7 @@ TEST(CategoryClassifierShiftJis, KeywordBytesAcrossTwoCharactersDoNotCount)
 
 TEST(CategoryClassifierUtf8, NamesThatAreNotValidUtf8AreSearchedByteForByte)
 {
-    const platform::posix::Utf8TextRules rules;
+    const text::Utf8TextRules rules;
     const CategoryClassifier classifier(rules);
     EXPECT_EQ(classifier.StrFind("\xff\xfeTV.avi"), "ＴＶ");
     EXPECT_EQ(classifier.StrFind("\x83TV"), "ＴＶ");

@@ -1,7 +1,7 @@
 #include "listing/date_time_format.h"
 
-#include "platform/posix/utf8_text_rules.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ using platform::DateTimeSettings;
 using platform::LocalDateTime;
 
 const LocalDateTime morning{2006, 1, 28, 9, 5, 6}; // a Saturday
-const platform::posix::Utf8TextRules utf8;
+const text::Utf8TextRules utf8;
 
 std::string format(std::string_view pattern, const LocalDateTime& time, const DateTimeSettings& settings = {})
 {

@@ -1,7 +1,7 @@
 #include "listing/row_composer.h"
 
-#include "platform/posix/utf8_text_rules.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,7 @@ protected:
         settings.QuoteOn = quote;
     }
 
-    platform::posix::Utf8TextRules rules;
+    text::Utf8TextRules rules;
     CategoryClassifier classifier{rules};
     ListSettings settings = defaultListSettings(builtInPresetFilterCount);
     std::string directory = "C:\\Data";

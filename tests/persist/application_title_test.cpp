@@ -1,7 +1,7 @@
 #include "persist/application_title.h"
 
-#include "platform/posix/utf8_text_rules.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 
 TEST(ApplicationTitle, TakesTheFileNameBeforeItsFirstDotWithLaterLettersLowered)
 {
-    const platform::posix::Utf8TextRules rules;
+    const text::Utf8TextRules rules;
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"C:\\Tools\\ZIDAZ.EXE", "\\:", "Zidaz"}, {"C:QUORRIN.EXE", "\\:", "Quorrin"},
         {"/opt/ver.2/QJ.tool.bin", "/", "Qj"},    {"/opt/q/.hidden", "/", ""},

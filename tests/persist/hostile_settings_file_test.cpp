@@ -1,6 +1,6 @@
 #include "persist/ini_mapping.h"
-#include "platform/posix/utf8_text_rules.h"
 #include "support/temp_dir.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 
 using listing::ListSettings;
 
-const platform::posix::Utf8TextRules rules;
+const text::Utf8TextRules rules;
 
 std::string contentOf(const std::string& path)
 {

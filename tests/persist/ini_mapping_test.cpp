@@ -1,8 +1,8 @@
 #include "persist/ini_mapping.h"
-#include "platform/posix/utf8_text_rules.h"
 #include "support/shift_jis_text_rules.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace {
 
 using listing::ListSettings;
 
-const platform::posix::Utf8TextRules rules;
+const text::Utf8TextRules rules;
 
 std::string contentOf(const std::string& path)
 {

@@ -1,8 +1,8 @@
 #include "persist/listing_file.h"
 
-#include "platform/posix/utf8_text_rules.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ std::vector<std::string> entriesIn(const std::string& folder)
 std::string saveError(const std::string& path, const std::vector<std::string>& lines)
 {
     try {
-        saveListing(platform::posix::Utf8TextRules(), path, lines);
+        saveListing(text::Utf8TextRules(), path, lines);
         return {};
     } catch (const Error& e) {
         return e.what();

@@ -1,7 +1,7 @@
 #include "persist/listing_encoding.h"
 #include "platform/errors.h"
 #include "platform/posix/iconv_charset_converter.h"
-#include "platform/posix/utf8_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ using listing::LineEnd;
 using listing::TextEncoding;
 using Lines = std::vector<std::string>;
 
-const platform::posix::Utf8TextRules rules;
+const text::Utf8TextRules rules;
 const platform::posix::IconvCharsetConverter converter;
 
 TEST(EncodeListing, BytesOfEveryEncodingAndLineEnd)

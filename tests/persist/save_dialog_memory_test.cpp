@@ -1,8 +1,8 @@
 #include "persist/save_dialog_memory.h"
 #include "persist/saved_file_caption.h"
 
-#include "platform/posix/utf8_text_rules.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 
 TEST(SavedFileCaptionAndStartDirectory, SplitAtTheLastDelimiter)
 {
-    const platform::posix::Utf8TextRules rules;
+    const text::Utf8TextRules rules;
     const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
         // path, delimiters, caption, start folder
         {"C:\\out\\list.txt", "\\:", "list.txt - Zidaz", "C:\\out"},
@@ -41,7 +41,7 @@ TEST(SavedFileCaptionAndStartDirectory, StepOverTheSecondByteOfADoubleByteCharac
 
 TEST(SaveDialogMemory, OffersTheLastConfirmedNameAndTypeWithTheSavedPathsFolder)
 {
-    const platform::posix::Utf8TextRules rules;
+    const text::Utf8TextRules rules;
     SaveDialogMemory memory;
     const SaveDialogRequest first = memory.request(rules, "/old/run/list.txt", "/");
     EXPECT_EQ(first.startDirectory, "/old/run");

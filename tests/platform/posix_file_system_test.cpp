@@ -1,8 +1,8 @@
 #include "platform/errors.h"
 #include "platform/posix/posix_file_system.h"
-#include "platform/posix/utf8_text_rules.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ protected:
     }
 
     TempDir dir;
-    Utf8TextRules rules;
+    text::Utf8TextRules rules;
     PosixFileSystem fs{rules};
 };
 

@@ -38,7 +38,7 @@ FileTime utc(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD secon
 }
 
 // The listing's date column for a file time, all the way through our code.
-std::string ourText(const Win32LocaleSettings& locale, const TextRules& rules, FileTime time)
+std::string ourText(const Win32LocaleSettings& locale, const text::TextRules& rules, FileTime time)
 {
     const auto local = locale.toLocalTime(time);
     if (!local)

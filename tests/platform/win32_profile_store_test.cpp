@@ -1,8 +1,8 @@
-#include "platform/ini_document.h"
-#include "platform/profile_value.h"
 #include "platform/win32/ansi_text_rules.h"
 #include "platform/win32/win32_profile_store.h"
 #include "support/win32_temp_dir.h"
+#include "text/ini_document.h"
+#include "text/profile_value.h"
 
 #include <gtest/gtest.h>
 
@@ -80,12 +80,12 @@ TEST(Win32ProfileStore, AgreesWithOurOwnStoreOnEveryValueReadBack)
             dir.writeFile(name, initial);
         Win32ProfileStore system(dir / name);
         // Our own store's logic, in memory: the part of the POSIX store that decides every value.
-        IniDocument ours(initial);
+        text::IniDocument ours(initial);
         std::string history;
         auto compare = [&](const std::string& section, const std::string& key) {
             const std::string& fallback = pick(fallbacks);
             const std::string a = system.read(section, key, fallback);
-            const std::string b = profileValue(ours, section, key, fallback);
+            const std::string b = text::profileValue(ours, section, key, fallback);
             if (a != b && ++differences <= 10)
                 ADD_FAILURE() << "case " << n << " [" << section << "] " << key << ": system \"" << a.substr(0, 80)
                               << "\" ours \"" << b.substr(0, 80) << "\"\nafter:" << history;

@@ -3,10 +3,10 @@
 #include "listing/category_classifier.h"
 #include "persist/settings_file.h"
 #include "persist/settings_location.h"
-#include "platform/posix/utf8_text_rules.h"
 #include "platform/win32/ansi_text_rules.h"
 #include "platform/win32/win32_file_system.h"
 #include "support/win32_temp_dir.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -117,7 +117,7 @@ TEST_F(ShiftJisSystem, TheFolderSurvivesAWriteAndReadOfTheSettingsFile)
 // and bytes that only line up across two characters never count.
 TEST_F(ShiftJisSystem, TheClassifierAgreesWithTheUtf8Build)
 {
-    const posix::Utf8TextRules utf8;
+    const text::Utf8TextRules utf8;
     const listing::CategoryClassifier onUtf8(utf8);
     const listing::CategoryClassifier onSystem(rules_);
     const char* const names[] = {

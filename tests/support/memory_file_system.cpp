@@ -1,9 +1,9 @@
 #include "support/memory_file_system.h"
 
 #include "platform/errors.h"
-#include "platform/text_scan.h"
-#include "platform/wildcard.h"
 #include "support/windows_path.h"
+#include "text/text_scan.h"
+#include "text/wildcard.h"
 
 namespace quorrin::testing {
 
@@ -14,7 +14,7 @@ using Kind = windows_path::PathStart::Kind;
 
 } // namespace
 
-MemoryFileSystem::MemoryFileSystem(const platform::TextRules& rules) : rules_(rules) {}
+MemoryFileSystem::MemoryFileSystem(const text::TextRules& rules) : rules_(rules) {}
 
 // --- resolving paths --------------------------------------------------------
 
@@ -116,7 +116,7 @@ std::optional<DirEntry> MemoryFileSystem::lookUp(const std::string& path) const
     if (walked.node == nullptr)
         return std::nullopt;
     // "name\" asks for a directory; Windows finds no file by it.
-    const bool asDirectory = platform::findLastOf(rules_, path, windows_path::separators) == path.size() - 1;
+    const bool asDirectory = text::findLastOf(rules_, path, windows_path::separators) == path.size() - 1;
     if (asDirectory && !walked.node->entry.isDirectory())
         return std::nullopt;
     return walked.node->entry;
@@ -126,7 +126,7 @@ void MemoryFileSystem::search(const std::string& pattern, std::uint32_t searchAt
                               const std::function<void(const DirEntry&)>& visit) const
 {
     searchLog_.push_back(pattern);
-    const std::size_t cut = platform::findLastOf(rules_, pattern, "\\/:");
+    const std::size_t cut = text::findLastOf(rules_, pattern, "\\/:");
     const std::string_view whole = pattern;
     const std::string_view directory = cut == std::string_view::npos ? std::string_view{} : whole.substr(0, cut + 1);
     const std::string_view namePattern = cut == std::string_view::npos ? whole : whole.substr(cut + 1);
@@ -140,7 +140,7 @@ void MemoryFileSystem::search(const std::string& pattern, std::uint32_t searchAt
     std::vector<DirEntry> found;
     const std::uint32_t excluded = platform::exclusionSet(searchAttr);
     auto offer = [&](const DirEntry& entry) {
-        if ((entry.attributes & excluded) == 0 && platform::matchesPattern(rules_, entry.name, namePattern))
+        if ((entry.attributes & excluded) == 0 && text::matchesPattern(rules_, entry.name, namePattern))
             found.push_back(entry);
     };
     // Below a root the search also returns "." and ".."; both carry the

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
 #include "support/memory_tree.h"
+#include "text/text_rules.h"
 
 #include <map>
 #include <memory>
@@ -25,7 +25,7 @@ namespace quorrin::testing {
 // for a path they cannot place; they ignore denials and readiness.
 class MemoryFileSystem final : public platform::FileSystem {
 public:
-    explicit MemoryFileSystem(const platform::TextRules& rules);
+    explicit MemoryFileSystem(const text::TextRules& rules);
 
     // --- building the world -------------------------------------------------
     // The first drive added becomes the current one, at its root.
@@ -87,7 +87,7 @@ private:
     MemoryNode& build(const std::string& path, bool isFile);
     MemoryNode& existing(const std::string& path) const;
 
-    const platform::TextRules& rules_;
+    const text::TextRules& rules_;
     std::map<char, std::unique_ptr<MemoryVolume>> drives_; // by upper-case letter
     std::vector<std::unique_ptr<MemoryVolume>> shares_;
     MemoryVolume* current_ = nullptr;

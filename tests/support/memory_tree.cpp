@@ -6,7 +6,7 @@
 
 namespace quorrin::testing {
 
-MemoryNode* MemoryNode::find(const platform::TextRules& rules, std::string_view name) const
+MemoryNode* MemoryNode::find(const text::TextRules& rules, std::string_view name) const
 {
     for (const auto& child : children) {
         if (rules.sameFileName(child->entry.name, name))
@@ -48,7 +48,7 @@ std::string MemoryVolume::format(const std::vector<std::string>& names) const
     return path;
 }
 
-WalkResult walk(const platform::TextRules& rules, MemoryNode& root, const std::vector<std::string>& names)
+WalkResult walk(const text::TextRules& rules, MemoryNode& root, const std::vector<std::string>& names)
 {
     MemoryNode* node = &root;
     for (std::size_t i = 0; i < names.size(); ++i) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/dir_entry.h"
-#include "platform/text_rules.h"
 #include "platform/volume.h"
+#include "text/text_rules.h"
 
 #include <memory>
 #include <optional>
@@ -23,7 +23,7 @@ struct MemoryNode {
     std::vector<std::unique_ptr<MemoryNode>> children;
 
     // Names match as Windows file names do: single-byte A-Z without regard to case.
-    MemoryNode* find(const platform::TextRules& rules, std::string_view name) const;
+    MemoryNode* find(const text::TextRules& rules, std::string_view name) const;
     MemoryNode& add(platform::DirEntry child);
     void remove(const MemoryNode& child);
     // Stored names from below the root down to this entry.
@@ -57,6 +57,6 @@ struct WalkResult {
 
 // Follows names down from `root`: 2 when only the last name is missing, 3
 // when a name before it is missing or is a file.
-WalkResult walk(const platform::TextRules& rules, MemoryNode& root, const std::vector<std::string>& names);
+WalkResult walk(const text::TextRules& rules, MemoryNode& root, const std::vector<std::string>& names);
 
 } // namespace quorrin::testing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 namespace quorrin::testing {
 
@@ -8,7 +8,7 @@ namespace quorrin::testing {
 // tests meet double-byte names whose second byte is "\" or a capital letter
 // on any machine. Comparison is plain byte order: a stand-in for the
 // locale's collation that keeps expectations exact.
-class ShiftJisTextRules final : public platform::TextRules {
+class ShiftJisTextRules final : public text::TextRules {
 public:
     std::size_t charLength(std::string_view s, std::size_t i) const override;
     std::string lowerAsFileName(std::string_view s) const override;

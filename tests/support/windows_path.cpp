@@ -1,6 +1,6 @@
 #include "support/windows_path.h"
 
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 namespace quorrin::testing::windows_path {
 
@@ -17,9 +17,9 @@ bool isAsciiLetter(char c)
 }
 
 // Takes the name up to the next separator off the front of `rest`.
-std::string_view takeName(const platform::TextRules& rules, std::string_view& rest)
+std::string_view takeName(const text::TextRules& rules, std::string_view& rest)
 {
-    const std::size_t end = platform::findFirstOf(rules, rest, separators);
+    const std::size_t end = text::findFirstOf(rules, rest, separators);
     const std::string_view name = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     return name;
@@ -27,7 +27,7 @@ std::string_view takeName(const platform::TextRules& rules, std::string_view& re
 
 } // namespace
 
-PathStart parseStart(const platform::TextRules& rules, std::string_view path)
+PathStart parseStart(const text::TextRules& rules, std::string_view path)
 {
     PathStart start;
     if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
@@ -59,7 +59,7 @@ PathStart parseStart(const platform::TextRules& rules, std::string_view path)
     return start;
 }
 
-std::vector<std::string> splitNames(const platform::TextRules& rules, std::string_view path)
+std::vector<std::string> splitNames(const text::TextRules& rules, std::string_view path)
 {
     std::vector<std::string> names;
     while (!path.empty()) {
@@ -94,7 +94,7 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
 }
 
-bool isValidName(const platform::TextRules& rules, std::string_view name)
+bool isValidName(const text::TextRules& rules, std::string_view name)
 {
     for (std::size_t i = 0; i < name.size();) {
         const std::size_t len = rules.charLength(name, i);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -27,11 +27,11 @@ struct PathStart {
     std::string_view rest;
 };
 
-PathStart parseStart(const platform::TextRules& rules, std::string_view path);
+PathStart parseStart(const text::TextRules& rules, std::string_view path);
 
 // The names between separators; empty ones (doubled or trailing "\") are
 // dropped as Windows does.
-std::vector<std::string> splitNames(const platform::TextRules& rules, std::string_view path);
+std::vector<std::string> splitNames(const text::TextRules& rules, std::string_view path);
 
 // Appends names to an absolute list of names: "." stays, ".." goes up one
 // level but never above the root. Purely textual, as Windows resolves a
@@ -43,6 +43,6 @@ char upperAscii(char c);
 char lowerAscii(char c);
 
 // A name holds none of the characters Windows refuses in file names.
-bool isValidName(const platform::TextRules& rules, std::string_view name);
+bool isValidName(const text::TextRules& rules, std::string_view name);
 
 } // namespace quorrin::testing::windows_path

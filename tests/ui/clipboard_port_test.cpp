@@ -55,7 +55,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<quorrin::platform::TextRules> rules = quorrin::platform::makeNativeTextRules();
+    std::unique_ptr<quorrin::text::TextRules> rules = quorrin::platform::makeNativeTextRules();
 };
 
 QTEST_MAIN(ClipboardPortTest)

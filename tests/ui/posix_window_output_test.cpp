@@ -96,7 +96,8 @@ private slots:
         for (const auto& row : window->directoryList().Items())
             rows += row + "\r\n";
         QVERIFY(rows.ends_with("list\r\nsub\r\n"));
-        QCOMPARE(world.clipboard->texts, (std::vector<std::string>{savedListing, "a.txt\r\nb.txt\r\n日本.txt\r\n", rows}));
+        QCOMPARE(world.clipboard->texts,
+                 (std::vector<std::string>{savedListing, "a.txt\r\nb.txt\r\n日本.txt\r\n", rows}));
     }
 
     void theFolderPickerStartsOnTheStoredFolderNotTheShownOne()

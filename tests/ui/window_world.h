@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/posix/utf8_text_rules.h"
 #include "support/fixed_locale.h"
 #include "support/memory_file_system.h"
 #include "support/temp_dir.h"
+#include "text/utf8_text_rules.h"
 #include "ui/error_display.h"
 #include "ui/main_window.h"
 
@@ -107,7 +107,7 @@ public:
     }
 
     quorrin::testing::TempDir dir;
-    platform::posix::Utf8TextRules rules;
+    text::Utf8TextRules rules;
     FS fs{rules};
     quorrin::testing::FixedLocale locale;
     std::string settingsPath;

@@ -1,6 +1,6 @@
 #include "platform/posix/iconv_charset_converter.h"
 
-#include "platform/unicode_text.h"
+#include "text/unicode_text.h"
 
 #include <array>
 #include <iconv.h>
@@ -78,7 +78,7 @@ IconvCharsetConverter::IconvCharsetConverter(std::string codePageName) : codePag
 
 void IconvCharsetConverter::decodeSystemText(std::string_view text, std::u32string& out) const
 {
-    decodeUtf8(text, out);
+    quorrin::text::decodeUtf8(text, out);
 }
 
 const CodePage932Table* IconvCharsetConverter::codePage932() const

@@ -6,8 +6,8 @@
 #include "platform/posix/posix_locale.h"
 #include "platform/posix/posix_profile_store.h"
 #include "platform/posix/user_settings_path.h"
-#include "platform/posix/utf8_text_rules.h"
 #include "platform/posix/whole_file_write.h"
+#include "text/utf8_text_rules.h"
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -15,12 +15,12 @@
 
 namespace quorrin::platform {
 
-std::unique_ptr<TextRules> makeNativeTextRules()
+std::unique_ptr<text::TextRules> makeNativeTextRules()
 {
-    return std::make_unique<posix::Utf8TextRules>();
+    return std::make_unique<text::Utf8TextRules>();
 }
 
-std::unique_ptr<FileSystem> makeNativeFileSystem(const TextRules& rules)
+std::unique_ptr<FileSystem> makeNativeFileSystem(const text::TextRules& rules)
 {
     return std::make_unique<posix::PosixFileSystem>(rules);
 }
@@ -50,7 +50,7 @@ std::string_view pathDelimiters()
     return "/";
 }
 
-std::string settingsFileLocation(const TextRules& rules, const std::string& besideExecutable)
+std::string settingsFileLocation(const text::TextRules& rules, const std::string& besideExecutable)
 {
     return posix::chooseSettingsPath(
         rules, besideExecutable,

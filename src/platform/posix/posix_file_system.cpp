@@ -4,7 +4,7 @@
 #include "platform/posix/errno_codes.h"
 #include "platform/posix/inotify_folder_watch.h"
 #include "platform/posix/volume_labels.h"
-#include "platform/wildcard.h"
+#include "text/wildcard.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -75,7 +75,7 @@ struct DirCloser {
 
 } // namespace
 
-PosixFileSystem::PosixFileSystem(const TextRules& rules) : rules_(rules), uid_(geteuid())
+PosixFileSystem::PosixFileSystem(const text::TextRules& rules) : rules_(rules), uid_(geteuid())
 {
     groups_.push_back(getegid());
     const int count = getgroups(0, nullptr);

@@ -2,7 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/posix/mount_table.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <map>
 #include <string>
@@ -19,7 +19,7 @@ namespace quorrin::platform::posix {
 // mount points stand in for drives.
 class PosixFileSystem final : public FileSystem {
 public:
-    explicit PosixFileSystem(const TextRules& rules);
+    explicit PosixFileSystem(const text::TextRules& rules);
 
     PathSyntax pathSyntax() const override { return PathSyntax{'/', false}; }
     std::string currentDirectory() const override;
@@ -41,7 +41,7 @@ private:
     bool writableByUser(const struct stat& st) const;
     const std::vector<MountEntry>& mounts() const;
 
-    const TextRules& rules_;
+    const text::TextRules& rules_;
     uid_t uid_;
     std::vector<gid_t> groups_;
     mutable std::vector<MountEntry> mounts_;

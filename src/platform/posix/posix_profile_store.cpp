@@ -1,7 +1,7 @@
 #include "platform/posix/posix_profile_store.h"
 
 #include "platform/posix/whole_file_write.h"
-#include "platform/profile_value.h"
+#include "text/profile_value.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -50,7 +50,7 @@ std::string fileBytes(const std::string& path)
 
 PosixProfileStore::PosixProfileStore(std::string path) : path_(std::move(path)) {}
 
-IniDocument& PosixProfileStore::document()
+text::IniDocument& PosixProfileStore::document()
 {
     if (!document_)
         document_.emplace(fileBytes(path_));
@@ -59,7 +59,7 @@ IniDocument& PosixProfileStore::document()
 
 std::string PosixProfileStore::read(std::string_view section, std::string_view key, std::string_view fallback)
 {
-    return profileValue(document(), section, key, fallback);
+    return text::profileValue(document(), section, key, fallback);
 }
 
 bool PosixProfileStore::write(std::string_view section, std::string_view key, std::string_view value)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ini_document.h"
 #include "platform/profile_store.h"
+#include "text/ini_document.h"
 
 #include <optional>
 #include <string>
@@ -23,10 +23,10 @@ public:
     WriteOutcome flush() override;
 
 private:
-    IniDocument& document();
+    text::IniDocument& document();
 
     std::string path_;
-    std::optional<IniDocument> document_;
+    std::optional<text::IniDocument> document_;
     bool changed_ = false;
 };
 

@@ -1,6 +1,6 @@
 #include "platform/posix/user_settings_path.h"
 
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 #include <optional>
 
@@ -8,9 +8,9 @@ namespace quorrin::platform::posix {
 
 namespace {
 
-std::string folderOf(const platform::TextRules& rules, const std::string& path)
+std::string folderOf(const text::TextRules& rules, const std::string& path)
 {
-    const std::size_t slash = platform::findLastOf(rules, path, "/");
+    const std::size_t slash = text::findLastOf(rules, path, "/");
     if (slash == std::string::npos)
         return {};
     return slash == 0 ? "/" : path.substr(0, slash);
@@ -31,7 +31,7 @@ std::optional<std::string> userConfigHome(const Environment& environment)
 
 } // namespace
 
-std::string chooseSettingsPath(const platform::TextRules& rules, const std::string& besideExecutable,
+std::string chooseSettingsPath(const text::TextRules& rules, const std::string& besideExecutable,
                                const std::function<bool(const std::string& folder)>& folderWritable,
                                const Environment& environment)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <functional>
 #include <string>
@@ -16,7 +16,7 @@ using Environment = std::function<const char*(const char* name)>;
 // $XDG_CONFIG_HOME when it holds an absolute path, else $HOME/.config. With
 // neither known the file stays beside the executable, and a write pass then
 // reports that it cannot write there.
-std::string chooseSettingsPath(const platform::TextRules& rules, const std::string& besideExecutable,
+std::string chooseSettingsPath(const text::TextRules& rules, const std::string& besideExecutable,
                                const std::function<bool(const std::string& folder)>& folderWritable,
                                const Environment& environment);
 

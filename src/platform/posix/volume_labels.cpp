@@ -1,6 +1,6 @@
 #include "platform/posix/volume_labels.h"
 
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 #include <climits>
 #include <cstdlib>
@@ -24,8 +24,8 @@ std::string decodeUdevLabel(std::string_view escaped)
     std::string out;
     for (std::size_t i = 0; i < escaped.size(); ++i) {
         if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x' &&
-            hexDigitValue(escaped[i + 2]) >= 0 && hexDigitValue(escaped[i + 3]) >= 0) {
-            out += static_cast<char>(hexDigitValue(escaped[i + 2]) * 16 + hexDigitValue(escaped[i + 3]));
+            text::hexDigitValue(escaped[i + 2]) >= 0 && text::hexDigitValue(escaped[i + 3]) >= 0) {
+            out += static_cast<char>(text::hexDigitValue(escaped[i + 2]) * 16 + text::hexDigitValue(escaped[i + 3]));
             i += 3;
         } else {
             out += escaped[i];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 namespace quorrin::platform::win32 {
 
@@ -8,7 +8,7 @@ namespace quorrin::platform::win32 {
 // boundaries from the code page's lead bytes, order and sort keys from the
 // user's locale. On a double-byte code page only A-Z are folded, since a
 // trail byte may look like a letter and must keep its value.
-class AnsiTextRules final : public TextRules {
+class AnsiTextRules final : public text::TextRules {
 public:
     AnsiTextRules();
 

@@ -11,12 +11,12 @@
 
 namespace quorrin::platform {
 
-std::unique_ptr<TextRules> makeNativeTextRules()
+std::unique_ptr<text::TextRules> makeNativeTextRules()
 {
     return std::make_unique<win32::AnsiTextRules>();
 }
 
-std::unique_ptr<FileSystem> makeNativeFileSystem(const TextRules& rules)
+std::unique_ptr<FileSystem> makeNativeFileSystem(const text::TextRules& rules)
 {
     return std::make_unique<win32::Win32FileSystem>(rules);
 }
@@ -51,7 +51,7 @@ std::string_view pathDelimiters()
     return "\\:";
 }
 
-std::string settingsFileLocation(const TextRules&, const std::string& besideExecutable)
+std::string settingsFileLocation(const text::TextRules&, const std::string& besideExecutable)
 {
     return besideExecutable;
 }

@@ -25,7 +25,7 @@ char lower(char c)
 
 } // namespace
 
-std::string translateShortDatePattern(const TextRules& rules, std::string_view pattern, int calendarType,
+std::string translateShortDatePattern(const text::TextRules& rules, std::string_view pattern, int calendarType,
                                       int primaryLanguage)
 {
     const bool era = isEraCalendar(calendarType);

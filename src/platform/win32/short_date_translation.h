@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -21,7 +21,7 @@ inline constexpr int korean = 5;
 // Japanese or Korean locale loses every g, since the era name of the
 // Gregorian calendar means nothing there. Other locales keep the pattern.
 // Quoted text and double-byte characters are never touched.
-std::string translateShortDatePattern(const TextRules& rules, std::string_view pattern, int calendarType,
+std::string translateShortDatePattern(const text::TextRules& rules, std::string_view pattern, int calendarType,
                                       int primaryLanguage);
 
 } // namespace quorrin::platform::win32

@@ -1,6 +1,6 @@
 #include "platform/win32/whole_file_write.h"
 
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 #include <windows.h>
 
@@ -45,9 +45,9 @@ bool writeAll(HANDLE h, std::string_view bytes)
 
 // The folder part with its delimiter ("C:\dir\", "C:"), or "." for a bare
 // name; whole characters only, so a trail byte "\" is never taken for one.
-std::string folderOf(const TextRules& rules, const std::string& path)
+std::string folderOf(const text::TextRules& rules, const std::string& path)
 {
-    const std::size_t at = findLastOf(rules, path, "\\/:");
+    const std::size_t at = text::findLastOf(rules, path, "\\/:");
     return at == std::string::npos ? std::string(".") : path.substr(0, at + 1);
 }
 
@@ -79,7 +79,7 @@ bool readAll(HANDLE h, std::string& bytes, std::size_t size)
 
 // The atomic replacement; nothing when the folder refuses a new file or
 // the move, so that an existing file is written in place instead.
-std::optional<WriteOutcome> replaceThroughTemporary(const TextRules& rules, const std::string& path,
+std::optional<WriteOutcome> replaceThroughTemporary(const text::TextRules& rules, const std::string& path,
                                                     std::string_view bytes, std::optional<DWORD> previousAttributes)
 {
     const std::optional<WriteOutcome> inPlace =
@@ -106,7 +106,7 @@ std::optional<WriteOutcome> replaceThroughTemporary(const TextRules& rules, cons
     return WriteOutcome::written;
 }
 
-bool roomFor(const TextRules& rules, const std::string& path, std::uint64_t oldSize, std::size_t size)
+bool roomFor(const text::TextRules& rules, const std::string& path, std::uint64_t oldSize, std::size_t size)
 {
     if (size <= oldSize)
         return true;
@@ -120,7 +120,7 @@ bool roomFor(const TextRules& rules, const std::string& path, std::uint64_t oldS
 // Writes over the file's own content. The old bytes that the new ones
 // cover are read first, so a write that fails part way can put them back;
 // the old tail is cut off only once the new bytes are on the disk.
-WriteOutcome overwriteInPlace(const TextRules& rules, const std::string& path, std::string_view bytes)
+WriteOutcome overwriteInPlace(const text::TextRules& rules, const std::string& path, std::string_view bytes)
 {
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     Handle readWrite(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
@@ -153,7 +153,7 @@ WriteOutcome overwriteInPlace(const TextRules& rules, const std::string& path, s
 
 } // namespace
 
-WriteOutcome writeWholeFile(const TextRules& rules, const std::string& path, std::string_view bytes)
+WriteOutcome writeWholeFile(const text::TextRules& rules, const std::string& path, std::string_view bytes)
 {
     // The read-only attribute refuses the write for everyone, also where
     // the open below would pass (an administrator under Wine).

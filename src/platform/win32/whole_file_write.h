@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/text_rules.h"
 #include "platform/write_outcome.h"
+#include "text/text_rules.h"
 
 #include <string>
 #include <string_view>
@@ -18,6 +18,6 @@ namespace quorrin::platform::win32 {
 // fails is the outcome `leftIncomplete`. A file that cannot be opened for
 // writing (read-only, denied, a folder) is refused; a character device
 // (NUL, a printer port) takes the bytes in place; a pipe is refused.
-WriteOutcome writeWholeFile(const TextRules& rules, const std::string& path, std::string_view bytes);
+WriteOutcome writeWholeFile(const text::TextRules& rules, const std::string& path, std::string_view bytes);
 
 } // namespace quorrin::platform::win32

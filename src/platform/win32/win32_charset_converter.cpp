@@ -1,6 +1,6 @@
 #include "platform/win32/win32_charset_converter.h"
 
-#include "platform/unicode_text.h"
+#include "text/unicode_text.h"
 
 #include <windows.h>
 
@@ -74,7 +74,7 @@ void Win32CharsetConverter::decodeSystemText(std::string_view text, std::u32stri
             appendScalars(*wide, out);
         else
             for (std::size_t k = 0; k < length; ++k)
-                out += firstStrayByte + static_cast<unsigned char>(text[i + k]);
+                out += text::firstStrayByte + static_cast<unsigned char>(text[i + k]);
         i += length;
     }
 }

@@ -1,7 +1,7 @@
 #include "platform/win32/win32_file_system.h"
 
 #include "platform/errors.h"
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 #include "platform/win32/change_notification_watch.h"
 
 #include <windows.h>

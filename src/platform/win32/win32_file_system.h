@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 namespace quorrin::platform::win32 {
 
@@ -12,7 +12,7 @@ class Win32FileSystem final : public FileSystem {
 public:
     // The rules must outlive the file system: they find the characters of
     // the paths the system answers with.
-    explicit Win32FileSystem(const TextRules& rules) : rules_(rules) {}
+    explicit Win32FileSystem(const text::TextRules& rules) : rules_(rules) {}
 
     PathSyntax pathSyntax() const override { return PathSyntax{'\\', true}; }
     std::string currentDirectory() const override;
@@ -29,7 +29,7 @@ public:
     std::unique_ptr<FolderWatch> watchFolder(const std::string& dir) const override;
 
 private:
-    const TextRules& rules_;
+    const text::TextRules& rules_;
 };
 
 } // namespace quorrin::platform::win32

@@ -34,7 +34,7 @@ void readText(std::string& target, LCID locale, LCTYPE type)
         target = std::move(text);
 }
 
-DateTimeSettings readLocale(const TextRules& rules, LCID locale)
+DateTimeSettings readLocale(const text::TextRules& rules, LCID locale)
 {
     DateTimeSettings s;
     if (const std::string sep = localeText(locale, LOCALE_SDATE); !sep.empty())

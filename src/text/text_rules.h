@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 // How the system's narrow code page splits bytes into characters, folds case
 // and orders texts. Windows answers from its ANSI code page (Shift_JIS on a
@@ -51,4 +51,4 @@ public:
     int compareIgnoreCase(std::string_view a, std::string_view b) const { return sortKey(a).compare(sortKey(b)); }
 };
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 // The text of an INI file, edited one key at a time. The text itself is
 // kept as it came, once; one pass over it notes where each section and each
@@ -76,4 +76,4 @@ private:
     std::map<std::size_t, std::string> rewritten_; // key line start -> its new content
 };
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

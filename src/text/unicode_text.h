@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 // A byte that is no character of its text's code page stands in a decoded
 // text as the lone low surrogate U+DC00 + byte: no scalar value can be
@@ -88,4 +88,4 @@ inline char* putUtf8(char* p, char32_t c)
     return p;
 }
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

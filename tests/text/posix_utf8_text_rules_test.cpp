@@ -1,11 +1,11 @@
-#include "platform/posix/utf8_text_rules.h"
-#include "platform/wildcard.h"
+#include "text/utf8_text_rules.h"
+#include "text/wildcard.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 
-namespace quorrin::platform::posix {
+namespace quorrin::text {
 namespace {
 
 TEST(Utf8TextRules, CharactersAreWholeValidSequencesOnly)
@@ -42,4 +42,4 @@ TEST(Utf8TextRules, AsciiFoldsAsAsciiWhateverTheLocale)
 }
 
 } // namespace
-} // namespace quorrin::platform::posix
+} // namespace quorrin::text

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string_view>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 // The search-pattern language of masks: "*" any run of characters, "?" one
 // character, letters without regard to case. A trailing ".*" also matches a
@@ -14,4 +14,4 @@ bool matchesPattern(const TextRules& rules, std::string_view name, std::string_v
 // A pattern holding "*" or "?" selects by shape rather than naming one entry.
 bool hasWildcard(std::string_view pattern);
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

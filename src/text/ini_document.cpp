@@ -1,9 +1,9 @@
-#include "platform/ini_document.h"
+#include "text/ini_document.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 namespace {
 
@@ -243,4 +243,4 @@ std::string IniDocument::text() const
     return out;
 }
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

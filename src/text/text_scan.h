@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <string_view>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 // Scans that must never mistake the second byte of a double-byte character
 // for a path delimiter: they step through s one character at a time.
@@ -24,4 +24,4 @@ bool endsWithChar(const TextRules& rules, std::string_view s, char c);
 // The value of a hexadecimal digit (either case), or -1 for any other byte.
 int hexDigitValue(char c);
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
-namespace quorrin::platform::posix {
+namespace quorrin::text {
 
 // UTF-8 text under the C library's locale. Bytes that are not valid UTF-8
 // (a name from another system) count one byte per character and are kept
@@ -21,4 +21,4 @@ public:
     bool sameFileName(std::string_view a, std::string_view b) const override { return a == b; }
 };
 
-} // namespace quorrin::platform::posix
+} // namespace quorrin::text

@@ -1,4 +1,4 @@
-#include "platform/wildcard.h"
+#include "text/wildcard.h"
 
 #include "support/shift_jis_text_rules.h"
 
@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 namespace {
 
 using quorrin::testing::ShiftJisTextRules;
@@ -69,4 +69,4 @@ TEST(HasWildcardTest, OnlyStarAndQuestionMarkCount)
 }
 
 } // namespace
-} // namespace quorrin::platform
+} // namespace quorrin::text

@@ -1,6 +1,6 @@
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 namespace {
 
@@ -61,4 +61,4 @@ int hexDigitValue(char c)
     return -1;
 }
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

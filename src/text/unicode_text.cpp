@@ -1,6 +1,6 @@
-#include "platform/unicode_text.h"
+#include "text/unicode_text.h"
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 void decodeUtf8(std::string_view text, std::u32string& out)
 {
@@ -8,4 +8,4 @@ void decodeUtf8(std::string_view text, std::u32string& out)
         out += nextUtf8(text, i);
 }
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/ini_document.h"
+#include "text/ini_document.h"
 
 #include <string>
 #include <string_view>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 // What a private-profile read hands back from a document: the key's value
 // without one pair of enclosing quotes, or the fallback. Our own store
@@ -14,4 +14,4 @@ namespace quorrin::platform {
 std::string profileValue(const IniDocument& document, std::string_view section, std::string_view key,
                          std::string_view fallback);
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

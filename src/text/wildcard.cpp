@@ -1,8 +1,8 @@
-#include "platform/wildcard.h"
+#include "text/wildcard.h"
 
 #include <vector>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 namespace {
 
@@ -88,4 +88,4 @@ bool matchesPattern(const TextRules& rules, std::string_view name, std::string_v
     return restMatchesEmpty(p, pi);
 }
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

@@ -1,6 +1,6 @@
-#include "platform/posix/utf8_text_rules.h"
+#include "text/utf8_text_rules.h"
 
-#include "platform/unicode_text.h"
+#include "text/unicode_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,13 +8,13 @@
 #include <cwctype>
 #include <string.h>
 
-// Only glibc tells whether a locale collates by bytes; the tests also build
-// these rules for Windows, which has no langinfo.h.
+// Only glibc tells whether a locale collates by bytes; the Windows build,
+// whose tests use these rules as their UTF-8 reference, has no langinfo.h.
 #ifdef __GLIBC__
 #include <langinfo.h>
 #endif
 
-namespace quorrin::platform::posix {
+namespace quorrin::text {
 
 namespace {
 
@@ -119,4 +119,4 @@ void Utf8TextRules::appendSortKey(std::string& out, std::string_view s) const
     out.append(s);
 }
 
-} // namespace quorrin::platform::posix
+} // namespace quorrin::text

@@ -1,4 +1,4 @@
-#include "platform/posix/utf8_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace quorrin::platform::posix {
+namespace quorrin::text {
 namespace {
 
 // Puts the collation locale in force for one test and back afterwards.
@@ -63,4 +63,4 @@ TEST(Utf8SortKey, EqualsTheLocalesTransformationInEveryLocale)
 }
 
 } // namespace
-} // namespace quorrin::platform::posix
+} // namespace quorrin::text

@@ -1,6 +1,6 @@
-#include "platform/profile_value.h"
+#include "text/profile_value.h"
 
-namespace quorrin::platform {
+namespace quorrin::text {
 
 namespace {
 
@@ -22,4 +22,4 @@ std::string profileValue(const IniDocument& document, std::string_view section, 
     return found ? unquoted(*found) : std::string(fallback);
 }
 
-} // namespace quorrin::platform
+} // namespace quorrin::text

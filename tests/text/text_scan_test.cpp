@@ -1,4 +1,4 @@
-#include "platform/text_scan.h"
+#include "text/text_scan.h"
 
 #include "support/shift_jis_text_rules.h"
 
@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 namespace {
 
 using quorrin::testing::ShiftJisTextRules;
@@ -47,4 +47,4 @@ TEST(TextScanTest, FindsAnyOfSeveralDelimitersAndStepsBackOverWholeChars)
 }
 
 } // namespace
-} // namespace quorrin::platform
+} // namespace quorrin::text

@@ -1,4 +1,4 @@
-#include "platform/ini_document.h"
+#include "text/ini_document.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-namespace quorrin::platform {
+namespace quorrin::text {
 namespace {
 
 TEST(IniDocument, FindsKeysOfTheirOwnSectionWithoutRegardToCase)
@@ -109,4 +109,4 @@ TEST(IniDocument, UntouchedTextComesBackByteForByte)
 }
 
 } // namespace
-} // namespace quorrin::platform
+} // namespace quorrin::text
