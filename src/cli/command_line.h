@@ -11,8 +11,8 @@
 namespace quorrin::cli {
 
 // Exit statuses: everything listed; names the encoding cannot hold and no
-// --replace (nothing written); bad usage, a folder that cannot be listed or a listing that
-// could not be written.
+// --replace (nothing written); bad usage, a folder that cannot be listed or
+// a listing that could not be written.
 inline constexpr int exitListed = 0;
 inline constexpr int exitPartly = 1;
 inline constexpr int exitFailed = 2;
