@@ -66,7 +66,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 49> table{{
     {"no header line", "見出し行を付けない"},
     {"system: the locale's date and time; iso: YYYY-MM-DD hh:mm:ss (default: from the settings, else system)",
      "system: ロケールの日付と時刻、iso: YYYY-MM-DD hh:mm:ss (既定: 設定から、なければ system)"},
-    {"write characters the encoding cannot hold as 〓 (default: name their lines and write nothing)",
+    {"write characters the encoding cannot hold as the geta mark 〓 (U+3013) (default: name their lines and write "
+     "nothing)",
      "文字コードで書けない文字を 〓 に置き換えて書き出す (既定: その行を示し、何も書き出さない)"},
     {"write FILE, replacing it only once the whole listing is written (default: standard output)",
      "FILE に書き出す。一覧をすべて書けたときだけ置き換える (既定: 標準出力)"},
