@@ -8,7 +8,7 @@ namespace quorrin::cli {
 namespace {
 
 // English and Japanese, in the order of Message.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 40> table{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 49> table{{
     {"unknown option: %s", "不明なオプションです: %s"},
     {"only one folder can be listed, not also %s", "フォルダは一つだけ指定できます (%s は余分です)"},
     {"bad command line: %s", "コマンドラインが正しくありません: %s"},
@@ -18,6 +18,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 40> table{{
      "不明な列です: \"%s\" (列は path, name, size, date, genre)"},
     {"at most five columns: %s", "列は五つまでです: %s"},
     {"no column given", "列が指定されていません"},
+    {"unknown encoding \"%s\" (encodings are system, utf-8, utf-8-bom, shift_jis, utf-16le)",
+     "不明な文字コードです: \"%s\" (文字コードは system, utf-8, utf-8-bom, shift_jis, utf-16le)"},
+    {"unknown line end \"%s\" (line ends are crlf, lf)", "不明な改行です: \"%s\" (改行は crlf, lf)"},
+    {"unknown date style \"%s\" (date styles are system, iso)",
+     "不明な日付の形式です: \"%s\" (日付の形式は system, iso)"},
     {"the mask is empty", "マスクが空です"},
     {"a mask names files in the folder, not another folder: %s", "マスクに別のフォルダは指定できません: %s"},
     {"%s: no such settings file", "%s: 設定ファイルがありません"},
@@ -52,6 +57,18 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 40> table{{
     {"sizes in KiB, rounded up (default: from the settings, else bytes)",
      "サイズを K バイト単位で、切り上げて (既定: 設定から、なければバイト単位)"},
     {"sizes in bytes", "サイズをバイト単位で"},
+    {"system, utf-8, utf-8-bom, shift_jis, utf-16le (default: from the settings, else system, the system's own "
+     "encoding)",
+     "system, utf-8, utf-8-bom, shift_jis, utf-16le (既定: 設定から、なければ system、システムの文字コード)"},
+    {"line ends (default: from the settings, else crlf)", "改行 (既定: 設定から、なければ crlf)"},
+    {"start with a line of the columns' captions (default: from the settings, else off)",
+     "先頭に列の見出し行を付ける (既定: 設定から、なければ付けない)"},
+    {"no header line", "見出し行を付けない"},
+    {"system: the locale's date and time; iso: YYYY-MM-DD hh:mm:ss (default: from the settings, else system)",
+     "system: ロケールの日付と時刻、iso: YYYY-MM-DD hh:mm:ss (既定: 設定から、なければ system)"},
+    {"write characters the encoding cannot hold as the geta mark 〓 (U+3013) (default: name their lines and write "
+     "nothing)",
+     "文字コードで書けない文字を 〓 に置き換えて書き出す (既定: その行を示し、何も書き出さない)"},
     {"write FILE, replacing it only once the whole listing is written (default: standard output)",
      "FILE に書き出す。一覧をすべて書けたときだけ置き換える (既定: 標準出力)"},
     {"take the defaults from FILE instead of the window's settings file",

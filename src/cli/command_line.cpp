@@ -67,6 +67,12 @@ void addOptions(CLI::App& app, ListRequest& request, std::vector<std::unique_ptr
                                                 texts.say(Message::helpQuote), texts.say(Message::helpNoQuote)));
     switches.push_back(std::make_unique<Switch>(app, "-k,--kib", "--no-kib", request.sizeInKiB,
                                                 texts.say(Message::helpKib), texts.say(Message::helpNoKib)));
+    addChoice(app, "--encoding", request.encoding, texts.say(Message::helpEncoding), "ENC");
+    addChoice(app, "--eol", request.lineEnd, texts.say(Message::helpEol), "crlf|lf");
+    switches.push_back(std::make_unique<Switch>(app, "--header", "--no-header", request.header,
+                                                texts.say(Message::helpHeader), texts.say(Message::helpNoHeader)));
+    addChoice(app, "--dates", request.dates, texts.say(Message::helpDates), "system|iso");
+    app.add_flag("--replace", request.replace, texts.say(Message::helpReplace));
     addChoice(app, "-o,--output", request.output, texts.say(Message::helpOutput), "FILE");
     CLI::Option* settings =
         addChoice(app, "--settings", request.settingsFile, texts.say(Message::helpSettings), "FILE");

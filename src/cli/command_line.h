@@ -10,9 +10,9 @@
 
 namespace quorrin::cli {
 
-// Exit statuses: everything listed; names the encoding cannot hold (nothing
-// written); bad usage, a folder that cannot be listed or a listing that
-// could not be written.
+// Exit statuses: everything listed; names the encoding cannot hold and no
+// --replace (nothing written); bad usage, a folder that cannot be listed or
+// a listing that could not be written.
 inline constexpr int exitListed = 0;
 inline constexpr int exitPartly = 1;
 inline constexpr int exitFailed = 2;
@@ -27,9 +27,9 @@ struct ImmediateAnswer {
 
 using ParsedCommandLine = std::variant<ListRequest, ImmediateAnswer>;
 
-// Reads the arguments after the program's name. Words of --columns and
-// --separator are checked when the listing is made, so their messages come
-// from one place.
+// Reads the arguments after the program's name. Words of --columns,
+// --separator, --encoding, --eol and --dates are checked when the listing
+// is made, so their messages come from one place.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, const Texts& texts,
                                    std::string_view version);
 

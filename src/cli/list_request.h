@@ -14,6 +14,15 @@ struct ListRequest {
     std::optional<std::string> separator;
     std::optional<bool> quote;
     std::optional<bool> sizeInKiB;
+    // The words of --encoding, --eol and --dates, checked when the listing
+    // is made.
+    std::optional<std::string> encoding;
+    std::optional<std::string> lineEnd;
+    std::optional<bool> header;
+    std::optional<std::string> dates;
+    // Names the encoding cannot hold are written with the geta mark rather
+    // than refused.
+    bool replace = false;
     std::optional<std::string> output;
     std::optional<std::string> settingsFile;
     bool noSettings = false;

@@ -5,6 +5,7 @@
 #include "cli/column_words.h"
 #include "cli/command_line.h"
 #include "cli/listed_entry_source.h"
+#include "cli/output_words.h"
 #include "cli/refusal.h"
 #include "listing/row_composer.h"
 #include "persist/ini_mapping.h"
@@ -74,6 +75,7 @@ ResolvedSettings resolveSettings(const ListRequest& request, const ListServices&
     }
     settings.QuoteOn = request.quote.value_or(settings.QuoteOn);
     settings.SizeInK = request.sizeInKiB.value_or(settings.SizeInK);
+    applyOutputFlags(texts, request, resolved.output);
 
     resolved.mask = request.mask ? *request.mask : windowStartMask(services.rules, settings);
     if (resolved.mask.empty())
@@ -159,8 +161,9 @@ int runListing(const ListRequest& request, const ListServices& services)
         const std::vector<std::string> lines = composeListing(resolved, dir, services);
         const persist::EncodedListing encoded = persist::encodeListing(
             lines, resolved.output.encoding, resolved.output.lineEnd, services.charsets, services.rules);
-        // Nothing is written rather than a listing with names changed.
-        if (!encoded.unmappableLines.empty()) {
+        // Nothing is written rather than a listing with names changed,
+        // unless the geta mark was asked for.
+        if (!encoded.unmappableLines.empty() && !request.replace) {
             const std::string encoding(listing::encodingWord(resolved.output.encoding));
             for (const std::size_t line : encoded.unmappableLines)
                 services.console.writeError(

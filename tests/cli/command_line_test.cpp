@@ -29,33 +29,42 @@ TEST(CommandLine, OptionsLeftOutStayEmptySoTheSettingsDecide)
 {
     const ListRequest none = requestFrom({});
     EXPECT_EQ(none.folder, ".");
-    EXPECT_FALSE(none.mask || none.columns || none.separator || none.quote || none.sizeInKiB || none.output ||
-                 none.settingsFile || none.noSettings);
+    EXPECT_FALSE(none.mask || none.columns || none.separator || none.quote || none.sizeInKiB || none.encoding ||
+                 none.lineEnd || none.header || none.dates || none.replace || none.output || none.settingsFile ||
+                 none.noSettings);
 
     const ListRequest all = requestFrom({"-m", "*.txt;*.doc", "--columns=name,date", "-s", "comma", "-q", "--no-kib",
-                                         "-o", "out.txt", "--settings", "my.ini", "日本"});
+                                         "--encoding", "shift_jis", "--eol=lf", "--header", "--dates", "iso",
+                                         "--replace", "-o", "out.txt", "--settings", "my.ini", "日本"});
     EXPECT_EQ(all.folder, "日本");
     EXPECT_EQ(all.mask, "*.txt;*.doc");
     EXPECT_EQ(all.columns, "name,date");
     EXPECT_EQ(all.separator, "comma");
     EXPECT_EQ(all.quote, true);
     EXPECT_EQ(all.sizeInKiB, false);
+    EXPECT_EQ(all.encoding, "shift_jis");
+    EXPECT_EQ(all.lineEnd, "lf");
+    EXPECT_EQ(all.header, true);
+    EXPECT_EQ(all.dates, "iso");
+    EXPECT_TRUE(all.replace);
     EXPECT_EQ(all.output, "out.txt");
     EXPECT_EQ(all.settingsFile, "my.ini");
 }
 
 TEST(CommandLine, TheLastOfAFlagAndItsOppositeWins)
 {
-    const std::tuple<std::vector<std::string>, std::optional<bool>, std::optional<bool>> cases[] = {
-        {{"-q", "--no-quote"}, false, std::nullopt},
-        {{"--no-quote", "-q"}, true, std::nullopt},
-        {{"--kib", "--no-kib", "-k"}, std::nullopt, true},
-        {{"-qk"}, true, true},
+    using Flags = std::tuple<std::optional<bool>, std::optional<bool>, std::optional<bool>>;
+    const std::pair<std::vector<std::string>, Flags> cases[] = {
+        {{"-q", "--no-quote"}, {false, std::nullopt, std::nullopt}},
+        {{"--no-quote", "-q"}, {true, std::nullopt, std::nullopt}},
+        {{"--kib", "--no-kib", "-k"}, {std::nullopt, true, std::nullopt}},
+        {{"-qk"}, {true, true, std::nullopt}},
+        {{"--header", "--no-header"}, {std::nullopt, std::nullopt, false}},
+        {{"--no-header", "-k", "--header"}, {std::nullopt, true, true}},
     };
-    for (const auto& [arguments, quote, kib] : cases) {
+    for (const auto& [arguments, flags] : cases) {
         const ListRequest request = requestFrom(arguments);
-        EXPECT_EQ(request.quote, quote) << arguments.front();
-        EXPECT_EQ(request.sizeInKiB, kib) << arguments.front();
+        EXPECT_EQ((Flags{request.quote, request.sizeInKiB, request.header}), flags) << arguments.front();
     }
 }
 
@@ -68,6 +77,7 @@ TEST(CommandLine, AnswersAtOnceWithTheStatusAndTheUsersLanguage)
         {{"one", "two"}, &english, exitFailed, true, "quorrin-list: only one folder can be listed, not also two\n"},
         {{"-m"}, &english, exitFailed, true, "quorrin-list: --mask needs a value\n"},
         {{"a", "-c"}, &japanese, exitFailed, true, "quorrin-list: --columns には値が必要です\n"},
+        {{"--eol"}, &english, exitFailed, true, "quorrin-list: --eol needs a value\n"},
         {{"--settings", "a.ini", "--no-settings"},
          &english,
          exitFailed,
@@ -90,11 +100,13 @@ TEST(CommandLine, HelpNamesEveryOptionWithItsDefault)
         const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"--help"}, *texts, "1"));
         EXPECT_EQ(answer.status, exitListed);
         for (const char* option : {"--mask", "--columns", "--separator", "--quote", "--no-quote", "--kib", "--no-kib",
-                                   "--output", "--settings", "--no-settings", "--help", "--version", "FOLDER"})
+                                   "--encoding", "--eol", "--header", "--no-header", "--dates", "--replace", "--output",
+                                   "--settings", "--no-settings", "--help", "--version", "FOLDER"})
             EXPECT_NE(answer.text.find(option), std::string::npos) << option;
     }
     const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"-h"}, english, "1"));
-    for (const char* fallback : {"else *.*", "else name,size", "else tab", "else off", "else bytes", "current dir"})
+    for (const char* fallback : {"else *.*", "else name,size", "else tab", "else off", "else bytes", "else system",
+                                 "else crlf", "current dir"})
         EXPECT_NE(answer.text.find(fallback), std::string::npos) << fallback;
 }
 

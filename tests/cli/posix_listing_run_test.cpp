@@ -103,13 +103,59 @@ TEST_F(ListingRun, TheWindowsSettingsAreTheDefaultsAndFlagsOverrideThem)
     }
 }
 
-TEST_F(ListingRun, NamesTheEncodingCannotHoldAreNamedAndNothingIsWritten)
+TEST_F(ListingRun, OutputFlagsOverrideTheOutputSection)
+{
+    using namespace std::string_literals;
+    const std::tuple<std::string, ListRequest, std::string> cases[] = {
+        {"[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\n",
+         ListRequest{.mask = "a*", .encoding = "utf-8", .lineEnd = "CRLF", .header = false}, "a.txt\t4\r\n"},
+        {"[Output]\r\nEncoding=utf-8-bom\r\nHeader=1\r\n", ListRequest{.mask = "a*"},
+         "\xEF\xBB\xBFファイル名\tサイズ\r\na.txt\t4\r\n"},
+        {"", ListRequest{.mask = "日*", .encoding = "shift_jis", .lineEnd = "lf"}, "\x93\xFA\x96\x7B.txt\t1\n"},
+        {"", ListRequest{.mask = "b*", .encoding = "utf-16le"},
+         "\xFF\xFE"
+         "b\0.\0d\0o\0c\0\t\0"
+         "2\0\r\0\n\0"s},
+        {"[Output]\r\nDates=iso\r\n", ListRequest{.mask = "a*", .columns = "date", .header = true},
+         "日付\r\n2006-01-28 09:05:07\r\n"},
+        {"[Output]\r\nDates=iso\r\n", ListRequest{.mask = "a*", .columns = "date", .dates = "system"},
+         "2006/01/28 9:05:06\r\n"},
+        {"[Output]\r\nEncoding=shift_jis\r\n", ListRequest{.mask = "日*", .encoding = "system"}, "日本.txt\t1\r\n"},
+    };
+    for (const auto& [settings, request, expected] : cases) {
+        dir.writeFile("quorrin.ini", settings);
+        console.out.clear();
+        EXPECT_EQ(run(request), exitListed) << settings;
+        EXPECT_EQ(console.out, expected) << settings;
+        EXPECT_EQ(console.err, "");
+    }
+}
+
+TEST_F(ListingRun, NamesTheEncodingCannotHoldAreRefusedUnlessTheGetaMarkIsAskedFor)
 {
     dir.writeFile("list/café.txt", "c");
+    dir.writeFile("list/naïve.txt", "n");
     dir.writeFile("quorrin.ini", "[Output]\r\nEncoding=shift_jis\r\n");
-    EXPECT_EQ(run(ListRequest{.mask = "*.txt", .columns = "name", .output = dir / "out.txt"}), exitPartly);
-    EXPECT_EQ(console.err, "quorrin-list: shift_jis cannot hold this line, nothing was written: café.txt\n");
-    EXPECT_FALSE(std::filesystem::exists(dir / "out.txt"));
+    const std::tuple<ListRequest, int, std::string, std::string> cases[] = {
+        {ListRequest{.mask = "c*;n*"}, exitPartly, "",
+         "quorrin-list: shift_jis cannot hold this line, nothing was written: café.txt\n"
+         "quorrin-list: shift_jis cannot hold this line, nothing was written: naïve.txt\n"},
+        {ListRequest{.mask = "c*;n*", .replace = true}, exitListed, "caf\x81\xAC.txt\r\nna\x81\xACve.txt\r\n", ""},
+        {ListRequest{.mask = "c*;n*", .encoding = "utf-8"}, exitListed, "café.txt\r\nnaïve.txt\r\n", ""},
+    };
+    for (const auto& [request, status, written, errors] : cases) {
+        std::filesystem::remove(dir / "out.txt");
+        console.err.clear();
+        ListRequest toFile = request;
+        toFile.columns = "name";
+        toFile.output = dir / "out.txt";
+        EXPECT_EQ(run(toFile), status) << errors;
+        EXPECT_EQ(console.err, errors);
+        EXPECT_EQ(std::filesystem::exists(dir / "out.txt"), status == exitListed);
+        if (status == exitListed) {
+            EXPECT_EQ(read("out.txt"), written);
+        }
+    }
 }
 
 TEST_F(ListingRun, TheSettingsFileIsOnlyRead)
@@ -136,6 +182,12 @@ TEST_F(ListingRun, RefusalsSayWhyAndWriteNothing)
         {ListRequest{.mask = ""}, "the mask is empty"},
         {ListRequest{.mask = "*.txt;../*"}, "a mask names files in the folder, not another folder: *.txt;../*"},
         {ListRequest{.columns = "name,title"}, "unknown column \"title\" (columns are path, name, size, date, genre)"},
+        {ListRequest{.encoding = "latin1"},
+         "unknown encoding \"latin1\" (encodings are system, utf-8, utf-8-bom, shift_jis, utf-16le)"},
+        {ListRequest{.encoding = ""},
+         "unknown encoding \"\" (encodings are system, utf-8, utf-8-bom, shift_jis, utf-16le)"},
+        {ListRequest{.lineEnd = "cr"}, "unknown line end \"cr\" (line ends are crlf, lf)"},
+        {ListRequest{.dates = "local"}, "unknown date style \"local\" (date styles are system, iso)"},
         {ListRequest{.settingsFile = dir / "none.ini"}, dir / "none.ini" + ": no such settings file"},
         {ListRequest{.output = dir / "nowhere/out.txt"}, "cannot create " + dir / "nowhere/out.txt"},
         {ListRequest{.output = "/dev/full"}, "/dev/full: write error, nothing was saved (is the disk full?)"},

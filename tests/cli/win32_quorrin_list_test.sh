@@ -2,8 +2,9 @@
 # Runs quorrin-list.exe under Wine on folders made here, in whatever code
 # page LANG gives Wine: 932 for ja_JP.UTF-8, where a folder named 表 (whose
 # second byte is "\") and Japanese file names are listed and messages are
-# Japanese; 1252 otherwise, with plain names and English messages. Paths
-# are handed over with drive letters (Wine's Z: is the Unix root).
+# Japanese; 1252 otherwise, with plain and Western names and English
+# messages. Paths are handed over with drive letters (Wine's Z: is the Unix
+# root).
 set -uo pipefail
 
 exe=$1
@@ -34,7 +35,7 @@ if [[ ${LANG:-} == ja* ]]; then
 else
     japanese=0
     folder_name=plain
-    local_text() { printf '%s' "$1"; }
+    local_text() { printf '%s' "$1" | iconv -f UTF-8 -t CP1252; }
 fi
 
 # Runs the program; its output, messages and exit status land in files.
@@ -99,6 +100,36 @@ expect_status 2 "an unknown option"
 list --help
 expect_status 0 "--help"
 grep -q -- "--columns" "$work/out" || fail "--help names no --columns"
+
+# --encoding system is the ANSI code page and utf-8 the name's UTF-8; code
+# page 932 has no é, so shift_jis refuses it, or writes the geta mark with
+# --replace.
+encoded="$work/encoded"
+mkdir "$encoded"
+if [ "$japanese" = 1 ]; then name=日本.txt; else name=café.txt; fi
+printf n >"$encoded/$name"
+
+list --no-settings -c name --encoding system "$(windows_path "$encoded")"
+expect_status 0 "--encoding system"
+expect_output "$(local_text "$name")"$'\r\n' "--encoding system"
+
+list --no-settings -c name --encoding utf-8 --eol lf "$(windows_path "$encoded")"
+expect_status 0 "--encoding utf-8"
+expect_output "$name"$'\n' "--encoding utf-8"
+
+if [ "$japanese" = 0 ]; then
+    list --no-settings -c name --encoding shift_jis -o "$(windows_path "$work/sjis.txt")" "$(windows_path "$encoded")"
+    expect_status 1 "a name shift_jis cannot hold"
+    [ ! -e "$work/sjis.txt" ] || fail "a name shift_jis cannot hold: something was written"
+    grep -q "caf" "$work/err" || fail "a name shift_jis cannot hold: message $(cat "$work/err")"
+
+    list --no-settings -c name --encoding shift_jis --replace "$(windows_path "$encoded")"
+    expect_status 0 "--replace"
+    expect_output $'caf\x81\xac.txt\r\n' "--replace"
+fi
+
+list --no-settings --encoding latin1 "$(windows_path "$encoded")"
+expect_status 2 "an unknown encoding"
 
 # The window's settings file beside the program gives the defaults.
 cp "$exe" "$bin/"
