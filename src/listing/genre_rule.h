@@ -2,6 +2,7 @@
 
 #include "platform/text_rules.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct GenreRule {
 
     bool operator==(const GenreRule&) const = default;
 };
+
+// The user's table, or nothing for the built-in one.
+using GenreTable = std::optional<std::vector<GenreRule>>;
 
 // The built-in table, one rule per keyword in the order it is searched.
 std::vector<GenreRule> standardGenreRules(const platform::TextRules& rules);
