@@ -41,7 +41,9 @@ GenreRulesDialog::GenreRulesDialog(const platform::TextRules& rules, const listi
     view_->horizontalHeader()->setSectionResizeMode(GenreRulesModel::keywordColumn, QHeaderView::Stretch);
     view_->horizontalHeader()->setSectionResizeMode(GenreRulesModel::labelColumn, QHeaderView::Stretch);
     view_->horizontalHeader()->setSectionResizeMode(GenreRulesModel::extensionColumn, QHeaderView::ResizeToContents);
-    view_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // One line of text per row, whatever the cells hold.
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
 
     auto* buttons = new QVBoxLayout;
     connect(addButton(buttons, QStringLiteral("追加(&A)"), QStringLiteral("AddRule")), &QPushButton::clicked, this,
