@@ -79,11 +79,12 @@ int measurePass(const std::string& mode, const std::string& path)
     const double start = nowMs();
     if (mode == "read") {
         persist::SettingsFile file(*rules, path);
-        persist::IniRead(file, settings, typed);
+        listing::OutputOptions output;
+        persist::IniRead(file, settings, typed, output);
     } else if (mode == "write") {
         persist::SettingsFile file(*rules, path);
         settings.QuoteOn = true;
-        persist::IniWrite(file, settings, "/tmp", "");
+        persist::IniWrite(file, settings, "/tmp", "", {});
     } else if (mode != "none") {
         return 2;
     }
