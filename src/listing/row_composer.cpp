@@ -62,8 +62,8 @@ void appendDate(std::string& out, const ListingContext& context, std::string_vie
     appendDateTimeText(out, unpackDosDateTime(*packed), context.locale.dateTimeSettings(), context.rules);
 }
 
-// A name or folder (POSIX allows line breaks in both) that would otherwise
-// split its line in two. Quoted, it stays as it is: a valid CSV field.
+// A name or folder (POSIX allows line breaks in both), or a user's genre
+// label, that would otherwise split its line in two. Quoted, it stays as it is: a valid CSV field.
 // Unquoted, it is written in caret notation, as terminals show control
 // characters: LF as "^J", CR as "^M", and the caret itself as "^^", so the
 // exact bytes can always be restored. The walk goes by characters, so a
@@ -101,7 +101,7 @@ void appendUnquoted(std::string& out, const ListingContext& context, std::string
     case ckFileName: appendNameText(out, context, name); break;
     case ckSize: appendSize(out, context, name); break;
     case ckDate: appendDate(out, context, name); break;
-    case ckOption: out += context.classifier.StrFind(name); break;
+    case ckOption: appendNameText(out, context, context.classifier.StrFind(name)); break;
     default: break;
     }
 }
