@@ -1,5 +1,7 @@
 #include "listing/match_folding.h"
 
+#include <algorithm>
+
 namespace quorrin::listing {
 
 namespace {
@@ -34,8 +36,10 @@ MatchFolding::MatchFolding(const platform::TextRules& rules, bool fold) : rules_
     if (!fold)
         return;
     auto add = [&](const std::string& from, const std::string& to) {
+        // A code page without the character gives "?" or a best fit in
+        // ASCII, which the case folding already covers.
         const std::string key = rules.fromUtf8(from);
-        if (key.empty())
+        if (std::all_of(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
             return;
         mayReplace_[static_cast<unsigned char>(key[0])] = true;
         replacements_.emplace(key, apply(rules.fromUtf8(to)));
