@@ -118,6 +118,10 @@ listing::GenreTable GenreRulesDialog::table() const
 
 void GenreRulesDialog::accept()
 {
+    // A cell still being edited counts as the user sees it; its editor
+    // would hand the text over only once it loses the focus.
+    if (QWidget* editor = view_->indexWidget(view_->currentIndex()))
+        view_->itemDelegate()->setModelData(editor, model_, view_->currentIndex());
     if (const auto problem = findGenreTableProblem(model_->rules())) {
         problem_->setText(problem->text);
         problem_->show();

@@ -108,6 +108,30 @@ private slots:
         }
     }
 
+    // A cell still being edited counts as the user sees it: after Enter, or
+    // when OK comes while the editor is open.
+    void anOpenEditorsTextIsKept()
+    {
+        for (const bool pressEnter : {true, false}) {
+            // The edit is what makes the row whole.
+            GenreRulesDialog dialog(rules, std::vector<GenreRule>{{"a", ""}});
+            dialog.show();
+            auto* view = dialog.findChild<QTableView*>(QStringLiteral("GenreTable"));
+            view->setCurrentIndex(modelOf(dialog).index(0, GenreRulesModel::labelColumn));
+            view->edit(view->currentIndex());
+            auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(view->currentIndex()));
+            QVERIFY(editor != nullptr);
+            editor->setText(QStringLiteral("新しい"));
+            if (pressEnter) {
+                QTest::keyClick(editor, Qt::Key_Return);
+                QCoreApplication::processEvents();
+            }
+            dialog.accept();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(dialog.table(), GenreTable(std::vector<GenreRule>{{"a", "新しい"}}));
+        }
+    }
+
     // What the user does not edit keeps its bytes, valid text or not.
     void untouchedCellsKeepTheirBytes()
     {
