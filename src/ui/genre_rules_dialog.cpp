@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -58,6 +59,9 @@ GenreRulesDialog::GenreRulesDialog(const platform::TextRules& rules, const listi
     connect(addButton(buttons, QStringLiteral("標準に戻す(&R)"), QStringLiteral("Standard")), &QPushButton::clicked,
             this, &GenreRulesDialog::restoreStandard);
     buttons->addStretch();
+    // Delete in the table, not in a cell being edited, removes the row.
+    auto* remove = new QShortcut(QKeySequence::Delete, view_, this, &GenreRulesDialog::removeRule);
+    remove->setContext(Qt::WidgetShortcut);
 
     auto* tableRow = new QHBoxLayout;
     tableRow->addWidget(view_, 1);
@@ -103,7 +107,6 @@ GenreRulesDialog::GenreRulesDialog(const platform::TextRules& rules, const listi
     // enough for a dozen rows; the table scrolls beyond.
     view_->setMinimumSize(fontMetrics().horizontalAdvance(QStringLiteral("キーワード")) * 6,
                           view_->verticalHeader()->defaultSectionSize() * 12);
-    view_->setFocus();
     select(0, GenreRulesModel::keywordColumn);
     showTry();
     adjustSize();
@@ -126,7 +129,6 @@ void GenreRulesDialog::accept()
         problem_->setText(problem->text);
         problem_->show();
         select(problem->row, problem->column);
-        view_->setFocus();
         return;
     }
     QDialog::accept();
@@ -189,6 +191,9 @@ void GenreRulesDialog::showTry()
 
 void GenreRulesDialog::select(int row, int column)
 {
+    // The table keeps the keyboard after every button, so the arrows,
+    // F2 and Delete go on working on the rows.
+    view_->setFocus();
     if (row < 0)
         return;
     view_->setCurrentIndex(model_->index(row, column));
