@@ -1,7 +1,6 @@
 #include "listing/category_classifier.h"
 
-#include "platform/posix/utf8_text_rules.h"
-#include "support/shift_jis_text_rules.h"
+#include "both_code_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -69,10 +68,7 @@ TEST_P(UserGenreRules, AnEmptyTableLabelsNothing)
     EXPECT_EQ(classifier.StrFind(rules.fromUtf8("TV.avi")), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(CodePages, UserGenreRules,
-                         ::testing::Values(std::make_shared<platform::posix::Utf8TextRules>(),
-                                           std::make_shared<testing::ShiftJisTextRules>()),
-                         [](const auto& info) { return info.index == 0 ? "Utf8" : "ShiftJis"; });
+INSTANTIATE_TEST_SUITE_P(CodePages, UserGenreRules, bothCodePages(), codePageName);
 
 TEST(UserGenreRulesShiftJis, FoldedKeywordsStillStartOnACharacter)
 {
