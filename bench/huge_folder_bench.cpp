@@ -11,6 +11,7 @@
 #include "bench_folder.h"
 #include "bench_process.h"
 #include "core_measure.h"
+#include "genre_measure.h"
 #include "window_measure.h"
 
 #include <QtGlobal>
@@ -193,6 +194,7 @@ int runBenchmark(std::size_t files)
     const auto windowBase = child({"window", base, settings, runsText});
     const auto windowBig = child({"window", big, settings, "1"});
     const auto typing = child({"typing", base, settings, "1000"});
+    const auto genre = child({"genre", big, runsText});
     const long rssEmpty = peakRssKiB(empty, settings);
     const long rssBig = peakRssKiB(big, settings);
     const double listBase = quorrinListMs(base);
@@ -230,7 +232,10 @@ int runBenchmark(std::size_t files)
     std::printf("peak memory: %.1f MiB with an empty folder, %.1f MiB with %zu files\n", rssEmpty / 1024.0,
                 rssBig / 1024.0, bigFiles);
     std::printf("start-up to the first shown listing, 100 files: %.1f ms\n", startUp);
-    std::printf("quorrin-list start-up in an empty folder: %.1f ms\n\n", listStartUp);
+    std::printf("quorrin-list start-up in an empty folder: %.1f ms\n", listStartUp);
+    const double genreBig = figure(genre, "genre_ms");
+    std::printf("200 genre rules over the %zu names: %.1f ms (%.0f labelled)\n\n", bigFiles, genreBig,
+                figure(genre, "labelled"));
 
     goal("(a) read + compose / ls -l, " + std::to_string(files) + " files", readBase / lsBase, 1.0, "x");
     goal("(b) recompose / ls -l (core)", recomposeBase / lsBase, 0.25, "x");
@@ -247,6 +252,7 @@ int runBenchmark(std::size_t files)
     goal("(g) quorrin-list -c name,size,date / ls -l, " + std::to_string(bigFiles) + " files", listBig / lsBig, 0.7,
          "x");
     goal("(g) quorrin-list start-up in an empty folder", listStartUp, 20.0, "ms");
+    goal("(h) 200 genre rules over " + std::to_string(bigFiles) + " names / ls -l", genreBig / lsBig, 0.2, "x");
     std::printf("\n%s\n", failures == 0 ? "All goals met." : "Some goals are not met.");
     return failures == 0 ? 0 : 1;
 }
@@ -262,6 +268,8 @@ int runChildMode(int argc, char** argv)
         return measureWindowMemory(argv[3], argv[4]);
     if (mode == "window" && argc == 6)
         return measureWindowResponse(argv[3], argv[4], std::atoi(argv[5]));
+    if (mode == "genre" && argc == 5)
+        return measureGenre(argv[3], std::atoi(argv[4]));
     if (mode == "typing" && argc == 6)
         return measureTyping(argv[3], argv[4], std::atoi(argv[5]));
     std::fprintf(stderr, "unknown measurement\n");

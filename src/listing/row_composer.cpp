@@ -76,7 +76,8 @@ bool needsCaret(std::string_view text)
 }
 
 // A name or folder (POSIX allows line breaks, tabs and every other control
-// character in both) that would otherwise split its line or add a field.
+// character in both), or a user's genre label, that would otherwise split
+// its line or add a field.
 // Quoted, it stays as it is: a valid CSV field. Unquoted, it is written in
 // caret notation, as terminals show control characters: TAB as "^I", LF as
 // "^J", CR as "^M", any byte below 0x20 as "^" and the byte plus 0x40, and
@@ -116,7 +117,7 @@ void appendUnquoted(std::string& out, const ListingContext& context, std::string
     case ckFileName: appendNameText(out, context, name); break;
     case ckSize: appendSize(out, context, name); break;
     case ckDate: appendDate(out, context, name); break;
-    case ckOption: out += context.classifier.StrFind(name); break;
+    case ckOption: appendNameText(out, context, context.classifier.StrFind(name)); break;
     default: break;
     }
 }

@@ -1,5 +1,6 @@
 #include "persist/ini_mapping.h"
 
+#include "persist/genre_settings.h"
 #include "persist/output_settings.h"
 
 #include <type_traits>
@@ -54,7 +55,7 @@ void IniRead(SettingsFile& file, ListSettings& settings, std::string& typedSepar
 }
 
 void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view currentDir, std::string_view typedSeparator,
-              const listing::OutputOptions& output)
+              const listing::OutputOptions& output, const listing::GenreTable& genre)
 {
     settings.DirPath = currentDir;
     for (const auto& entry : settingsKeys)
@@ -62,6 +63,7 @@ void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view curre
     if (settings.TabNo == typedSeparatorChoice)
         file.WriteText(typedSeparatorSection, typedSeparatorKey, typedSeparator);
     writeOutputSettings(file, output);
+    writeGenreRules(file, genre);
     file.Flush();
 }
 

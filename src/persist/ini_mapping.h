@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listing/genre_rule.h"
 #include "listing/list_settings.h"
 #include "listing/output_options.h"
 #include "persist/settings_file.h"
@@ -58,10 +59,11 @@ void IniRead(SettingsFile& file, listing::ListSettings& settings, std::string& t
              listing::OutputOptions& output);
 
 // Takes `currentDir` (the directory list's, at the moment of writing) as the
-// directory to restore, then writes every key, the output choices last, and
-// flushes. The first refused key raises SettingsWriteError and ends the pass
-// there.
+// directory to restore, then writes every key, the output choices and the
+// genre table last (see writeGenreRules), and flushes. The first refused key raises SettingsWriteError and ends the
+// pass there.
 void IniWrite(SettingsFile& file, listing::ListSettings& settings, std::string_view currentDir,
-              std::string_view typedSeparator, const listing::OutputOptions& output);
+              std::string_view typedSeparator, const listing::OutputOptions& output,
+              const listing::GenreTable& genre = std::nullopt);
 
 } // namespace quorrin::persist

@@ -22,6 +22,14 @@ char asciiLower(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+std::string lowerName(std::string_view name)
+{
+    std::string lower(name);
+    for (char& c : lower)
+        c = asciiLower(c);
+    return lower;
+}
+
 bool sameName(std::string_view a, std::string_view b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -112,7 +120,7 @@ void IniDocument::index()
         if (pos < end) {
             const char first = bytes[pos];
             if (first == '[') {
-                sections_.push_back(Section{lineStart, keyLines_.size(), 0, next, std::nullopt, {}});
+                sections_.push_back(Section{lineStart, keyLines_.size(), 0, next, std::nullopt, {}, std::nullopt, {}});
             } else if (!sections_.empty()) {
                 const bool key = first != ';' && first != '#' && std::memchr(bytes + pos, '=', end - pos) != nullptr;
                 if (key) {
@@ -151,22 +159,21 @@ std::optional<std::size_t> IniDocument::findSection(std::string_view section) co
 // A rewrite keeps the key's name, so the text's own line still tells it.
 std::optional<std::size_t> IniDocument::findKeyInText(const Section& section, std::string_view key) const
 {
-    for (std::size_t i = section.firstKey; i < section.firstKey + section.keyCount; ++i) {
-        const auto entry = keyLine(lineAt(keyLines_[i]));
-        if (entry && sameName(entry->key, key))
-            return keyLines_[i];
+    if (!section.textKeys) {
+        section.textKeys.emplace();
+        for (std::size_t i = section.firstKey; i < section.firstKey + section.keyCount; ++i) {
+            if (const auto entry = keyLine(lineAt(keyLines_[i])))
+                section.textKeys->emplace(lowerName(entry->key), keyLines_[i]);
+        }
     }
-    return std::nullopt;
+    const auto found = section.textKeys->find(lowerName(key));
+    return found == section.textKeys->end() ? std::nullopt : std::optional<std::size_t>(found->second);
 }
 
 std::optional<std::size_t> IniDocument::findAddedKey(const Section& section, std::string_view key) const
 {
-    for (std::size_t i = 0; i < section.added.size(); ++i) {
-        const auto entry = keyLine(section.added[i]);
-        if (entry && sameName(entry->key, key))
-            return i;
-    }
-    return std::nullopt;
+    const auto found = section.addedKeys.find(lowerName(key));
+    return found == section.addedKeys.end() ? std::nullopt : std::optional<std::size_t>(found->second);
 }
 
 std::optional<std::string> IniDocument::value(std::string_view section, std::string_view key) const
@@ -187,17 +194,17 @@ std::optional<std::string> IniDocument::value(std::string_view section, std::str
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value)
 {
     const auto found = findSection(section);
-    if (!found) {
-        sections_.push_back(Section{text_.size(), 0, 0, text_.size(), std::string(section), {keyText(key, value)}});
-        return;
-    }
-    Section& entry = sections_[*found];
-    if (const auto start = findKeyInText(entry, key))
+    if (!found)
+        sections_.push_back(Section{text_.size(), 0, 0, text_.size(), std::string(section), {}, std::nullopt, {}});
+    Section& entry = found ? sections_[*found] : sections_.back();
+    if (const auto start = findKeyInText(entry, key)) {
         rewritten_[*start] = keyText(key, value);
-    else if (const auto added = findAddedKey(entry, key))
+    } else if (const auto added = findAddedKey(entry, key)) {
         entry.added[*added] = keyText(key, value);
-    else
+    } else {
+        entry.addedKeys.emplace(lowerName(key), entry.added.size());
         entry.added.push_back(keyText(key, value));
+    }
 }
 
 void IniDocument::appendInsertedLines(std::string& out, const Section& section) const

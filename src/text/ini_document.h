@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quorrin::text {
@@ -56,6 +57,12 @@ private:
         std::optional<std::string> addedName;
         // Key lines added by writes, in order.
         std::vector<std::string> added;
+        // The first key line of each name (folded to lower case): where it
+        // starts in the text, made at the first look into the section, and
+        // its place among the added lines. A section of thousands of keys
+        // then costs one look per key, not one pass.
+        mutable std::optional<std::unordered_map<std::string, std::size_t>> textKeys;
+        std::unordered_map<std::string, std::size_t> addedKeys;
     };
 
     void index();

@@ -132,6 +132,8 @@ private:
     void addChoiceMenu(QMenu* parent, const QString& title, const QString& name,
                        const std::vector<std::pair<Choice, const char*>>& choices,
                        Choice listing::OutputOptions::*field);
+    // "ジャンルの規則…": a new table rebuilds the classifier and the listing.
+    void editGenreRules();
     // Puts the output choices into the "設定" menu's check marks.
     void syncSettingsMenu();
     // The saved bytes in the chosen encoding, after asking the user when
@@ -154,6 +156,7 @@ private:
     listing::ListSettings settings_;
     listing::OutputOptions output_;
     std::vector<std::function<void()>> outputMenuSync_;
+    listing::GenreTable genre_;
     listing::CategoryClassifier classifier_;
     std::vector<std::string> lines_;
     std::unique_ptr<ErrorDisplay> errorDisplay_;

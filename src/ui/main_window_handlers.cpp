@@ -1,4 +1,5 @@
 #include "listing/row_composer.h"
+#include "persist/genre_settings.h"
 #include "persist/ini_mapping.h"
 #include "persist/settings_file.h"
 #include "ui/app_icon.h"
@@ -45,7 +46,9 @@ void TForm1::FormCreate()
     {
         persist::SettingsFile file(services_.rules, services_.settingsPath());
         persist::IniRead(file, settings_, typed, output_);
+        genre_ = persist::readGenreRules(file);
     }
+    classifier_ = listing::CategoryClassifier(services_.rules, genre_);
     syncSettingsMenu();
     for (int column = 1; column <= 5; ++column)
         columnSelector(column)->setItemIndexFromCode(columnField(column));
@@ -71,7 +74,7 @@ bool TForm1::FormCloseQuery()
 {
     persist::SettingsFile file(services_.rules, services_.settingsPath());
     const std::string typed = settings_.TabNo == persist::typedSeparatorChoice ? typedSeparator() : std::string();
-    persist::IniWrite(file, settings_, DirectoryListBox1.CurrentDir(), typed, output_);
+    persist::IniWrite(file, settings_, DirectoryListBox1.CurrentDir(), typed, output_, genre_);
     return true;
 }
 

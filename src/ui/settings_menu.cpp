@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "ui/genre_rules_dialog.h"
+
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -82,7 +84,21 @@ void TForm1::buildSettingsMenu()
     outputMenuSync_.push_back([this, header] { header->setChecked(output_.header); });
     addChoiceMenu(settings, QStringLiteral("日付の形式"), QStringLiteral("Dates"), dateChoices,
                   &listing::OutputOptions::dates);
+    settings->addSeparator();
+    QAction* genre = settings->addAction(QStringLiteral("ジャンルの規則…"));
+    genre->setObjectName(QStringLiteral("GenreRules"));
+    connect(genre, &QAction::triggered, this, [this] { userAction([&] { editGenreRules(); }); });
     syncSettingsMenu();
+}
+
+void TForm1::editGenreRules()
+{
+    GenreRulesDialog dialog(services_.rules, genre_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    genre_ = dialog.table();
+    classifier_ = listing::CategoryClassifier(services_.rules, genre_);
+    ListDataSet();
 }
 
 void TForm1::syncSettingsMenu()

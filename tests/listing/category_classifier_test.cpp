@@ -1,7 +1,6 @@
 #include "listing/category_classifier.h"
 
-#include "support/shift_jis_text_rules.h"
-#include "text/utf8_text_rules.h"
+#include "both_code_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -41,10 +40,7 @@ TEST_P(CategoryClassifierTest, GivesTheEarliestRowWithAKeywordInTheName)
         EXPECT_EQ(classifier.StrFind(rules.fromUtf8(c.name)), rules.fromUtf8(c.label)) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(CodePages, CategoryClassifierTest,
-                         ::testing::Values(std::make_shared<text::Utf8TextRules>(),
-                                           std::make_shared<testing::ShiftJisTextRules>()),
-                         [](const auto& info) { return info.index == 0 ? "Utf8" : "ShiftJis"; });
+INSTANTIATE_TEST_SUITE_P(CodePages, CategoryClassifierTest, bothCodePages(), codePageName);
 
 // In code page 932 the second byte of a double-byte character can be a
 // letter or the first byte of another character; such bytes only look like

@@ -212,6 +212,16 @@ TEST_F(RowComposerTest, CategoryColumn)
               (std::vector<std::string>{"\"アニメ映画.avi\",\"映画\"", "\"readme.txt\",\"\""}));
 }
 
+// A user's label may hold line breaks and quotes; one file stays one line.
+TEST_F(RowComposerTest, AUsersLabelStaysInItsField)
+{
+    classifier = CategoryClassifier(rules, std::vector<GenreRule>{{"a", "two\nlines^\""}});
+    set({1, 4, 5, 5, 5});
+    EXPECT_EQ(line("a.txt"), "a.txt,two^Jlines^^\"");
+    settings.QuoteOn = true;
+    EXPECT_EQ(line("a.txt"), "\"a.txt\",\"two\nlines^\"\"\"");
+}
+
 // Quoted fields double their quotes and keep line breaks inside the quotes.
 TEST_F(RowComposerTest, QuotedFields)
 {

@@ -56,7 +56,8 @@ private slots:
         auto window = world.open();
         QCOMPARE(titles(window->menuBar()->actions()), (QStringList{"ファイル", "設定", "ヘルプ"}));
         auto* settings = window->findChild<QMenu*>(QStringLiteral("Settings1"));
-        QCOMPARE(titles(settings->actions()), (QStringList{"文字コード", "改行", "見出し行を付ける", "日付の形式"}));
+        QCOMPARE(titles(settings->actions()),
+                 (QStringList{"文字コード", "改行", "見出し行を付ける", "日付の形式", "ジャンルの規則…"}));
         QCOMPARE(titles(window->findChild<QMenu*>(QStringLiteral("Encoding"))->actions()),
                  (QStringList{"システム標準", "UTF-8", "UTF-8 (BOM付き)", "Shift_JIS", "UTF-16LE"}));
         QCOMPARE(titles(window->findChild<QMenu*>(QStringLiteral("LineEnd"))->actions()), (QStringList{"CR+LF", "LF"}));
