@@ -28,6 +28,6 @@ void saveListing(const platform::TextRules& rules, const std::string& path, cons
 
 // The same for a listing already encoded into the bytes of the file.
 void saveListingBytes(const platform::TextRules& rules, const std::string& path, std::string_view bytes,
-                      const WholeFileWriter& write = platform::writeFileAtomically);
+                      const WholeFileWriter& write = platform::writeWholeFile);
 
 } // namespace quorrin::persist
