@@ -107,6 +107,7 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
     setTabOrder();
     bindViews();
     bindControls();
+    acceptDroppedPaths();
 
     // The classic outer size given to the part we control: menu bar and
     // controls, with room to spare around the controls; the window manager's
