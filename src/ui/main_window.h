@@ -132,6 +132,7 @@ protected:
 
 private:
     void buildControls(QWidget* canvas);
+    void nameUncaptionedControls();
     void buildMenus();
     void buildSettingsMenu();
     template <typename Choice>
