@@ -19,8 +19,9 @@ run: deps
 
 # The whole suite with warnings as errors, then the core again under the
 # address and undefined-behaviour sanitizers, then the core built for
-# Windows and tested under Wine in two locales, and last the real program
-# driven in a private X server. The user's home must come out of it as it
+# Windows and tested under Wine in two locales, then the real program
+# driven in a private X server, and last the Debian package unpacked into a
+# scratch root and checked there. The user's home must come out of it as it
 # went in: every test has a home of its own.
 test: deps
 	scripts/home-unchanged.sh record build/home-before.txt
