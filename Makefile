@@ -3,11 +3,12 @@
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev qt6-qpa-plugins \
             libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev fonts-ipafont-gothic \
             qt6-translations-l10n clang-format \
-            xvfb xdotool xclip xauth
+            xvfb xdotool xclip xauth \
+            qt6-svg-dev desktop-file-utils appstream dpkg-dev file
 # The Windows build of the core and Wine to run its tests.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine wine64 googletest locales
 
-.PHONY: run test check format format-check deps bench
+.PHONY: run test check format format-check deps bench package deb
 
 deps:
 	@scripts/ensure-packages.sh $(PACKAGES)
@@ -36,9 +37,10 @@ format-check: deps
 
 # The formatting check, the whole suite with warnings as errors, then the
 # core again under the address and undefined-behaviour sanitizers, then the
-# core built for Windows and tested under Wine in two locales, and last the
-# real program driven in a private X server. The user's home must come out
-# of it as it went in: every test has a home of its own.
+# core built for Windows and tested under Wine in two locales, then the real
+# program driven in a private X server, and last the Debian package unpacked
+# into a scratch root and checked there. The user's home must come out of it
+# as it went in: every test has a home of its own.
 test: deps format-check
 	scripts/home-unchanged.sh record build/home-before.txt
 	cmake --preset ci
@@ -49,7 +51,20 @@ test: deps format-check
 	ctest --preset asan
 	scripts/windows-tests.sh $(WINDOWS_PACKAGES)
 	tests/e2e/run.sh build/ci/quorrin
+	$(MAKE) --no-print-directory deb
+	tests/install/installed_tree_check.sh deb build/package/quorrin_*_amd64.deb
 	scripts/home-unchanged.sh check build/home-before.txt
+
+# The Debian package, build/package/quorrin_<version>_amd64.deb, built from
+# a Release tree of its own; its dependencies come from the libraries the
+# programs link.
+package: deps deb
+
+deb:
+	cmake --preset package
+	cmake --build --preset package
+	rm -f build/package/quorrin_*.deb
+	cpack --preset package
 
 # The performance goals on a settings file of 40 MB, on folders of 100,000
 # and 1,000,000 files, made in a temporary folder and removed afterwards,

@@ -6,6 +6,9 @@ namespace quorrin::ui {
 
 namespace {
 
+// The grid the icon is designed on.
+constexpr int gridSize = 32;
+
 // Colours of the standard sixteen-colour palette.
 const QColor black(0x00, 0x00, 0x00);
 const QColor darkGrey(0x80, 0x80, 0x80);
@@ -62,20 +65,43 @@ void drawSheet(QPainter& p)
 
 } // namespace
 
-QPixmap applicationIconPixmap()
+void paintApplicationIcon(QPainter& painter, int size)
 {
-    QPixmap pixmap(32, 32);
+    painter.save();
+    if (size == gridSize) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+        // On the grid a one-pixel line covers the pixel right of and below
+        // its point; scaled, a line is centred on its point, so move the
+        // shapes by half a grid pixel to cover the same squares.
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.scale(qreal(size) / gridSize, qreal(size) / gridSize);
+        painter.translate(0.5, 0.5);
+    }
+    drawDisc(painter);
+    drawSheet(painter);
+    painter.restore();
+}
+
+QPixmap applicationIconPixmap(int size, qreal devicePixelRatio)
+{
+    const int pixels = qRound(size * devicePixelRatio);
+    QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    drawDisc(p);
-    drawSheet(p);
+    {
+        QPainter p(&pixmap);
+        paintApplicationIcon(p, pixels);
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
 
 QIcon applicationIcon()
 {
-    return QIcon(applicationIconPixmap());
+    QIcon icon;
+    for (const int size : applicationIconSizes)
+        icon.addPixmap(applicationIconPixmap(size));
+    return icon;
 }
 
 } // namespace quorrin::ui

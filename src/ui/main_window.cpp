@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "platform/native.h"
+#include "ui/accessible_name.h"
 #include "ui/app_icon.h"
 #include "ui/bevel.h"
 #include "ui/byte_list_model.h"
@@ -103,10 +104,12 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
     setCentralWidget(scroll);
 
     buildControls(canvas);
+    nameUncaptionedControls();
     buildMenus();
     setTabOrder();
     bindViews();
     bindControls();
+    acceptDroppedPaths();
 
     // The classic outer size given to the part we control: menu bar and
     // controls, with room to spare around the controls; the window manager's
@@ -223,6 +226,18 @@ void TForm1::buildControls(QWidget* canvas)
          {static_cast<QAbstractItemView*>(directoryView_), static_cast<QAbstractItemView*>(fileListView_),
           static_cast<QAbstractItemView*>(ListBox1)})
         list->viewport()->installEventFilter(rightClickGuard);
+}
+
+void TForm1::nameUncaptionedControls()
+{
+    // Assistive tools announce a control by its caption. The controls
+    // without one are named by their hint; the column selectors, which have
+    // neither, by the caption above them.
+    for (QWidget* control : std::initializer_list<QWidget*>{directoryView_, FileEdit, fileListView_, driveView_,
+                                                            filterView_, ListBox1, ComboBox6})
+        setAccessibleControlName(control, control->toolTip());
+    for (int column = 1; column <= 5; ++column)
+        setAccessibleControlName(columnSelector(column), QStringLiteral("出力内容 %1").arg(column));
 }
 
 void TForm1::addPopupMenu(QWidget* owner, QMenu* menu)

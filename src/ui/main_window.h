@@ -109,6 +109,11 @@ public:
     void Exit1Click();
     void File1Click();
 
+    // Opens a folder, or a file's folder with the file selected, as a path
+    // typed into the mask box does: named on the command line or dropped on
+    // the window. The folder picker's DirPath is left as it is.
+    void openPath(const std::string& path);
+
     // Methods the handlers share.
     void ListDataSet();
     // ListDataSet for a new format: from memory unless the folder changed.
@@ -123,9 +128,13 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls(QWidget* canvas);
+    void nameUncaptionedControls();
     void buildMenus();
     void buildSettingsMenu();
     template <typename Choice>
@@ -142,6 +151,7 @@ private:
     void bindControls();
     void bindViews();
     void setTabOrder();
+    void acceptDroppedPaths();
     void place(QWidget* widget, const char* name);
     void addPopupMenu(QWidget* owner, QMenu* menu);
     // Runs one user action behind the error guard, then shows whatever the

@@ -214,7 +214,7 @@ void TForm1::N1Click()
 {
     QMessageBox about(this);
     about.setWindowTitle(QString::fromLocal8Bit(services_.applicationTitle));
-    about.setIconPixmap(applicationIconPixmap());
+    about.setIconPixmap(applicationIconPixmap(32, devicePixelRatioF()));
     // One text, so the box is as wide as its longest line: Japanese breaks
     // between any two characters, and a second, wrapped text would be cut
     // to the width of the first.

@@ -10,8 +10,9 @@
 # write the saved file's bytes. Then the program is started again, a check
 # box is ticked and the program is ended as a shutdown ends it (SIGTERM): it
 # must write the settings and end with status 0, also when the settings file
-# cannot be written, which it then says on stderr. Needs Xvfb, xdotool and
-# xclip (the Makefile installs them).
+# cannot be written, which it then says on stderr; started on a folder named
+# on its command line, it lists that one. Needs Xvfb, xdotool and xclip (the
+# Makefile installs them).
 #
 # usage: tests/e2e/run.sh path/to/quorrin
 set -euo pipefail
@@ -103,8 +104,9 @@ export DISPLAY=":$(head -n1 "$work/display")"
 # --- the program -------------------------------------------------------------
 # Started with a fresh log; Xvfb has no window manager, so the window is
 # given the focus explicitly.
+# Arguments go to the program.
 start_app() {
-    LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$work/app/quorrin" > "$work/app.log" 2>&1 &
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$work/app/quorrin" "$@" > "$work/app.log" 2>&1 &
     app_pid=$!
     wait_for 30 window_count_at_least 1 || fail "no window appeared"
     main=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Quorrin Jr$' | head -n1)
@@ -197,6 +199,12 @@ end_by_signal
 sed 's/^Kak=0\r$/Kak=1\r/' "$work/expected-settings" > "$work/expected-after-shutdown"
 compare "settings file after SIGTERM" "$work/expected-after-shutdown" "$work/app/quorrin.ini"
 
+# --- a folder named on the command line is the one listed, and so the one
+# the settings keep at the close ----------------------------------------------
+start_app "$work/out"
+end_by_signal
+grep -q "^Dir=$work/out"$'\r'"\$" "$work/app/quorrin.ini" || fail "the folder named on the command line was not opened"
+
 # --- a shutdown with a folder where the settings file should be ---------------
 rm "$work/app/quorrin.ini"
 mkdir "$work/app/quorrin.ini"
@@ -204,4 +212,4 @@ start_app
 end_by_signal
 grep -q "quorrin.ini に書き込めません" "$work/app.log" || fail "no word on stderr of the settings not written"
 
-echo "e2e: saved file, clipboard and settings file as expected, also at a shutdown"
+echo "e2e: saved file, clipboard and settings file as expected, also at a shutdown and with a folder named"
