@@ -58,7 +58,7 @@ WindowCommandLine parseWindowCommandLine(const std::vector<std::string>& argumen
     return result;
 }
 
-std::string absolutePath(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& path)
+std::string absolutePath(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& path)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
     if (path.empty() || path.front() == syntax.separator || !browse::drivePart(rules, syntax, path).empty())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/text_rules.h"
+#include "text/text_rules.h"
 
 #include <optional>
 #include <string>
@@ -33,6 +33,6 @@ WindowCommandLine parseWindowCommandLine(const std::vector<std::string>& argumen
 // A relative path made absolute against the process's current directory.
 // The window moves that directory while it starts, so the path named on the
 // command line is resolved before the window exists.
-std::string absolutePath(const platform::FileSystem& fs, const platform::TextRules& rules, const std::string& path);
+std::string absolutePath(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& path);
 
 } // namespace quorrin::ui

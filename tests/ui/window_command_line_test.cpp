@@ -1,5 +1,5 @@
 #include "platform/posix/posix_file_system.h"
-#include "platform/posix/utf8_text_rules.h"
+#include "text/utf8_text_rules.h"
 #include "support/temp_dir.h"
 #include "ui/window_command_line.h"
 
@@ -102,7 +102,7 @@ private slots:
         QFETCH(QString, given);
         QFETCH(QString, expected);
         quorrin::testing::TempDir dir;
-        platform::posix::Utf8TextRules rules;
+        text::Utf8TextRules rules;
         platform::posix::PosixFileSystem fs(rules);
         fs.changeDirectory(dir.path());
         const std::string made = absolutePath(fs, rules, given.toStdString());
