@@ -44,7 +44,6 @@ std::uint64_t GetFileSize(const FileInfoSource& files, std::string_view name);
 // path and name fields write LF as "^J", CR as "^M" and "^" as "^^", so a
 // line break in a name never splits the listing's line.
 void appendFileData(std::string& line, const ListingContext& context, std::string_view name, std::int32_t kind);
-std::string GetFileData(const ListingContext& context, std::string_view name, std::int32_t kind);
 
 // The listing: one line per name, in the names' order. Column 1 has no
 // separator; columns 2-5 have the separator in front unless their kind is

@@ -72,7 +72,6 @@ public:
     void showError(const std::string& message) override;
 
     const listing::ListSettings& settings() const { return settings_; }
-    const listing::OutputOptions& outputOptions() const { return output_; }
     const std::vector<std::string>& listingLines() const { return lines_; }
     browse::TFileListBox& fileList() { return FileListBox1; }
     browse::TDirectoryListBox& directoryList() { return DirectoryListBox1; }
