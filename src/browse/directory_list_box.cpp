@@ -15,7 +15,7 @@ char asciiLower(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Holds SettingDirectory for the drive step, and drops it also when the
+// Holds settingDirectory_ for the drive step, and drops it also when the
 // step fails.
 class SettingDirectoryScope {
 public:

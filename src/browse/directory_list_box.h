@@ -49,9 +49,6 @@ public:
     void OpenSelected();
     std::string ItemPath(int index) const;
     void RebuildItems();
-    // True while SetCurrentDir's drive step runs; ChangeDrive then leaves
-    // rebuilding to the move that follows.
-    bool SettingDirectory() const { return settingDirectory_; }
 
     // The row texts, which the window copies as they stand.
     const std::vector<std::string>& Items() const { return items_; }
@@ -99,6 +96,8 @@ private:
     int itemIndex_ = -1;
     bool caseSensitive_ = false;
     bool casePreserving_ = true;
+    // True while SetCurrentDir's drive step runs; ChangeDrive then leaves
+    // rebuilding to the move that follows.
     bool settingDirectory_ = false;
     TFileListBox* fileList_ = nullptr;
     TDriveComboBox* driveSelector_ = nullptr;

@@ -196,13 +196,6 @@ void appendFileData(std::string& line, const ListingContext& context, std::strin
     appendField(line, context, kind, [&](std::string& out) { appendUnquoted(out, context, name, kind); });
 }
 
-std::string GetFileData(const ListingContext& context, std::string_view name, std::int32_t kind)
-{
-    std::string field;
-    appendFileData(field, context, name, kind);
-    return field;
-}
-
 std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names)
 {
     const std::string_view separator = TabStr(context.settings.TabNo, context.typedSeparator);

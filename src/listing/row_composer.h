@@ -45,7 +45,6 @@ std::uint64_t GetFileSize(const FileInfoSource& files, std::string_view name);
 // notation (TAB "^I", LF "^J", CR "^M") and "^" as "^^", so a control
 // character in a name never splits the listing's line or adds a field.
 void appendFileData(std::string& line, const ListingContext& context, std::string_view name, std::int32_t kind);
-std::string GetFileData(const ListingContext& context, std::string_view name, std::int32_t kind);
 
 // The listing: one line per name, in the names' order. Column 1 has no
 // separator; columns 2-5 have the separator in front unless their kind is

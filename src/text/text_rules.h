@@ -47,8 +47,6 @@ public:
     {
         return compare(lowerAsFileName(a), lowerAsFileName(b)) == 0;
     }
-
-    int compareIgnoreCase(std::string_view a, std::string_view b) const { return sortKey(a).compare(sortKey(b)); }
 };
 
 } // namespace quorrin::text

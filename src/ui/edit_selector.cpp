@@ -12,18 +12,18 @@ namespace quorrin::ui {
 
 namespace {
 
-constexpr int kItemHeight = 12;
-constexpr int kVisibleItems = 8;
+constexpr int itemHeight = 12;
+constexpr int visibleItems = 8;
 
 class OwnChange {
 public:
-    explicit OwnChange(int& depth) : m_depth(depth) { ++m_depth; }
-    ~OwnChange() { --m_depth; }
+    explicit OwnChange(int& depth) : depth_(depth) { ++depth_; }
+    ~OwnChange() { --depth_; }
     OwnChange(const OwnChange&) = delete;
     OwnChange& operator=(const OwnChange&) = delete;
 
 private:
-    int& m_depth;
+    int& depth_;
 };
 
 bool isTypedCharacter(const QKeyEvent* event)
@@ -47,16 +47,16 @@ EditSelector::EditSelector(QWidget* parent) : QComboBox(parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
-    setMaxVisibleItems(kVisibleItems);
+    setMaxVisibleItems(visibleItems);
     // Rows of the dropped-down list are as high as one line of the window's 12-pixel font.
-    setItemDelegate(new RowDelegate(this, kItemHeight));
+    setItemDelegate(new RowDelegate(this, itemHeight));
 
     // QComboBox selects the item whose text stands in the edit part when editing finishes (focus
     // leaves, Enter); here only choosing, completing or setting from code changes the selection.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
-        if (m_ownChange > 0) {
+        if (ownChange_ > 0) {
             return;
         }
         // The user chose an item (list, arrow keys, wheel): its text replaces the edit part,
@@ -66,7 +66,7 @@ EditSelector::EditSelector(QWidget* parent) : QComboBox(parent)
     });
     // Edits that reach the line edit around our key processing: drag and drop, selection paste.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
-        if (m_ownChange == 0) {
+        if (ownChange_ == 0) {
             afterUserEdit();
         }
     });
@@ -78,7 +78,7 @@ EditSelector::EditSelector(QWidget* parent) : QComboBox(parent)
 
 void EditSelector::setItems(const QStringList& items)
 {
-    const OwnChange own(m_ownChange);
+    const OwnChange own(ownChange_);
     const EditState state = editState();
     clear();
     addItems(items);
@@ -94,7 +94,7 @@ void EditSelector::setItemIndexFromCode(int index)
     const bool inRange = index >= 0 && index < count();
     selectQuietly(inRange ? index : -1);
     if (!inRange) {
-        const OwnChange own(m_ownChange);
+        const OwnChange own(ownChange_);
         lineEdit()->clear();
     }
 }
@@ -102,7 +102,7 @@ void EditSelector::setItemIndexFromCode(int index)
 void EditSelector::setInitialText(const QString& text)
 {
     selectQuietly(-1);
-    const OwnChange own(m_ownChange);
+    const OwnChange own(ownChange_);
     lineEdit()->setText(text);
 }
 
@@ -129,7 +129,7 @@ void EditSelector::inputMethodEvent(QInputMethodEvent* event)
 {
     const EditState before = editState();
     {
-        const OwnChange own(m_ownChange);
+        const OwnChange own(ownChange_);
         QComboBox::inputMethodEvent(event);
     }
     if (lineEdit()->text() == before.text) {
@@ -178,7 +178,7 @@ EditSelector::EditState EditSelector::editState() const
 
 void EditSelector::restoreEditState(const EditState& state)
 {
-    const OwnChange own(m_ownChange);
+    const OwnChange own(ownChange_);
     QLineEdit* edit = lineEdit();
     if (edit->text() != state.text) {
         edit->setText(state.text);
@@ -265,7 +265,7 @@ void EditSelector::backspace()
 {
     selectKeepingText(-1);
     {
-        const OwnChange own(m_ownChange);
+        const OwnChange own(ownChange_);
         lineEdit()->backspace();
     }
     emit OnChange();
@@ -277,7 +277,7 @@ void EditSelector::typeText(const QString& typed)
         return;
     }
     {
-        const OwnChange own(m_ownChange);
+        const OwnChange own(ownChange_);
         lineEdit()->insert(typed);
     }
     afterUserEdit();
@@ -294,7 +294,7 @@ bool EditSelector::complete(const EditState& before, const QString& typed)
     const int previous = currentIndex();
     selectQuietly(match);
     {
-        const OwnChange own(m_ownChange);
+        const OwnChange own(ownChange_);
         const QString rest = itemText(match).mid(candidate.size());
         lineEdit()->setText(candidate + rest);
         lineEdit()->setSelection(candidate.size(), rest.size());
@@ -309,7 +309,7 @@ void EditSelector::passToEdit(QKeyEvent* event)
 {
     const QString before = lineEdit()->text();
     {
-        const OwnChange own(m_ownChange);
+        const OwnChange own(ownChange_);
         deliverDirectly(lineEdit(), event);
     }
     if (lineEdit()->text() != before) {
@@ -340,7 +340,7 @@ int EditSelector::firstItemStartingWith(const QString& prefix) const
 
 void EditSelector::selectQuietly(int index)
 {
-    const OwnChange own(m_ownChange);
+    const OwnChange own(ownChange_);
     setCurrentIndex(index);
     if (isDroppedDown()) {
         view()->selectionModel()->setCurrentIndex(model()->index(index, modelColumn(), rootModelIndex()),

@@ -77,7 +77,7 @@ private:
 
     // Above zero while this class changes the current index or the edit text itself, so that
     // QComboBox's index signal and the line edit's edit signal are not taken for the user's.
-    int m_ownChange = 0;
+    int ownChange_ = 0;
 };
 
 } // namespace quorrin::ui

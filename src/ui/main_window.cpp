@@ -251,41 +251,39 @@ void TForm1::buildMenus()
 {
     QMenu* file1 = menuBar()->addMenu(QStringLiteral("ファイル"));
     file1->setObjectName(QStringLiteral("File1"));
-    connect(file1, &QMenu::aboutToShow, this, [this] { userAction([&] { File1Click(); }); });
-    file1->addAction(QStringLiteral("参照"), this, [this] { userAction([&] { N3Click(); }); })
-        ->setObjectName(QStringLiteral("N3"));
+    connect(file1, &QMenu::aboutToShow, this, handler(&TForm1::File1Click));
+    file1->addAction(QStringLiteral("参照"), this, handler(&TForm1::N3Click))->setObjectName(QStringLiteral("N3"));
     file1->addSeparator();
-    file1->addAction(QStringLiteral("保存"), this, [this] { userAction([&] { Save1Click(); }); })
+    file1->addAction(QStringLiteral("保存"), this, handler(&TForm1::Save1Click))
         ->setObjectName(QStringLiteral("Save1"));
     file1->addSeparator();
-    file1->addAction(QStringLiteral("終了"), this, [this] { userAction([&] { Exit1Click(); }); })
+    file1->addAction(QStringLiteral("終了"), this, handler(&TForm1::Exit1Click))
         ->setObjectName(QStringLiteral("Exit1"));
 
     buildSettingsMenu();
 
     QMenu* help1 = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help1->setObjectName(QStringLiteral("Help1"));
-    help1->addAction(QStringLiteral("バージョン"), this, [this] { userAction([&] { N1Click(); }); })
+    help1->addAction(QStringLiteral("バージョン"), this, handler(&TForm1::N1Click))
         ->setObjectName(QStringLiteral("N1"));
 
     auto* popup1 = new QMenu(this);
     popup1->setObjectName(QStringLiteral("PopupMenu1"));
-    popup1->addAction(QStringLiteral("コピー"), this, [this] { userAction([&] { Copy1Click(); }); })
+    popup1->addAction(QStringLiteral("コピー"), this, handler(&TForm1::Copy1Click))
         ->setObjectName(QStringLiteral("Copy1"));
     addPopupMenu(ListBox1, popup1);
 
     auto* popup2 = new QMenu(this);
     popup2->setObjectName(QStringLiteral("PopupMenu2"));
-    popup2->addAction(QStringLiteral("コピー"), this, [this] { userAction([&] { Copy2Click(); }); })
+    popup2->addAction(QStringLiteral("コピー"), this, handler(&TForm1::Copy2Click))
         ->setObjectName(QStringLiteral("Copy2"));
     addPopupMenu(fileListView_, popup2);
 
     auto* popup3 = new QMenu(this);
     popup3->setObjectName(QStringLiteral("PopupMenu3"));
-    popup3->addAction(QStringLiteral("コピー"), this, [this] { userAction([&] { Copy3Click(); }); })
+    popup3->addAction(QStringLiteral("コピー"), this, handler(&TForm1::Copy3Click))
         ->setObjectName(QStringLiteral("Copy3"));
-    popup3->addAction(QStringLiteral("参照"), this, [this] { userAction([&] { N5Click(); }); })
-        ->setObjectName(QStringLiteral("N5"));
+    popup3->addAction(QStringLiteral("参照"), this, handler(&TForm1::N5Click))->setObjectName(QStringLiteral("N5"));
     addPopupMenu(directoryView_, popup3);
 }
 

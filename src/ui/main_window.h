@@ -29,6 +29,7 @@
 #include <utility>
 #include <vector>
 
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -72,7 +73,6 @@ public:
     void showError(const std::string& message) override;
 
     const listing::ListSettings& settings() const { return settings_; }
-    const listing::OutputOptions& outputOptions() const { return output_; }
     const std::vector<std::string>& listingLines() const { return lines_; }
     browse::TFileListBox& fileList() { return FileListBox1; }
     browse::TDirectoryListBox& directoryList() { return DirectoryListBox1; }
@@ -80,34 +80,42 @@ public:
     browse::TFilterComboBox& filterSelector() { return FilterComboBox1; }
 
     // The handlers, named after the control and event they are bound to.
-    void FormCreate();
-    bool FormCloseQuery();
+    void FormCreate();     // the window is created, before it shows
+    bool FormCloseQuery(); // the window is asked to close
     // The close the system asks for at shutdown, log-off or a signal: the
     // settings are written as at every close, but nobody is there to answer
     // an error box, so a failure comes back as the text to report instead.
     std::optional<std::string> closeAtSessionEnd();
-    void ComboBoxChange(int column);
-    void ComboBoxKeyUp(int column);
-    void ComboBox6Change();
-    void ComboBox6KeyDown();
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void FileListBox1Change();
-    void DirectoryListBox1Click();
-    void DriveComboBox1Change();
-    void FilterComboBox1Change();
-    bool FileEditKeyPress(int key);
-    void Get_ButtonClick();
-    void Save1Click();
-    void ListBox1DblClick();
-    void Copy1Click();
-    void Copy2Click();
-    void Copy3Click();
-    void N3Click();
-    void N5Click();
-    void N1Click();
-    void Exit1Click();
-    void File1Click();
+    void ComboBox1Change();         // column selector 1 changed
+    void ComboBox2Change();         // column selector 2 changed
+    void ComboBox3Change();         // column selector 3 changed
+    void ComboBox4Change();         // column selector 4 changed
+    void ComboBox5Change();         // column selector 5 changed
+    void ComboBox1KeyUp();          // a key released in column selector 1
+    void ComboBox2KeyUp();          // a key released in column selector 2
+    void ComboBox3KeyUp();          // a key released in column selector 3
+    void ComboBox4KeyUp();          // a key released in column selector 4
+    void ComboBox5KeyUp();          // a key released in column selector 5
+    void ComboBox6Change();         // the separator selector changed
+    void ComboBox6KeyDown();        // a key pressed in the separator selector
+    void CheckBox1Click();          // the quoting check box
+    void CheckBox2Click();          // the kilobytes check box
+    void FileListBox1Change();      // the file list was read again
+    void DirectoryListBox1Click();  // a row of the directory list clicked
+    void DriveComboBox1Change();    // the drive selector changed
+    void FilterComboBox1Change();   // the filter selector changed
+    bool FileEditKeyPress(int key); // a key pressed in the mask box
+    void Get_ButtonClick();         // the save button
+    void Save1Click();              // "ファイル" > "保存"
+    void ListBox1DblClick();        // a double click in the output list
+    void Copy1Click();              // "コピー" in the output list's pop-up menu
+    void Copy2Click();              // "コピー" in the file list's pop-up menu
+    void Copy3Click();              // "コピー" in the directory list's pop-up menu
+    void N3Click();                 // "ファイル" > "参照"
+    void N5Click();                 // "参照" in the directory list's pop-up menu
+    void N1Click();                 // "ヘルプ" > "バージョン"
+    void Exit1Click();              // "ファイル" > "終了"
+    void File1Click();              // the menu "ファイル" opens
 
     // Opens a folder, or a file's folder with the file selected, as a path
     // typed into the mask box does: named on the command line or dropped on
@@ -149,7 +157,10 @@ private:
     // some lines cannot be written; nothing when the user cancelled.
     std::optional<std::string> encodedListingToSave();
     void bindControls();
+    void bindColumnSelectors();
     void bindViews();
+    template <typename Selector>
+    void bindSelectorView(SelectorControlView* view, Selector& selector, std::function<QIcon(int row)> icon);
     void setTabOrder();
     void acceptDroppedPaths();
     void place(QWidget* widget, const char* name);
@@ -157,6 +168,14 @@ private:
     // Runs one user action behind the error guard, then shows whatever the
     // headless controls changed.
     template <typename Action> void userAction(Action&& action);
+    // The slot that runs one handler as a user action, for connect().
+    auto handler(void (TForm1::*method)())
+    {
+        return [this, method] { userAction([&] { (this->*method)(); }); };
+    }
+    // What the five column selectors' handlers share.
+    void columnChange(int column);
+    void columnKeyUp(int column);
     void refreshViews();
     EditSelector* columnSelector(int column) const { return columnSelectors_[static_cast<std::size_t>(column - 1)]; }
     std::int32_t& columnField(int column);

@@ -63,20 +63,53 @@ void TForm1::bindControls()
     FilterComboBox1.SetFileList(&FileListBox1);
     FilterComboBox1.OnChange = [this](browse::TFilterComboBox&) { FilterComboBox1Change(); };
 
-    for (int column = 1; column <= 5; ++column) {
-        EditSelector* selector = columnSelector(column);
-        connect(selector, &EditSelector::OnChange, this,
-                [this, column] { userAction([&] { ComboBoxChange(column); }); });
-        connect(selector, &EditSelector::OnKeyUp, this, [this, column] { userAction([&] { ComboBoxKeyUp(column); }); });
-    }
-    connect(ComboBox6, &EditSelector::OnChange, this, [this] { userAction([&] { ComboBox6Change(); }); });
-    connect(ComboBox6, &EditSelector::OnKeyDown, this, [this] { userAction([&] { ComboBox6KeyDown(); }); });
-    connect(CheckBox1, &ClickCheckBox::OnClick, this, [this] { userAction([&] { CheckBox1Click(); }); });
-    connect(CheckBox2, &ClickCheckBox::OnClick, this, [this] { userAction([&] { CheckBox2Click(); }); });
-    connect(Get_Button, &QPushButton::clicked, this, [this] { userAction([&] { Get_ButtonClick(); }); });
+    bindColumnSelectors();
+    connect(ComboBox6, &EditSelector::OnChange, this, handler(&TForm1::ComboBox6Change));
+    connect(ComboBox6, &EditSelector::OnKeyDown, this, handler(&TForm1::ComboBox6KeyDown));
+    connect(CheckBox1, &ClickCheckBox::OnClick, this, handler(&TForm1::CheckBox1Click));
+    connect(CheckBox2, &ClickCheckBox::OnClick, this, handler(&TForm1::CheckBox2Click));
+    connect(Get_Button, &QPushButton::clicked, this, handler(&TForm1::Get_ButtonClick));
     Get_Button->installEventFilter(this);
     // Anywhere in the list, also below its last line or in an empty list.
     ListBox1->viewport()->installEventFilter(this);
+}
+
+void TForm1::bindColumnSelectors()
+{
+    // Selector n, its change handler and its key handler, one row each.
+    const struct {
+        EditSelector* selector;
+        void (TForm1::*change)();
+        void (TForm1::*keyUp)();
+    } columns[] = {
+        {columnSelector(1), &TForm1::ComboBox1Change, &TForm1::ComboBox1KeyUp},
+        {columnSelector(2), &TForm1::ComboBox2Change, &TForm1::ComboBox2KeyUp},
+        {columnSelector(3), &TForm1::ComboBox3Change, &TForm1::ComboBox3KeyUp},
+        {columnSelector(4), &TForm1::ComboBox4Change, &TForm1::ComboBox4KeyUp},
+        {columnSelector(5), &TForm1::ComboBox5Change, &TForm1::ComboBox5KeyUp},
+    };
+    for (const auto& column : columns) {
+        connect(column.selector, &EditSelector::OnChange, this, handler(column.change));
+        connect(column.selector, &EditSelector::OnKeyUp, this, handler(column.keyUp));
+    }
+}
+
+// The drive and filter selectors show and take their rows the same way.
+template <typename Selector>
+void TForm1::bindSelectorView(SelectorControlView* view, Selector& selector, std::function<QIcon(int row)> icon)
+{
+    view->bind({
+        .items = &selector.Items(),
+        .itemIndex = [&selector] { return selector.ItemIndex(); },
+        .chooseByUser = [this, &selector](int index) { userAction([&] { selector.chooseByUser(index); }); },
+        .typeKey =
+            [this, &selector](std::string_view key) {
+                bool used = false;
+                userAction([&] { used = selector.typeKey(key); });
+                return used;
+            },
+        .icon = std::move(icon),
+    });
 }
 
 void TForm1::bindViews()
@@ -102,33 +135,10 @@ void TForm1::bindViews()
         .indent = {},
         .icon = {},
     });
-    driveView_->bind({
-        .items = &DriveComboBox1.Items(),
-        .itemIndex = [this] { return DriveComboBox1.ItemIndex(); },
-        .chooseByUser = [this](int index) { userAction([&] { DriveComboBox1.chooseByUser(index); }); },
-        .typeKey =
-            [this](std::string_view key) {
-                bool used = false;
-                userAction([&] { used = DriveComboBox1.typeKey(key); });
-                return used;
-            },
-        .icon =
-            [this](int row) {
-                return driveGlyph(*style(), DriveComboBox1.rows()[static_cast<std::size_t>(row)].volume.type);
-            },
+    bindSelectorView(driveView_, DriveComboBox1, [this](int row) {
+        return driveGlyph(*style(), DriveComboBox1.rows()[static_cast<std::size_t>(row)].volume.type);
     });
-    filterView_->bind({
-        .items = &FilterComboBox1.Items(),
-        .itemIndex = [this] { return FilterComboBox1.ItemIndex(); },
-        .chooseByUser = [this](int index) { userAction([&] { FilterComboBox1.chooseByUser(index); }); },
-        .typeKey =
-            [this](std::string_view key) {
-                bool used = false;
-                userAction([&] { used = FilterComboBox1.typeKey(key); });
-                return used;
-            },
-        .icon = {},
-    });
+    bindSelectorView(filterView_, FilterComboBox1, {});
 }
 
 } // namespace quorrin::ui

@@ -118,15 +118,65 @@ void TForm1::rebuildListing()
         ListDataSet();
 }
 
-void TForm1::ComboBoxChange(int column)
+void TForm1::columnChange(int column)
 {
     columnField(column) = columnSelector(column)->itemIndex();
     rebuildListing();
 }
 
-void TForm1::ComboBoxKeyUp(int column)
+void TForm1::columnKeyUp(int column)
 {
     columnSelector(column)->setItemIndexFromCode(columnField(column));
+}
+
+void TForm1::ComboBox1Change()
+{
+    columnChange(1);
+}
+
+void TForm1::ComboBox2Change()
+{
+    columnChange(2);
+}
+
+void TForm1::ComboBox3Change()
+{
+    columnChange(3);
+}
+
+void TForm1::ComboBox4Change()
+{
+    columnChange(4);
+}
+
+void TForm1::ComboBox5Change()
+{
+    columnChange(5);
+}
+
+void TForm1::ComboBox1KeyUp()
+{
+    columnKeyUp(1);
+}
+
+void TForm1::ComboBox2KeyUp()
+{
+    columnKeyUp(2);
+}
+
+void TForm1::ComboBox3KeyUp()
+{
+    columnKeyUp(3);
+}
+
+void TForm1::ComboBox4KeyUp()
+{
+    columnKeyUp(4);
+}
+
+void TForm1::ComboBox5KeyUp()
+{
+    columnKeyUp(5);
 }
 
 void TForm1::ComboBox6Change()

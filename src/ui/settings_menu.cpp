@@ -87,7 +87,7 @@ void TForm1::buildSettingsMenu()
     settings->addSeparator();
     QAction* genre = settings->addAction(QStringLiteral("ジャンルの規則…"));
     genre->setObjectName(QStringLiteral("GenreRules"));
-    connect(genre, &QAction::triggered, this, [this] { userAction([&] { editGenreRules(); }); });
+    connect(genre, &QAction::triggered, this, handler(&TForm1::editGenreRules));
     syncSettingsMenu();
 }
 

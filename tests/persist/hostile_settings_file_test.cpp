@@ -1,10 +1,10 @@
 #include "persist/ini_mapping.h"
+#include "support/file_content.h"
 #include "support/temp_dir.h"
 #include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
 #include <vector>
 
@@ -15,11 +15,7 @@ using listing::ListSettings;
 
 const text::Utf8TextRules rules;
 
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::contentOf;
 
 ListSettings readSettings(const std::string& path)
 {

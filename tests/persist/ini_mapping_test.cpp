@@ -1,4 +1,5 @@
 #include "persist/ini_mapping.h"
+#include "support/file_content.h"
 #include "support/shift_jis_text_rules.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -7,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sys/stat.h>
 #include <vector>
@@ -19,11 +19,7 @@ using listing::ListSettings;
 
 const text::Utf8TextRules rules;
 
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::contentOf;
 
 void writeSettings(const std::string& path, ListSettings& settings, const std::string& currentDir,
                    const std::string& typedSeparator = {})

@@ -1,5 +1,6 @@
 #include "persist/listing_file.h"
 
+#include "support/file_content.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 #include "text/utf8_text_rules.h"
@@ -8,7 +9,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -18,11 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::contentOf;
 
 std::vector<std::string> entriesIn(const std::string& folder)
 {

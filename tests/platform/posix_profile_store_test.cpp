@@ -1,4 +1,5 @@
 #include "platform/posix/posix_profile_store.h"
+#include "support/file_content.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 
@@ -6,7 +7,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,11 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::contentOf;
 
 std::size_t entriesIn(const std::string& folder)
 {

@@ -1,4 +1,5 @@
 #include "platform/posix/whole_file_write.h"
+#include "support/file_content.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 
@@ -6,7 +7,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -24,11 +24,7 @@ constexpr uid_t stranger = 1234;
 const std::string old = "old content, a little longer than the new\n";
 const std::string fresh = "新しい内容\n";
 
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::contentOf;
 
 struct stat statOf(const std::string& path)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 #include "support/windows_path.h"
+#include "text/ascii_case.h"
 #include "text/text_scan.h"
 #include "text/wildcard.h"
 
@@ -94,7 +95,7 @@ void MemoryFileSystem::changeDirectory(const std::string& path)
 
 std::string MemoryFileSystem::volumeCurrentDirectory(const platform::Volume& volume) const
 {
-    const auto it = drives_.find(windows_path::upperAscii(volume.letter));
+    const auto it = drives_.find(text::upperAscii(volume.letter));
     return it == drives_.end() ? std::string() : it->second->format(it->second->current);
 }
 
@@ -162,7 +163,7 @@ std::vector<platform::Volume> MemoryFileSystem::volumes() const
 {
     std::vector<platform::Volume> list;
     for (const auto& [letter, volume] : drives_) {
-        const char lower = windows_path::lowerAscii(letter);
+        const char lower = text::lowerAscii(letter);
         list.push_back(platform::Volume{lower, std::string(1, lower) + ":\\", volume->type});
     }
     return list;
@@ -186,7 +187,7 @@ std::optional<platform::VolumeInformation> MemoryFileSystem::volumeInformation(c
 
 std::optional<std::string> MemoryFileSystem::remoteName(const platform::Volume& volume) const
 {
-    const auto it = drives_.find(windows_path::upperAscii(volume.letter));
+    const auto it = drives_.find(text::upperAscii(volume.letter));
     return it == drives_.end() ? std::nullopt : it->second->remoteName;
 }
 

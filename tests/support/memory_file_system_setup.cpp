@@ -1,6 +1,7 @@
 #include "support/memory_file_system.h"
 
 #include "support/windows_path.h"
+#include "text/ascii_case.h"
 
 #include <stdexcept>
 
@@ -20,7 +21,7 @@ using Kind = windows_path::PathStart::Kind;
 
 void MemoryFileSystem::addDrive(char letter, platform::DriveType type, std::string label)
 {
-    const char key = windows_path::upperAscii(letter);
+    const char key = text::upperAscii(letter);
     if (key < 'A' || key > 'Z' || drives_.contains(key))
         badSetup("drive letter unusable", std::string(1, letter));
     auto volume = std::make_unique<MemoryVolume>();
@@ -103,7 +104,7 @@ void MemoryFileSystem::denySearch(const std::string& path)
 
 MemoryVolume& MemoryFileSystem::drive(char letter)
 {
-    const auto it = drives_.find(windows_path::upperAscii(letter));
+    const auto it = drives_.find(text::upperAscii(letter));
     if (it == drives_.end())
         badSetup("no such drive", std::string(1, letter));
     return *it->second;

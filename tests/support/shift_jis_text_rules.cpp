@@ -1,5 +1,7 @@
 #include "support/shift_jis_text_rules.h"
 
+#include "text/ascii_case.h"
+
 namespace quorrin::testing {
 
 namespace {
@@ -7,20 +9,6 @@ namespace {
 bool isLeadByte(unsigned char b)
 {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
-// Folds single-byte letters only: the second byte of a double-byte character
-// may equal 'A'..'Z' and must keep its value, or the character changes.
-template <typename Fold> std::string foldSingleBytes(const ShiftJisTextRules& rules, std::string_view s, Fold fold)
-{
-    std::string out(s);
-    for (std::size_t i = 0; i < out.size();) {
-        const std::size_t len = rules.charLength(out, i);
-        if (len == 1)
-            out[i] = fold(out[i]);
-        i += len;
-    }
-    return out;
 }
 
 } // namespace
@@ -32,12 +20,12 @@ std::size_t ShiftJisTextRules::charLength(std::string_view s, std::size_t i) con
 
 std::string ShiftJisTextRules::lowerAsFileName(std::string_view s) const
 {
-    return foldSingleBytes(*this, s, [](char c) { return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c; });
+    return text::lowerAsciiLetters(*this, s);
 }
 
 std::string ShiftJisTextRules::upperAsFileName(std::string_view s) const
 {
-    return foldSingleBytes(*this, s, [](char c) { return c >= 'a' && c <= 'z' ? char(c - ('a' - 'A')) : c; });
+    return text::upperAsciiLetters(*this, s);
 }
 
 int ShiftJisTextRules::compare(std::string_view a, std::string_view b) const

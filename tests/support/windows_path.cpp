@@ -1,5 +1,6 @@
 #include "support/windows_path.h"
 
+#include "text/ascii_case.h"
 #include "text/text_scan.h"
 
 namespace quorrin::testing::windows_path {
@@ -48,7 +49,7 @@ PathStart parseStart(const text::TextRules& rules, std::string_view path)
             start.kind = PathStart::Kind::malformed;
             return start;
         }
-        start.drive = upperAscii(path[0]);
+        start.drive = text::upperAscii(path[0]);
         start.rest = path.substr(2);
         start.kind = !start.rest.empty() && isSeparator(start.rest[0]) ? PathStart::Kind::driveAbsolute
                                                                        : PathStart::Kind::driveRelative;
@@ -82,16 +83,6 @@ void appendNames(std::vector<std::string>& base, const std::vector<std::string>&
         }
         base.push_back(name);
     }
-}
-
-char upperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? char(c - ('a' - 'A')) : c;
-}
-
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
 }
 
 bool isValidName(const text::TextRules& rules, std::string_view name)

@@ -38,10 +38,6 @@ std::vector<std::string> splitNames(const text::TextRules& rules, std::string_vi
 // path before it looks at the disk.
 void appendNames(std::vector<std::string>& base, const std::vector<std::string>& names);
 
-// Drive letters fold in ASCII whatever the code page.
-char upperAscii(char c);
-char lowerAscii(char c);
-
 // A name holds none of the characters Windows refuses in file names.
 bool isValidName(const text::TextRules& rules, std::string_view name);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/file_content.h"
 #include "support/fixed_locale.h"
 #include "support/memory_file_system.h"
 #include "support/temp_dir.h"
@@ -10,7 +11,6 @@
 #include <QString>
 
 #include <deque>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -100,11 +100,7 @@ public:
         return std::make_unique<TForm1>(services, std::move(ports));
     }
 
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(dir / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string read(const std::string& name) const { return quorrin::testing::contentOf(dir / name); }
 
     quorrin::testing::TempDir dir;
     text::Utf8TextRules rules;

@@ -1,5 +1,7 @@
 #include "platform/win32/ansi_text_rules.h"
 
+#include "text/ascii_case.h"
+
 #include <windows.h>
 
 #include <climits>
@@ -12,27 +14,6 @@ namespace {
 int checkedLength(std::string_view s)
 {
     return s.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(s.size());
-}
-
-template <typename Fold> std::string foldSingleBytes(const AnsiTextRules& rules, std::string_view s, Fold fold)
-{
-    std::string out(s);
-    for (std::size_t i = 0; i < out.size();) {
-        const std::size_t len = rules.charLength(out, i);
-        if (len == 1)
-            out[i] = fold(out[i]);
-        i += len;
-    }
-    return out;
-}
-
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-char upperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
 }
 
 } // namespace
@@ -51,7 +32,7 @@ std::size_t AnsiTextRules::charLength(std::string_view s, std::size_t i) const
 std::string AnsiTextRules::lowerAsFileName(std::string_view s) const
 {
     if (doubleByte_)
-        return foldSingleBytes(*this, s, lowerAscii);
+        return text::lowerAsciiLetters(*this, s);
     // A single-byte code page folds its accented letters too.
     std::string out(s);
     if (!out.empty())
@@ -62,7 +43,7 @@ std::string AnsiTextRules::lowerAsFileName(std::string_view s) const
 std::string AnsiTextRules::upperAsFileName(std::string_view s) const
 {
     if (doubleByte_)
-        return foldSingleBytes(*this, s, upperAscii);
+        return text::upperAsciiLetters(*this, s);
     std::string out(s);
     if (!out.empty())
         CharUpperBuffA(out.data(), static_cast<DWORD>(out.size()));
