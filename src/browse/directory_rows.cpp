@@ -48,8 +48,8 @@ std::string treeRoot(const text::TextRules& rules, platform::PathSyntax syntax, 
     return drivePart(rules, syntax, dir) + syntax.separator;
 }
 
-DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::TextRules& rules,
-                                 const std::string& dir, bool foldCase)
+DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
+                                 bool foldCase)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
     const std::string separator(1, syntax.separator);

@@ -41,8 +41,8 @@ std::string treeRoot(const text::TextRules& rules, platform::PathSyntax syntax, 
 // earlier one only in case is dropped (it opens the same folder); elsewhere
 // both are folders of their own. A directory that cannot be searched simply
 // has none.
-DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::TextRules& rules,
-                                 const std::string& dir, bool foldCase);
+DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
+                                 bool foldCase);
 
 // The full path a row of `tree` stands for; empty for an index past the rows.
 std::string directoryRowPath(const text::TextRules& rules, platform::PathSyntax syntax, const std::string& dir,

@@ -17,8 +17,7 @@ std::vector<std::string> labelsOf(const std::vector<GenreRule>& table)
 
 CategoryClassifier::CategoryClassifier(const text::TextRules& rules) : CategoryClassifier(rules, std::nullopt) {}
 
-CategoryClassifier::CategoryClassifier(const text::TextRules& rules,
-                                       const std::optional<std::vector<GenreRule>>& own)
+CategoryClassifier::CategoryClassifier(const text::TextRules& rules, const std::optional<std::vector<GenreRule>>& own)
     : labels_(labelsOf(own ? *own : standardGenreRules(rules))),
       matcher_(rules, own ? *own : standardGenreRules(rules), own.has_value())
 {

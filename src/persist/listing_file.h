@@ -2,8 +2,8 @@
 
 #include "platform/errors.h"
 #include "platform/native.h"
-#include "text/text_rules.h"
 #include "platform/write_outcome.h"
+#include "text/text_rules.h"
 
 #include <functional>
 #include <string>

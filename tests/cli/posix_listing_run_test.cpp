@@ -4,10 +4,10 @@
 
 #include "platform/native.h"
 #include "platform/posix/posix_file_system.h"
-#include "text/utf8_text_rules.h"
 #include "support/fixed_locale.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "text/utf8_text_rules.h"
 #include "support/shift_jis_text_rules.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 

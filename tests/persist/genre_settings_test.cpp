@@ -1,13 +1,12 @@
 #include "persist/genre_settings.h"
 #include "persist/ini_mapping.h"
-#include "text/utf8_text_rules.h"
+#include "support/file_content.h"
 #include "support/temp_dir.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace quorrin::persist {
@@ -18,11 +17,7 @@ using listing::GenreTable;
 
 const text::Utf8TextRules rules;
 
-std::string contentOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::contentOf;
 
 void write(const std::string& path, const GenreTable& table)
 {

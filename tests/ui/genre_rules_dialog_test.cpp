@@ -1,6 +1,6 @@
 #include "dialog_driver.h"
-#include "text/utf8_text_rules.h"
 #include "posix_window_world.h"
+#include "text/utf8_text_rules.h"
 #include "ui/genre_rules_dialog.h"
 #include "ui/genre_rules_model.h"
 

@@ -1,6 +1,6 @@
 #include "platform/posix/posix_file_system.h"
-#include "text/utf8_text_rules.h"
 #include "support/temp_dir.h"
+#include "text/utf8_text_rules.h"
 #include "ui/window_command_line.h"
 
 #include <QtTest>

@@ -1,8 +1,8 @@
 #include "platform/win32/win32_file_system.h"
 
 #include "platform/errors.h"
-#include "text/text_scan.h"
 #include "platform/win32/change_notification_watch.h"
+#include "text/text_scan.h"
 
 #include <windows.h>
 #include <winnetwk.h>
