@@ -50,13 +50,16 @@ void IniRead(SettingsFile& file, ListSettings& settings, std::string& typedSepar
         typedSeparator = file.ReadText(typedSeparatorSection, typedSeparatorKey, typedSeparator);
 }
 
-void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view currentDir, std::string_view typedSeparator)
+void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view currentDir, std::string_view typedSeparator,
+              const MoreSections& moreSections)
 {
     settings.DirPath = currentDir;
     for (const auto& entry : settingsKeys)
         writeKey(file, entry, settings);
     if (settings.TabNo == typedSeparatorChoice)
         file.WriteText(typedSeparatorSection, typedSeparatorKey, typedSeparator);
+    if (moreSections)
+        moreSections(file);
     file.Flush();
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -54,10 +55,14 @@ inline constexpr std::string_view typedSeparatorKey = "TabText";
 // read is the typed one, `typedSeparator` is overlaid the same way.
 void IniRead(SettingsFile& file, listing::ListSettings& settings, std::string& typedSeparator);
 
+// Sections of the later options, written after the keys above and before
+// the flush.
+using MoreSections = std::function<void(SettingsFile& file)>;
+
 // Takes `currentDir` (the directory list's, at the moment of writing) as the
 // directory to restore, then writes every key and flushes. The first refused
 // key raises SettingsWriteError and ends the pass there.
 void IniWrite(SettingsFile& file, listing::ListSettings& settings, std::string_view currentDir,
-              std::string_view typedSeparator);
+              std::string_view typedSeparator, const MoreSections& moreSections = {});
 
 } // namespace quorrin::persist
