@@ -231,6 +231,10 @@ void TForm1::buildMenus()
     file1->addAction(QStringLiteral("終了"), this, [this] { userAction([&] { Exit1Click(); }); })
         ->setObjectName(QStringLiteral("Exit1"));
 
+    QMenu* settings1 = menuBar()->addMenu(QStringLiteral("設定"));
+    settings1->setObjectName(QStringLiteral("Settings1"));
+    buildScanMenu(settings1);
+
     QMenu* help1 = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help1->setObjectName(QStringLiteral("Help1"));
     help1->addAction(QStringLiteral("バージョン"), this, [this] { userAction([&] { N1Click(); }); })

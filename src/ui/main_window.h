@@ -4,9 +4,11 @@
 #include "browse/drive_combo_box.h"
 #include "browse/file_list_box.h"
 #include "browse/filter_combo_box.h"
+#include "browse/folder_tree_read.h"
 #include "listing/category_classifier.h"
 #include "listing/list_settings.h"
 #include "persist/save_dialog_memory.h"
+#include "persist/scan_settings.h"
 #include "ui/clipboard_port.h"
 #include "ui/error_display.h"
 #include "ui/file_list_facts.h"
@@ -24,6 +26,7 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -63,6 +66,7 @@ public:
 
     const listing::ListSettings& settings() const { return settings_; }
     const std::vector<std::string>& listingLines() const { return lines_; }
+    const persist::ScanSettings& scanSettings() const { return scan_; }
     browse::TFileListBox& fileList() { return FileListBox1; }
     browse::TDirectoryListBox& directoryList() { return DirectoryListBox1; }
     browse::TDriveComboBox& driveSelector() { return DriveComboBox1; }
@@ -97,6 +101,8 @@ public:
     void N1Click();
     void Exit1Click();
     void File1Click();
+    void ScanSubfoldersClick();
+    void ScanDepthClick(std::int32_t depth);
 
     // Methods the handlers share.
     void ListDataSet();
@@ -104,6 +110,10 @@ public:
     void FileSave();
     void SetFileName(const std::string& name);
     void DirOpen();
+    // Reads the folders below the file list's folder when the subfolders
+    // are part of the listing and the list was read again since the last
+    // walk (or `always`); names the folders it could not read.
+    void ReadFoldersBelow(bool always);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,6 +124,8 @@ protected:
 private:
     void buildControls(QWidget* canvas);
     void buildMenus();
+    void buildScanMenu(QMenu* menu);
+    void showScanChoice();
     void bindControls();
     void bindViews();
     void setTabOrder();
@@ -138,6 +150,9 @@ private:
     persist::SaveDialogMemory saveDialogMemory_;
     bool shownBefore_ = false;
     bool fileListDirty_ = false;
+    persist::ScanSettings scan_;
+    browse::FolderTree tree_;
+    std::uint64_t walkedRead_ = 0; // the file list's read the tree belongs to
 
     // The headless browsing controls and their chain.
     browse::TFileListBox FileListBox1;
@@ -160,6 +175,8 @@ private:
     ClickCheckBox* CheckBox1 = nullptr;
     ClickCheckBox* CheckBox2 = nullptr;
     QLabel* FileCount_Label = nullptr;
+    QAction* subfoldersAction_ = nullptr;
+    std::vector<QAction*> depthActions_;
     std::unique_ptr<LineEditPort> fileEditPort_;
 };
 

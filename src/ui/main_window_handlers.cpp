@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include <iterator>
+
 namespace quorrin::ui {
 
 namespace {
@@ -45,7 +47,9 @@ void TForm1::FormCreate()
     {
         persist::SettingsFile file(services_.rules, services_.settingsPath());
         persist::IniRead(file, settings_, typed);
+        scan_ = persist::readScanSettings(file);
     }
+    showScanChoice();
     for (int column = 1; column <= 5; ++column)
         columnSelector(column)->setItemIndexFromCode(columnField(column));
     ComboBox6->setItemIndexFromCode(settings_.TabNo);
@@ -72,7 +76,8 @@ bool TForm1::FormCloseQuery()
 {
     persist::SettingsFile file(services_.rules, services_.settingsPath());
     const std::string typed = settings_.TabNo == persist::typedSeparatorChoice ? typedSeparator() : std::string();
-    persist::IniWrite(file, settings_, DirectoryListBox1.CurrentDir(), typed);
+    persist::IniWrite(file, settings_, DirectoryListBox1.CurrentDir(), typed,
+                      [&](persist::SettingsFile& more) { persist::writeScanSettings(more, scan_); });
     return true;
 }
 
@@ -103,6 +108,14 @@ void TForm1::ListDataSet()
         settings_,  DirectoryListBox1.CurrentDir(), separator, fileFacts_, services_.locale, services_.rules,
         classifier_};
     lines_ = listing::ListDataSet(context, FileListBox1.Items());
+    // Each folder below fills the path column with its own path.
+    for (const browse::ListedFolder& folder : tree_.folders) {
+        const FolderFacts facts(folder.entries);
+        const listing::ListingContext below{settings_,        folder.path,     separator,  facts,
+                                            services_.locale, services_.rules, classifier_};
+        auto lines = listing::ListDataSet(below, folder.entries.items);
+        lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    }
     outputModel_->refresh();
 }
 
@@ -142,8 +155,9 @@ void TForm1::CheckBox2Click()
 
 void TForm1::FileListBox1Change()
 {
+    ReadFoldersBelow(false);
     ListDataSet();
-    FileCount_Label->setText(QString::number(FileListBox1.Items().size()));
+    FileCount_Label->setText(QString::number(FileListBox1.Items().size() + tree_.entryCount));
     FileCount_Label->adjustSize();
 }
 

@@ -158,6 +158,14 @@ void MemoryFileSystem::search(const std::string& pattern, std::uint32_t searchAt
         visit(entry);
 }
 
+bool MemoryFileSystem::subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const
+{
+    const MemoryNode* node = resolve(dir).node;
+    if (node == nullptr || node->enterDenied || node->searchDenied)
+        return false;
+    return FileSystem::subdirectories(dir, visit);
+}
+
 std::vector<platform::Volume> MemoryFileSystem::volumes() const
 {
     std::vector<platform::Volume> list;

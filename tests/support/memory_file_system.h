@@ -61,6 +61,8 @@ public:
     std::optional<platform::DirEntry> lookUp(const std::string& path) const override;
     void search(const std::string& pattern, std::uint32_t searchAttr,
                 const std::function<void(const platform::DirEntry&)>& visit) const override;
+    // Refuses a folder that denies entry or search, as a real read would.
+    bool subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const override;
     std::vector<platform::Volume> volumes() const override;
     std::optional<platform::VolumeInformation> volumeInformation(const std::string& root) const override;
     std::optional<std::string> remoteName(const platform::Volume& volume) const override;
