@@ -109,8 +109,6 @@ void settle()
     QApplication::processEvents();
 }
 
-} // namespace
-
 void dropQtNotes()
 {
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -119,9 +117,54 @@ void dropQtNotes()
     });
 }
 
+// Prints the time from `spawnedAtMs` to the window's first show.
+class FirstShow final : public QObject {
+public:
+    FirstShow(QWidget* window, double spawnedAtMs) : spawnedAtMs_(spawnedAtMs) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !done_) {
+            done_ = true;
+            std::printf("shown_ms %.3f\n", nowMs() - spawnedAtMs_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    double spawnedAtMs_;
+    bool done_ = false;
+};
+
+// Calls `step` once, and records the longest time the event loop goes
+// without its 1 ms timer from then until nothing is left to do.
+double longestBlockAround(const std::function<void()>& step)
+{
+    double lastTick = nowMs();
+    double longestGap = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const double now = nowMs();
+        longestGap = std::max(longestGap, now - lastTick);
+        lastTick = now;
+    });
+    ticker.start(1);
+    lastTick = nowMs();
+    QTimer::singleShot(20, step);
+    QTimer::singleShot(40, [] { QApplication::quit(); });
+    QApplication::exec();
+    return longestGap;
+}
+
+} // namespace
+
 int measureStartUp(const std::string& dir, const std::string& settingsPath, double spawnedAtMs)
 {
+    std::unique_ptr<FirstShow> shown;
     OpenWindow open(dir, settingsPath);
+    shown = std::make_unique<FirstShow>(&open.window(), spawnedAtMs);
     FirstPaint watch(open.list("ListBox1"), [&] {
         std::printf("startup_ms %.3f\n", nowMs() - spawnedAtMs);
         std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());
@@ -201,6 +244,19 @@ int measureWindowResponse(const std::string& dir, const std::string& settingsPat
     lastTick = nowMs();
     QApplication::exec();
     std::printf("longest_block_ms %.3f\n", longestGap);
+    std::fflush(stdout);
+    return 0;
+}
+
+int measureReadBlock(const std::string& startDir, const std::string& hugeDir, const std::string& settingsPath)
+{
+    OpenWindow open(startDir, settingsPath);
+    ui::TForm1& window = open.window();
+    window.show();
+    settle();
+    const double longest = longestBlockAround([&] { window.directoryList().SetCurrentDir(hugeDir); });
+    std::printf("read_block_ms %.3f\n", longest);
+    std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());
     std::fflush(stdout);
     return 0;
 }

@@ -6,12 +6,11 @@
 #include "ui/click_check_box.h"
 #include "ui/edit_selector.h"
 #include "ui/main_window.h"
+#include "ui/tree_listing.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-
-#include <iterator>
 
 namespace quorrin::ui {
 
@@ -108,14 +107,7 @@ void TForm1::ListDataSet()
         settings_,  DirectoryListBox1.CurrentDir(), separator, fileFacts_, services_.locale, services_.rules,
         classifier_};
     lines_ = listing::ListDataSet(context, FileListBox1.Items());
-    // Each folder below fills the path column with its own path.
-    for (const browse::ListedFolder& folder : tree_.folders) {
-        const FolderFacts facts(folder.entries);
-        const listing::ListingContext below{settings_,        folder.path,     separator,  facts,
-                                            services_.locale, services_.rules, classifier_};
-        auto lines = listing::ListDataSet(below, folder.entries.items);
-        lines_.insert(lines_.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
-    }
+    appendTreeLines(lines_, context, tree_);
     outputModel_->refresh();
 }
 
