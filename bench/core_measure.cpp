@@ -71,7 +71,7 @@ public:
         list_.Rescan();
         tree_ = {};
         tree_ = browse::readFoldersBelow(*services_.fs, *services_.rules, list_.CurrentDir(), list_.Mask(),
-                                         list_.FileType(), browse::WalkOptions{true, 0}, {});
+                                         list_.FileType(), browse::WalkOptions{true, 0, 0}, {});
         compose();
     }
 

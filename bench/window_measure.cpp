@@ -109,14 +109,6 @@ void settle()
     QApplication::processEvents();
 }
 
-void dropQtNotes()
-{
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
-}
-
 // Prints the time from `spawnedAtMs` to the window's first show.
 class FirstShow final : public QObject {
 public:
@@ -160,11 +152,18 @@ double longestBlockAround(const std::function<void()>& step)
 
 } // namespace
 
+void dropQtNotes()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+}
+
 int measureStartUp(const std::string& dir, const std::string& settingsPath, double spawnedAtMs)
 {
-    std::unique_ptr<FirstShow> shown;
     OpenWindow open(dir, settingsPath);
-    shown = std::make_unique<FirstShow>(&open.window(), spawnedAtMs);
+    const FirstShow shown(&open.window(), spawnedAtMs);
     FirstPaint watch(open.list("ListBox1"), [&] {
         std::printf("startup_ms %.3f\n", nowMs() - spawnedAtMs);
         std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());

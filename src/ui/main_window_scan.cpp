@@ -91,7 +91,7 @@ void TForm1::ReadFoldersBelow(bool always)
         return;
     tree_ =
         browse::readFoldersBelow(services_.fileSystem, services_.rules, FileListBox1.CurrentDir(), FileListBox1.Mask(),
-                                 FileListBox1.FileType(), browse::WalkOptions{scan_.subfolders, scan_.depth}, {});
+                                 FileListBox1.FileType(), browse::WalkOptions{scan_.subfolders, scan_.depth, 0}, {});
     if (!tree_.unreadable.empty())
         errorDisplay_->showNotice(unreadableFoldersNotice(tree_.unreadable));
 }

@@ -45,9 +45,10 @@ protected:
         symlink(".", (dir / "loop").c_str());
     }
 
-    FolderTree walk(int depth, const WalkProgress& progress = {}) const
+    FolderTree walk(int depth, const WalkProgress& progress = {}, int threads = 0) const
     {
-        return readFoldersBelow(fs, rules, dir.path(), "*.txt", mainWindowType, WalkOptions{true, depth}, progress);
+        return readFoldersBelow(fs, rules, dir.path(), "*.txt", mainWindowType, WalkOptions{true, depth, threads},
+                                progress);
     }
 
     Walked walked(const FolderTree& tree) const
@@ -94,14 +95,18 @@ TEST_F(PosixFolderTree, WalksDepthFirstInTheDirectoryListsOrderNeverThroughLinks
 
 TEST_F(PosixFolderTree, FoldersThatCannotBeReadAreNamedAndTheWalkGoesOn)
 {
-    // Removed while walked: the first folder's visit takes the second away.
+    // Removed while walked: after the first folder's files the next three
+    // folders go, which the walk has already found.
     bool removed = false;
-    const FolderTree tree = walk(0, [&](std::size_t) {
-        if (!removed)
-            removed = std::filesystem::remove_all(dir / "beta") > 0;
-        return true;
-    });
-    EXPECT_EQ(tree.unreadable, (Names{dir / "beta"}));
+    const FolderTree tree = walk(
+        0,
+        [&](std::size_t) {
+            if (!removed)
+                removed = std::filesystem::remove_all(dir / "beta") > 0;
+            return true;
+        },
+        1);
+    EXPECT_EQ(tree.unreadable, (Names{dir / "beta", dir / "beta/深く", dir / "beta/深く/もっと"}));
     ASSERT_EQ(tree.folders.size(), 2u);
     EXPECT_EQ(tree.folders.back().path, dir / "line\nbreak\xff");
 
@@ -118,16 +123,48 @@ TEST_F(PosixFolderTree, FoldersThatCannotBeReadAreNamedAndTheWalkGoesOn)
               "");
 }
 
-TEST_F(PosixFolderTree, AProgressAnswerOfFalseStopsTheWalk)
+TEST_F(PosixFolderTree, AProgressAnswerOfFalseStopsTheWalkAndListsNothing)
 {
-    std::size_t calls = 0;
-    const FolderTree tree = walk(0, [&](std::size_t found) {
-        ++calls;
-        return found < 2;
-    });
-    EXPECT_TRUE(tree.cancelled);
-    EXPECT_EQ(calls, 1u);
-    EXPECT_EQ(tree.entryCount, 2u);
+    for (const int threads : {1, 2, 4}) {
+        std::size_t calls = 0;
+        const FolderTree tree = walk(
+            0,
+            [&](std::size_t) {
+                ++calls;
+                return false;
+            },
+            threads);
+        EXPECT_TRUE(tree.cancelled);
+        EXPECT_EQ(calls, 1u);
+        EXPECT_TRUE(tree.folders.empty());
+        EXPECT_EQ(tree.entryCount, 0u);
+    }
+}
+
+// Many folders read on several threads still come out in walk order.
+TEST(PosixFolderThreads, ManyFoldersKeepTheirOrderWhateverTheThreads)
+{
+    testing::TempDir dir;
+    Names expected;
+    for (int i = 0; i < 60; ++i) {
+        const std::string name = std::to_string(1000 + i);
+        dir.makeDirectory(name);
+        dir.makeDirectory(name + "/in");
+        for (const std::string& folder : {name, name + "/in"}) {
+            dir.writeFile(folder + "/x.txt");
+            expected.push_back(dir / folder);
+        }
+    }
+    Utf8TextRules rules;
+    PosixFileSystem fs{rules};
+    for (const int threads : {1, 3, 8}) {
+        const FolderTree tree =
+            readFoldersBelow(fs, rules, dir.path(), "*.*", mainWindowType, WalkOptions{true, 0, threads}, {});
+        Names walked;
+        for (const ListedFolder& folder : tree.folders)
+            walked.push_back(folder.path);
+        EXPECT_EQ(walked, expected) << threads << " threads";
+    }
 }
 
 // 2,000 folders deep, each holding a file: the walk goes down as far as a

@@ -125,7 +125,11 @@ std::optional<DirEntry> MemoryFileSystem::lookUp(const std::string& path) const
 void MemoryFileSystem::search(const std::string& pattern, std::uint32_t searchAttr,
                               const std::function<void(const DirEntry&)>& visit) const
 {
-    searchLog_.push_back(pattern);
+    {
+        // A walk searches from several threads at once.
+        const std::lock_guard lock(searchLogMutex_);
+        searchLog_.push_back(pattern);
+    }
     const std::size_t cut = platform::findLastOf(rules_, pattern, "\\/:");
     const std::string_view whole = pattern;
     const std::string_view directory = cut == std::string_view::npos ? std::string_view{} : whole.substr(0, cut + 1);

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,6 +93,7 @@ private:
     std::vector<std::unique_ptr<MemoryVolume>> shares_;
     MemoryVolume* current_ = nullptr;
     mutable std::vector<std::string> searchLog_;
+    mutable std::mutex searchLogMutex_;
 };
 
 } // namespace quorrin::testing
