@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <thread>
 #include <utility>
 
@@ -80,6 +81,7 @@ FolderTree readFoldersBelow(const platform::FileSystem& fs, const platform::Text
     std::vector<char> vanished(order.size(), 0);
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> found{0};
+    std::atomic<std::size_t> done{0};
     std::atomic<bool> stop{false};
     auto readSome = [&](bool reportProgress) {
         for (std::size_t i; !stop && (i = next++) < order.size();) {
@@ -87,6 +89,7 @@ FolderTree readFoldersBelow(const platform::FileSystem& fs, const platform::Text
             // Gone since the first pass saw it: named with the unreadable.
             vanished[i] = read[i].items.empty() && !fs.directoryExists(order[i]);
             found += read[i].items.size();
+            ++done;
             if (reportProgress && progress && !progress(found))
                 stop = true;
         }
@@ -95,6 +98,17 @@ FolderTree readFoldersBelow(const platform::FileSystem& fs, const platform::Text
     for (unsigned t = 1; t < std::min<std::size_t>(readingThreads(options), order.size()); ++t)
         helpers.emplace_back(readSome, false);
     readSome(true);
+    // The helpers may still be reading: go on answering for them, and at
+    // least once, so a stop is always heard.
+    while (!stop) {
+        const bool finished = done == order.size();
+        if (!finished)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (progress && !progress(found))
+            stop = true;
+        if (finished)
+            break;
+    }
     helpers.clear();
 
     // A walk stopped half way lists nothing.
