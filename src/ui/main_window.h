@@ -24,6 +24,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 class QAction;
@@ -32,6 +33,7 @@ class QLineEdit;
 class QListView;
 class QMenu;
 class QPushButton;
+class QShortcut;
 
 namespace quorrin::ui {
 
@@ -67,6 +69,8 @@ public:
     const listing::ListSettings& settings() const { return settings_; }
     const std::vector<std::string>& listingLines() const { return lines_; }
     const persist::ScanSettings& scanSettings() const { return scan_; }
+    // True while the folders below the listed one are being read.
+    bool readingFolders() const { return walking_; }
     browse::TFileListBox& fileList() { return FileListBox1; }
     browse::TDirectoryListBox& directoryList() { return DirectoryListBox1; }
     browse::TDriveComboBox& driveSelector() { return DriveComboBox1; }
@@ -110,10 +114,12 @@ public:
     void FileSave();
     void SetFileName(const std::string& name);
     void DirOpen();
-    // Reads the folders below the file list's folder when the subfolders
-    // are part of the listing and the list was read again since the last
-    // walk (or `always`); names the folders it could not read.
+    // Starts reading the folders below the file list's folder, off the
+    // event loop, when the subfolders are part of the listing and the list
+    // was read again since the last walk (or `always`); a walk still
+    // running is stopped first and its result dropped.
     void ReadFoldersBelow(bool always);
+    void CancelFolderRead();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -126,6 +132,12 @@ private:
     void buildMenus();
     void buildScanMenu(QMenu* menu);
     void showScanChoice();
+    void setWalking(bool walking);
+    void showFileCount();
+    // What the walk of `generation` reports; a later walk's generation, or
+    // a cancel, makes them stale.
+    void showFolderReadCount(std::uint64_t generation, std::size_t found);
+    void finishFolderRead(std::uint64_t generation, browse::FolderTree tree);
     void bindControls();
     void bindViews();
     void setTabOrder();
@@ -153,6 +165,9 @@ private:
     persist::ScanSettings scan_;
     browse::FolderTree tree_;
     std::uint64_t walkedRead_ = 0; // the file list's read the tree belongs to
+    std::uint64_t walkGeneration_ = 0;
+    bool walking_ = false;
+    std::size_t walkFound_ = 0;
 
     // The headless browsing controls and their chain.
     browse::TFileListBox FileListBox1;
@@ -177,7 +192,12 @@ private:
     QLabel* FileCount_Label = nullptr;
     QAction* subfoldersAction_ = nullptr;
     std::vector<QAction*> depthActions_;
+    QShortcut* cancelShortcut_ = nullptr;
     std::unique_ptr<LineEditPort> fileEditPort_;
+
+    // Declared last, so it is stopped and joined before anything it uses
+    // goes away.
+    std::jthread walker_;
 };
 
 template <typename Action> void TForm1::userAction(Action&& action)

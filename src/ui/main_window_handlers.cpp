@@ -149,8 +149,7 @@ void TForm1::FileListBox1Change()
 {
     ReadFoldersBelow(false);
     ListDataSet();
-    FileCount_Label->setText(QString::number(FileListBox1.Items().size() + tree_.entryCount));
-    FileCount_Label->adjustSize();
+    showFileCount();
 }
 
 void TForm1::DirectoryListBox1Click()

@@ -2,8 +2,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
+#include <QShortcut>
 
+#include <chrono>
+#include <memory>
 #include <utility>
 
 namespace quorrin::ui {
@@ -12,6 +17,18 @@ namespace {
 
 // So many unreadable folders are named; the rest are counted.
 constexpr std::size_t namedUnreadableFolders = 5;
+
+// How often a running walk shows its count.
+constexpr auto countInterval = std::chrono::milliseconds(50);
+
+// 123456 as "123,456".
+QString groupedCount(std::size_t count)
+{
+    QString digits = QString::number(count);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    return digits;
+}
 
 std::string unreadableFoldersNotice(const std::vector<std::string>& folders)
 {
@@ -49,6 +66,15 @@ void TForm1::buildScanMenu(QMenu* menu)
         group->addAction(action);
         depthActions_.push_back(action);
     }
+    // Esc stops a walk; it is only taken while one runs.
+    cancelShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancelShortcut_->setEnabled(false);
+    connect(cancelShortcut_, &QShortcut::activated, this, [this] {
+        userAction([&] {
+            CancelFolderRead();
+            showFileCount();
+        });
+    });
     showScanChoice();
 }
 
@@ -85,13 +111,86 @@ void TForm1::ReadFoldersBelow(bool always)
     if (!always && walkedRead_ == FileListBox1.readCount())
         return;
     walkedRead_ = FileListBox1.readCount();
-    // Released first: the old tree must not sit beside the new one.
+    CancelFolderRead();
     tree_ = {};
     if (!scan_.subfolders)
         return;
-    tree_ =
-        browse::readFoldersBelow(services_.fileSystem, services_.rules, FileListBox1.CurrentDir(), FileListBox1.Mask(),
-                                 FileListBox1.FileType(), browse::WalkOptions{scan_.subfolders, scan_.depth, 0}, {});
+    const std::uint64_t generation = ++walkGeneration_;
+    setWalking(true);
+    walker_ = std::jthread([this, generation, &fs = services_.fileSystem, &rules = services_.rules,
+                            dir = FileListBox1.CurrentDir(), mask = FileListBox1.Mask(), type = FileListBox1.FileType(),
+                            options = browse::WalkOptions{true, scan_.depth, 0}](std::stop_token stop) {
+        auto lastShown = std::chrono::steady_clock::now();
+        auto tree = std::make_shared<browse::FolderTree>(
+            browse::readFoldersBelow(fs, rules, dir, mask, type, options, [&](std::size_t found) {
+                if (stop.stop_requested())
+                    return false;
+                const auto now = std::chrono::steady_clock::now();
+                if (now - lastShown >= countInterval) {
+                    lastShown = now;
+                    QMetaObject::invokeMethod(
+                        this, [this, generation, found] { showFolderReadCount(generation, found); },
+                        Qt::QueuedConnection);
+                }
+                return true;
+            }));
+        if (!tree->cancelled)
+            QMetaObject::invokeMethod(
+                this, [this, generation, tree] { finishFolderRead(generation, std::move(*tree)); },
+                Qt::QueuedConnection);
+    });
+}
+
+void TForm1::CancelFolderRead()
+{
+    if (!walking_)
+        return;
+    // Whatever the stopped walk had already sent is stale from here on.
+    ++walkGeneration_;
+    walker_ = {};
+    setWalking(false);
+}
+
+void TForm1::setWalking(bool walking)
+{
+    if (walking == walking_)
+        return;
+    walking_ = walking;
+    walkFound_ = 0;
+    cancelShortcut_->setEnabled(walking);
+    if (walking)
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void TForm1::showFileCount()
+{
+    const std::size_t listed = FileListBox1.Items().size();
+    FileCount_Label->setText(walking_ ? QStringLiteral("読込中 ") + groupedCount(listed + walkFound_)
+                                      : QString::number(listed + tree_.entryCount));
+    FileCount_Label->adjustSize();
+}
+
+void TForm1::showFolderReadCount(std::uint64_t generation, std::size_t found)
+{
+    if (generation != walkGeneration_ || !walking_)
+        return;
+    walkFound_ = found;
+    showFileCount();
+}
+
+void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree)
+{
+    if (generation != walkGeneration_ || !walking_)
+        return;
+    walker_ = {};
+    setWalking(false);
+    tree_ = std::move(tree);
+    userAction([&] {
+        ListDataSet();
+        showFileCount();
+    });
     if (!tree_.unreadable.empty())
         errorDisplay_->showNotice(unreadableFoldersNotice(tree_.unreadable));
 }

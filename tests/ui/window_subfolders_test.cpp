@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <chrono>
+#include <functional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace quorrin;
@@ -16,6 +19,12 @@ namespace {
 void choose(TForm1& window, const char* action)
 {
     window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+// The folders below are read off the event loop: wait for the result.
+bool walkEnds(TForm1& window)
+{
+    return QTest::qWaitFor([&] { return !window.readingFolders(); }, 5000);
 }
 
 QString fileCount(TForm1& window)
@@ -60,6 +69,7 @@ private slots:
         for (const auto& step : steps) {
             if (step.action != nullptr)
                 choose(*window, step.action);
+            QVERIFY(walkEnds(*window));
             QCOMPARE(toQStrings(window->listingLines()), toQStrings(step.lines));
             QCOMPARE(fileCount(*window), QString::number(step.lines.size()));
             QCOMPARE(window->fileList().Items().size(), std::size_t(3));
@@ -81,13 +91,50 @@ private slots:
         auto window = world.open();
         QCOMPARE(window->listingLines().size(), std::size_t(3));
         choose(*window, "ScanSubfolders");
+        QCOMPARE(fileCount(*window), QStringLiteral("読込中 3"));
+        QVERIFY(walkEnds(*window));
         QCOMPARE(window->listingLines().size(), std::size_t(4));
         world.dir.writeFile("list/sub/e.txt", "e");
         applyMask(*window, QStringLiteral("*.txt"));
+        QVERIFY(walkEnds(*window));
         QCOMPARE(fileCount(*window), QStringLiteral("5"));
         choose(*window, "ScanSubfolders");
         QVERIFY(window->close());
         QVERIFY(world.read("quorrin.ini").find("[Scan]") == std::string::npos);
+    }
+
+    // A walk stopped by Esc or by a new choice never lands in the listing,
+    // even when its result was already on the way.
+    void escOrANewChoiceStopsTheReadAndItsResultNeverArrives()
+    {
+        PosixWindowWorld world;
+        world.dir.writeFile("list/sub/c.txt", "ccc");
+        world.dir.makeDirectory("list/sub/deep");
+        world.dir.writeFile("list/sub/deep/d.txt");
+        auto window = world.open();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const struct {
+            const char* start;
+            std::function<void()> stop;
+            std::size_t lines;
+        } cases[] = {
+            {"ScanSubfolders", [&] { QTest::keyClick(window.get(), Qt::Key_Escape); }, 3},
+            {"ScanDepth1", [&] { choose(*window, "ScanSubfolders"); }, 3},
+            {"ScanSubfolders", [&] { choose(*window, "ScanDepth0"); }, 5},
+        };
+        for (const auto& [start, stop, lines] : cases) {
+            choose(*window, start);
+            QVERIFY(window->readingFolders());
+            // The walk ends meanwhile; its result waits in the event queue.
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            stop();
+            QVERIFY(walkEnds(*window));
+            QTest::qWait(20);
+            QCOMPARE(window->listingLines().size(), lines);
+            QCOMPARE(fileCount(*window), QString::number(lines));
+        }
     }
 
     void foldersThatCannotBeReadAreNamedOnceTheReadIsOver()
@@ -97,6 +144,7 @@ private slots:
         world.fs.denySearch("C:\\Data\\Sub\\Closed");
         world.dir.writeFile("quorrin.ini", "[List]\r\nFilter=7\r\n[Scan]\r\nSubfolders=1\r\n");
         auto window = world.open();
+        QVERIFY(walkEnds(*window));
         QCOMPARE(world.errors,
                  std::vector<std::string>{"読み込めなかったサブフォルダが 1 個あります。\nC:\\Data\\Sub\\Closed"});
         QCOMPARE(window->listingLines().back(), std::string("inner.txt\t7"));

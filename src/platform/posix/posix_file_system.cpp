@@ -256,10 +256,21 @@ bool PosixFileSystem::subdirectories(const std::string& dir, const SubdirectoryV
 
 bool PosixFileSystem::holdsNoUserFiles(const std::string& dir) const
 {
-    const auto& all = mounts();
-    // A later mount on the same point hides the earlier ones.
-    const auto it = std::find_if(all.rbegin(), all.rend(), [&](const MountEntry& m) { return m.mountPoint == dir; });
-    return it != all.rend() && isKernelFileSystem(it->fsType);
+    // Asked from the threads of a walk, while the window may reread the
+    // mount table for its volumes: kept apart, read once.
+    const std::lock_guard lock(kernelMountsMutex_);
+    if (!kernelMounts_) {
+        kernelMounts_.emplace();
+        // A later mount on the same point hides the earlier ones.
+        std::map<std::string, bool> kernelAt;
+        for (const MountEntry& m : parseMountInfo(readWholeFile("/proc/self/mountinfo")))
+            kernelAt[m.mountPoint] = isKernelFileSystem(m.fsType);
+        for (const auto& [mountPoint, kernel] : kernelAt) {
+            if (kernel)
+                kernelMounts_->insert(mountPoint);
+        }
+    }
+    return kernelMounts_->contains(dir);
 }
 
 const std::vector<MountEntry>& PosixFileSystem::mounts() const

@@ -5,6 +5,9 @@
 #include "platform/text_rules.h"
 
 #include <map>
+#include <mutex>
+#include <optional>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -47,6 +50,8 @@ private:
     std::vector<gid_t> groups_;
     mutable std::vector<MountEntry> mounts_;
     mutable bool mountsRead_ = false;
+    mutable std::mutex kernelMountsMutex_;
+    mutable std::optional<std::set<std::string>> kernelMounts_;
     // Last directory visited on each volume in this run, by mount point.
     std::map<std::string, std::string> lastVisited_;
 };
