@@ -3,6 +3,7 @@
 #include "bench_process.h"
 #include "listing/list_settings.h"
 #include "persist/ini_mapping.h"
+#include "persist/scan_settings.h"
 #include "persist/settings_file.h"
 #include "platform/native.h"
 #include "ui/error_display.h"
@@ -33,26 +34,29 @@ public:
     void show(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
 };
 
-void writeSettings(const platform::TextRules& rules, const std::string& dir, const std::string& settingsPath)
+void writeSettings(const platform::TextRules& rules, const std::string& dir, const std::string& settingsPath,
+                   bool subfolders)
 {
     listing::ListSettings settings = listing::defaultListSettings(listing::builtInPresetFilterCount);
     settings.ListCol1 = listing::ckFileName;
     settings.ListCol2 = listing::ckSize;
     settings.ListCol3 = listing::ckDate;
     persist::SettingsFile file(rules, settingsPath);
-    persist::IniWrite(file, settings, dir, "");
+    persist::IniWrite(file, settings, dir, "", [subfolders](persist::SettingsFile& more) {
+        persist::writeScanSettings(more, persist::ScanSettings{subfolders, 0, false});
+    });
 }
 
 // The program's services and window, as main() sets them up, drawing
 // offscreen.
 class OpenWindow {
 public:
-    OpenWindow(const std::string& dir, const std::string& settingsPath)
+    OpenWindow(const std::string& dir, const std::string& settingsPath, bool subfolders = false)
         : app_(argc_, argv_), rules_(platform::makeNativeTextRules()),
           fileSystem_(platform::makeNativeFileSystem(*rules_)), locale_(platform::makeNativeLocaleSettings())
     {
         QApplication::setStyle(new ui::HintStyle);
-        writeSettings(*rules_, dir, settingsPath);
+        writeSettings(*rules_, dir, settingsPath, subfolders);
         // The window starts where the program was started; start in the
         // folder, as a user who opens it from there.
         fileSystem_->changeDirectory(dir);
@@ -184,10 +188,13 @@ int measureStartUp(const std::string& dir, const std::string& settingsPath, doub
     return QApplication::exec();
 }
 
-int measureWindowMemory(const std::string& dir, const std::string& settingsPath)
+int measureWindowMemory(const std::string& dir, const std::string& settingsPath, bool subfolders)
 {
-    OpenWindow open(dir, settingsPath);
+    OpenWindow open(dir, settingsPath, subfolders);
     open.window().show();
+    settle();
+    while (open.window().readingFolders())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     settle();
     std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());
     std::fflush(stdout);

@@ -18,7 +18,7 @@ void dropQtNotes();
 int measureStartUp(const std::string& dir, const std::string& settingsPath, double spawnedAtMs);
 
 // Opens the window and leaves; the parent reads the peak memory.
-int measureWindowMemory(const std::string& dir, const std::string& settingsPath);
+int measureWindowMemory(const std::string& dir, const std::string& settingsPath, bool subfolders);
 
 // The longest time the event loop is blocked while the window, open in
 // `startDir`, moves into `hugeDir` and reads it.
