@@ -137,7 +137,8 @@ private:
     // What the walk of `generation` reports; a later walk's generation, or
     // a cancel, makes them stale.
     void showFolderReadCount(std::uint64_t generation, std::size_t found);
-    void finishFolderRead(std::uint64_t generation, browse::FolderTree tree);
+    // A walk that failed brings its error instead of a tree.
+    void finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error);
     void bindControls();
     void bindViews();
     void setTabOrder();

@@ -121,8 +121,10 @@ void TForm1::ReadFoldersBelow(bool always)
                             dir = FileListBox1.CurrentDir(), mask = FileListBox1.Mask(), type = FileListBox1.FileType(),
                             options = browse::WalkOptions{true, scan_.depth, 0}](std::stop_token stop) {
         auto lastShown = std::chrono::steady_clock::now();
-        auto tree = std::make_shared<browse::FolderTree>(
-            browse::readFoldersBelow(fs, rules, dir, mask, type, options, [&](std::size_t found) {
+        auto tree = std::make_shared<browse::FolderTree>();
+        std::string error;
+        try {
+            *tree = browse::readFoldersBelow(fs, rules, dir, mask, type, options, [&](std::size_t found) {
                 if (stop.stop_requested())
                     return false;
                 const auto now = std::chrono::steady_clock::now();
@@ -133,10 +135,14 @@ void TForm1::ReadFoldersBelow(bool always)
                         Qt::QueuedConnection);
                 }
                 return true;
-            }));
+            });
+        } catch (const std::exception& e) {
+            // Shown as every error is, once back in the window.
+            error = e.what();
+        }
         if (!tree->cancelled)
             QMetaObject::invokeMethod(
-                this, [this, generation, tree] { finishFolderRead(generation, std::move(*tree)); },
+                this, [this, generation, tree, error] { finishFolderRead(generation, std::move(*tree), error); },
                 Qt::QueuedConnection);
     });
 }
@@ -180,12 +186,17 @@ void TForm1::showFolderReadCount(std::uint64_t generation, std::size_t found)
     showFileCount();
 }
 
-void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree)
+void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error)
 {
     if (generation != walkGeneration_ || !walking_)
         return;
     walker_ = {};
     setWalking(false);
+    if (!error.empty()) {
+        showFileCount();
+        showError(error);
+        return;
+    }
     tree_ = std::move(tree);
     userAction([&] {
         ListDataSet();

@@ -1,6 +1,7 @@
 #include "posix_window_world.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QtTest>
 
@@ -135,6 +136,19 @@ private slots:
             QCOMPARE(window->listingLines().size(), lines);
             QCOMPARE(fileCount(*window), QString::number(lines));
         }
+    }
+
+    void closingWhileReadingStopsTheReadAndGivesTheCursorBack()
+    {
+        PosixWindowWorld world;
+        world.dir.writeFile("list/sub/c.txt", "ccc");
+        auto window = world.open();
+        choose(*window, "ScanSubfolders");
+        QVERIFY(window->readingFolders());
+        QVERIFY(QGuiApplication::overrideCursor() != nullptr);
+        window.reset();
+        QTest::qWait(20);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
     void foldersThatCannotBeReadAreNamedOnceTheReadIsOver()
