@@ -2,10 +2,12 @@
 
 #include "bench_process.h"
 #include "browse/file_list_box.h"
+#include "browse/folder_tree_read.h"
 #include "listing/category_classifier.h"
 #include "listing/row_composer.h"
 #include "platform/native.h"
 #include "ui/file_list_facts.h"
+#include "ui/tree_listing.h"
 
 #include <clocale>
 #include <cstdio>
@@ -29,6 +31,16 @@ struct Services {
     listing::CategoryClassifier classifier;
 };
 
+// As the window's application object does: the user's locale decides the
+// order of names and the date patterns.
+struct NativeServices {
+    NativeServices() { std::setlocale(LC_ALL, ""); }
+    std::unique_ptr<text::TextRules> rules = platform::makeNativeTextRules();
+    std::unique_ptr<platform::FileSystem> fs = platform::makeNativeFileSystem(*rules);
+    std::unique_ptr<platform::LocaleSettings> locale = platform::makeNativeLocaleSettings();
+    Services services{fs.get(), rules.get(), locale.get(), listing::CategoryClassifier(*rules)};
+};
+
 } // namespace
 
 namespace {
@@ -48,6 +60,21 @@ public:
         settings_.ListCol3 = listing::ckDate;
     }
 
+    // Reads the folders below too and composes path, name, size and date.
+    void readTree()
+    {
+        settings_.ListCol1 = listing::ckPath;
+        settings_.ListCol2 = listing::ckFileName;
+        settings_.ListCol3 = listing::ckSize;
+        settings_.ListCol4 = listing::ckDate;
+        list_.createWindow();
+        list_.Rescan();
+        tree_ = {};
+        tree_ = browse::readFoldersBelow(*services_.fs, *services_.rules, list_.CurrentDir(), list_.Mask(),
+                                         list_.FileType(), browse::WalkOptions{true, 0, 0}, {});
+        compose();
+    }
+
     void firstRead()
     {
         list_.createWindow();
@@ -65,6 +92,7 @@ public:
         const listing::ListingContext context{settings_,        list_.CurrentDir(),  "", facts_, *services_.locale,
                                               *services_.rules, services_.classifier};
         lines_ = listing::ListDataSet(context, list_.Items());
+        ui::appendTreeLines(lines_, context, tree_);
     }
     listing::ListSettings& settings() { return settings_; }
     std::size_t lines() const { return lines_.size(); }
@@ -75,6 +103,7 @@ private:
     ui::FileListFacts facts_;
     listing::ListSettings settings_;
     std::vector<std::string> lines_;
+    browse::FolderTree tree_;
 };
 
 // Prints how long `step` takes, under `key` and the folder's position.
@@ -87,15 +116,21 @@ template <typename Step> void timed(const char* key, std::size_t folder, Step&& 
 
 } // namespace
 
+int measureTree(const std::string& dir, int runs)
+{
+    NativeServices native;
+    Session session(dir, native.services);
+    for (int run = 0; run < runs; ++run)
+        timed("tree_read_compose_ms", 0, [&] { session.readTree(); });
+    std::printf("tree_files %zu\n", session.lines());
+    std::fflush(stdout);
+    return 0;
+}
+
 int measureCore(const std::vector<std::string>& dirs, int runs)
 {
-    // As the window's application object does: the user's locale decides
-    // the order of names and the date patterns.
-    std::setlocale(LC_ALL, "");
-    const auto rules = platform::makeNativeTextRules();
-    const auto fs = platform::makeNativeFileSystem(*rules);
-    const auto locale = platform::makeNativeLocaleSettings();
-    const Services services{fs.get(), rules.get(), locale.get(), listing::CategoryClassifier(*rules)};
+    NativeServices native;
+    const Services& services = native.services;
 
     std::vector<std::unique_ptr<Session>> sessions;
     for (std::size_t i = 0; i < dirs.size(); ++i) {

@@ -3,6 +3,7 @@
 #include "bench_process.h"
 #include "listing/list_settings.h"
 #include "persist/ini_mapping.h"
+#include "persist/scan_settings.h"
 #include "persist/settings_file.h"
 #include "platform/native.h"
 #include "ui/error_display.h"
@@ -35,26 +36,29 @@ public:
     void show(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
 };
 
-void writeSettings(const text::TextRules& rules, const std::string& dir, const std::string& settingsPath)
+void writeSettings(const text::TextRules& rules, const std::string& dir, const std::string& settingsPath,
+                   bool subfolders)
 {
     listing::ListSettings settings = listing::defaultListSettings(listing::builtInPresetFilterCount);
     settings.ListCol1 = listing::ckFileName;
     settings.ListCol2 = listing::ckSize;
     settings.ListCol3 = listing::ckDate;
     persist::SettingsFile file(rules, settingsPath);
-    persist::IniWrite(file, settings, dir, "", {});
+    persist::IniWrite(file, settings, dir, "", {}, std::nullopt, [subfolders](persist::SettingsFile& more) {
+        persist::writeScanSettings(more, persist::ScanSettings{subfolders, 0, false});
+    });
 }
 
 // The program's services and window, as main() sets them up, drawing
 // offscreen.
 class OpenWindow {
 public:
-    OpenWindow(const std::string& dir, const std::string& settingsPath)
+    OpenWindow(const std::string& dir, const std::string& settingsPath, bool subfolders = false)
         : app_(argc_, argv_), rules_(platform::makeNativeTextRules()),
           fileSystem_(platform::makeNativeFileSystem(*rules_)), locale_(platform::makeNativeLocaleSettings())
     {
         QApplication::setStyle(new ui::HintStyle);
-        writeSettings(*rules_, dir, settingsPath);
+        writeSettings(*rules_, dir, settingsPath, subfolders);
         // The window starts where the program was started; start in the
         // folder, as a user who opens it from there.
         fileSystem_->changeDirectory(dir);
@@ -134,6 +138,47 @@ void settle()
     QApplication::processEvents();
 }
 
+// Prints the time from `spawnedAtMs` to the window's first show.
+class FirstShow final : public QObject {
+public:
+    FirstShow(QWidget* window, double spawnedAtMs) : spawnedAtMs_(spawnedAtMs) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !done_) {
+            done_ = true;
+            std::printf("shown_ms %.3f\n", nowMs() - spawnedAtMs_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    double spawnedAtMs_;
+    bool done_ = false;
+};
+
+// Runs the steps one every 10 ms, each as one event, and returns the
+// longest time the event loop went without its 1 ms timer meanwhile: how
+// long a step and the repaint it causes keep the loop from it.
+double longestBlockWhile(const std::vector<std::function<void()>>& steps)
+{
+    std::size_t next = 0;
+    QTimer stepper;
+    stepper.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&stepper, &QTimer::timeout, [&] {
+        if (next == steps.size()) {
+            QApplication::quit();
+            return;
+        }
+        steps[next++]();
+    });
+    const BlockWatch watch;
+    stepper.start(10);
+    QApplication::exec();
+    return watch.longestMs();
+}
+
 } // namespace
 
 void dropQtNotes()
@@ -147,6 +192,7 @@ void dropQtNotes()
 int measureStartUp(const std::string& dir, const std::string& settingsPath, double spawnedAtMs)
 {
     OpenWindow open(dir, settingsPath);
+    const FirstShow shown(&open.window(), spawnedAtMs);
     FirstPaint watch(open.list("ListBox1"), [&] {
         std::printf("startup_ms %.3f\n", nowMs() - spawnedAtMs);
         std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());
@@ -157,10 +203,13 @@ int measureStartUp(const std::string& dir, const std::string& settingsPath, doub
     return QApplication::exec();
 }
 
-int measureWindowMemory(const std::string& dir, const std::string& settingsPath)
+int measureWindowMemory(const std::string& dir, const std::string& settingsPath, bool subfolders)
 {
-    OpenWindow open(dir, settingsPath);
+    OpenWindow open(dir, settingsPath, subfolders);
     open.window().show();
+    settle();
+    while (open.window().readingFolders())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     settle();
     std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());
     std::fflush(stdout);
@@ -185,8 +234,6 @@ int measureWindowResponse(const std::string& dir, const std::string& settingsPat
         std::printf("window_recompose_ms %.3f\n", nowMs() - start);
     }
 
-    // Every step is one event; a timer ticking every millisecond shows how
-    // long each step and the repaint it causes keep the loop from it.
     std::vector<std::function<void()>> steps;
     for (const char* name : {"ListBox1", "FileListBox1"}) {
         QScrollBar* bar = open.list(name)->verticalScrollBar();
@@ -202,20 +249,7 @@ int measureWindowResponse(const std::string& dir, const std::string& settingsPat
                              QSize(1920, 1080), window.size()})
         steps.push_back([&window, size] { window.resize(size); });
 
-    std::size_t next = 0;
-    QTimer stepper;
-    stepper.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&stepper, &QTimer::timeout, [&] {
-        if (next == steps.size()) {
-            QApplication::quit();
-            return;
-        }
-        steps[next++]();
-    });
-    const BlockWatch watch;
-    stepper.start(10);
-    QApplication::exec();
-    std::printf("longest_block_ms %.3f\n", watch.longestMs());
+    std::printf("longest_block_ms %.3f\n", longestBlockWhile(steps));
     std::fflush(stdout);
     return 0;
 }
@@ -264,6 +298,19 @@ int measureTyping(const std::string& dir, const std::string& settingsPath, int c
     std::printf("typed %d\n", static_cast<int>(mask->text().size()));
     std::printf("typing_longest_block_ms %.3f\n", watch.longestMs());
     std::printf("typing_lag_ms %.3f\n", lagMs);
+    std::fflush(stdout);
+    return 0;
+}
+
+int measureReadBlock(const std::string& startDir, const std::string& hugeDir, const std::string& settingsPath)
+{
+    OpenWindow open(startDir, settingsPath);
+    ui::TForm1& window = open.window();
+    window.show();
+    settle();
+    const double longest = longestBlockWhile({[&] { window.directoryList().SetCurrentDir(hugeDir); }});
+    std::printf("read_block_ms %.3f\n", longest);
+    std::printf("files %d\n", open.list("ListBox1")->model()->rowCount());
     std::fflush(stdout);
     return 0;
 }

@@ -18,8 +18,11 @@ void dropQtNotes();
 int measureStartUp(const std::string& dir, const std::string& settingsPath, double spawnedAtMs);
 
 // Opens the window and leaves; the parent reads the peak memory.
-int measureWindowMemory(const std::string& dir, const std::string& settingsPath);
+int measureWindowMemory(const std::string& dir, const std::string& settingsPath, bool subfolders);
 
+// The longest time the event loop is blocked while the window, open in
+// `startDir`, moves into `hugeDir` and reads it.
+int measureReadBlock(const std::string& startDir, const std::string& hugeDir, const std::string& settingsPath);
 // Recomposing through a check box click, `runs` times; then the longest
 // time the event loop is blocked while both long lists scroll from top to
 // bottom and the window is resized.

@@ -1,40 +1,14 @@
 #include "browse/directory_rows.h"
 
 #include "browse/path_text.h"
-#include "platform/dir_entry.h"
+#include "browse/subdirectories.h"
 #include "text/text_scan.h"
 
-#include <algorithm>
-#include <set>
 #include <utility>
 
 namespace quorrin::browse {
 
 namespace {
-
-std::vector<std::string> subdirectoryNames(const platform::FileSystem& fs, const text::TextRules& rules,
-                                           const std::string& dir, bool foldCase)
-{
-    // Searching with only the directory bit leaves hidden, system and
-    // volume-label entries out; files still come back and are passed over.
-    std::vector<std::pair<std::string, std::string>> keyed; // sort key, name
-    std::set<std::string> folded;
-    fs.search(joinPath(rules, fs.pathSyntax(), dir, "*.*"), platform::attr::directory,
-              [&](const platform::DirEntry& entry) {
-                  if (!entry.isDirectory() || entry.name == "." || entry.name == "..")
-                      return;
-                  // The first of two names that differ only in case is the
-                  // one the list keeps.
-                  if (!foldCase || folded.insert(rules.lowerAsFileName(entry.name)).second)
-                      keyed.emplace_back(rules.sortKey(entry.name), entry.name);
-              });
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::string> names;
-    names.reserve(keyed.size());
-    for (auto& [key, name] : keyed)
-        names.push_back(std::move(name));
-    return names;
-}
 
 bool isNetworkDrive(std::string_view drive, char separator)
 {
@@ -86,8 +60,12 @@ DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::Tex
     }
     tree.currentPosition = static_cast<int>(tree.rows.size()) - 1;
 
-    for (std::string& name : subdirectoryNames(fs, rules, dir, foldCase))
-        tree.rows.push_back(DirectoryRow{std::move(name), DirectoryRowKind::subdirectory, tree.currentPosition + 1});
+    // A directory that cannot be read shows no subdirectories, and no error.
+    if (auto subdirectories = readSubdirectories(fs, rules, dir, foldCase)) {
+        for (Subdirectory& entry : *subdirectories)
+            tree.rows.push_back(
+                DirectoryRow{std::move(entry.name), DirectoryRowKind::subdirectory, tree.currentPosition + 1});
+    }
     return tree;
 }
 

@@ -98,6 +98,7 @@ void TFileListBox::read()
     ListedEntries listed = readEntries(fs_, rules_, currentDir_, mask_, fileType_, OnBusyChange);
     items_ = std::move(listed.items);
     facts_ = std::move(listed.facts);
+    ++readCount_;
     change();
 }
 

@@ -10,6 +10,7 @@
 #include "platform/file_system.h"
 #include "text/text_rules.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -91,8 +92,11 @@ public:
 
     // What the last read learnt about the entry listed under this item text.
     std::optional<platform::DirEntry> fileInformation(std::string_view name) const;
-    // The same for the item at an index, without any search.
-    const EntryFacts& factsAt(std::size_t index) const { return facts_[index]; }
+    // Counts the reads; a listing built over the list's folder tells from
+    // it whether the folder was read again since.
+    std::uint64_t readCount() const { return readCount_; }
+    // The facts of every item, at the item's index.
+    const std::vector<EntryFacts>& facts() const { return facts_; }
 
     Event OnChange;
     Event OnClick;
@@ -119,6 +123,7 @@ private:
     std::unique_ptr<platform::FolderWatch> watch_;
     int itemIndex_ = -1;
     int lastReported_ = -1;
+    std::uint64_t readCount_ = 0;
     EditBoxPort* fileEdit_ = nullptr;
     DirectoryListLink* directoryList_ = nullptr;
     Control* filterSelector_ = nullptr;

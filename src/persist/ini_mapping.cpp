@@ -55,7 +55,8 @@ void IniRead(SettingsFile& file, ListSettings& settings, std::string& typedSepar
 }
 
 void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view currentDir, std::string_view typedSeparator,
-              const listing::OutputOptions& output, const listing::GenreTable& genre)
+              const listing::OutputOptions& output, const listing::GenreTable& genre,
+              const MoreSections& moreSections)
 {
     settings.DirPath = currentDir;
     for (const auto& entry : settingsKeys)
@@ -64,6 +65,8 @@ void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view curre
         file.WriteText(typedSeparatorSection, typedSeparatorKey, typedSeparator);
     writeOutputSettings(file, output);
     writeGenreRules(file, genre);
+    if (moreSections)
+        moreSections(file);
     file.Flush();
 }
 

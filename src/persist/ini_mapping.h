@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -58,12 +59,16 @@ inline constexpr std::string_view typedSeparatorKey = "TabText";
 void IniRead(SettingsFile& file, listing::ListSettings& settings, std::string& typedSeparator,
              listing::OutputOptions& output);
 
+// Sections of the later options, written after the keys above and before
+// the flush.
+using MoreSections = std::function<void(SettingsFile& file)>;
+
 // Takes `currentDir` (the directory list's, at the moment of writing) as the
 // directory to restore, then writes every key, the output choices and the
 // genre table last (see writeGenreRules), and flushes. The first refused key raises SettingsWriteError and ends the
 // pass there.
 void IniWrite(SettingsFile& file, listing::ListSettings& settings, std::string_view currentDir,
               std::string_view typedSeparator, const listing::OutputOptions& output,
-              const listing::GenreTable& genre = std::nullopt);
+              const listing::GenreTable& genre = std::nullopt, const MoreSections& moreSections = {});
 
 } // namespace quorrin::persist

@@ -56,6 +56,18 @@ public:
     virtual void search(const std::string& pattern, std::uint32_t searchAttr,
                         const std::function<void(const DirEntry&)>& visit) const = 0;
 
+    // The subdirectories of `dir` a directory list shows: hidden, system and
+    // volume-label ones left out, links to directories included and marked
+    // as links; never "." or "..". False, having visited nothing, when `dir`
+    // cannot be read. The base answers through search().
+    using SubdirectoryVisit = std::function<void(const std::string& name, bool isLink)>;
+    virtual bool subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const;
+
+    // True where `dir` is the mount point of a file system that holds no
+    // user files (process, device and kernel tables), which a walk through a
+    // tree never enters.
+    virtual bool holdsNoUserFiles(const std::string& /*dir*/) const { return false; }
+
     // Volumes in the order a drive selector lists them. Never touches a
     // medium, never blocks on an absent one.
     virtual std::vector<Volume> volumes() const = 0;

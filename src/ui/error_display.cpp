@@ -22,4 +22,14 @@ void MessageBoxErrorDisplay::show(const std::string& message)
     box.exec();
 }
 
+void MessageBoxErrorDisplay::showNotice(const std::string& message)
+{
+    if (notice_)
+        notice_->close();
+    notice_ = new QMessageBox(QMessageBox::Warning, title_, QString::fromLocal8Bit(message), QMessageBox::Ok, owner_);
+    notice_->setAttribute(Qt::WA_DeleteOnClose);
+    notice_->setModal(false);
+    notice_->show();
+}
+
 } // namespace quorrin::ui

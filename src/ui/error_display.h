@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 #include <string>
@@ -19,6 +21,9 @@ class ErrorDisplay {
 public:
     virtual ~ErrorDisplay() = default;
     virtual void show(const std::string& message) = 0;
+    // Something the user should know that ended nothing, such as folders a
+    // walk could not read; it never waits for an answer.
+    virtual void showNotice(const std::string& message) { show(message); }
 };
 
 // A modal message box with the application title as caption, the stop icon
@@ -27,10 +32,14 @@ class MessageBoxErrorDisplay final : public ErrorDisplay {
 public:
     MessageBoxErrorDisplay(QWidget* owner, QString title);
     void show(const std::string& message) override;
+    // A box of its own that stays open beside the window, the previous
+    // notice closed first.
+    void showNotice(const std::string& message) override;
 
 private:
     QWidget* owner_;
     QString title_;
+    QPointer<QMessageBox> notice_;
 };
 
 } // namespace quorrin::ui

@@ -132,7 +132,11 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
     Get_Button->setFocus();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // Gives the busy cursor back too.
+    CancelFolderRead();
+}
 
 void TForm1::place(QWidget* widget, const char* name)
 {

@@ -4,11 +4,13 @@
 #include "browse/drive_combo_box.h"
 #include "browse/file_list_box.h"
 #include "browse/filter_combo_box.h"
+#include "browse/folder_tree_read.h"
 #include "listing/category_classifier.h"
 #include "listing/list_settings.h"
 #include "listing/output_options.h"
 #include "persist/save_dialog_memory.h"
 #include "platform/charset_converter.h"
+#include "persist/scan_settings.h"
 #include "ui/clipboard_port.h"
 #include "ui/error_display.h"
 #include "ui/file_list_facts.h"
@@ -26,15 +28,18 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
+class QAction;
 class QIcon;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QMenu;
 class QPushButton;
+class QShortcut;
 
 namespace quorrin::ui {
 
@@ -74,6 +79,9 @@ public:
 
     const listing::ListSettings& settings() const { return settings_; }
     const std::vector<std::string>& listingLines() const { return lines_; }
+    const persist::ScanSettings& scanSettings() const { return scan_; }
+    // True while the folders below the listed one are being read.
+    bool readingFolders() const { return walking_; }
     browse::TFileListBox& fileList() { return FileListBox1; }
     browse::TDirectoryListBox& directoryList() { return DirectoryListBox1; }
     browse::TDriveComboBox& driveSelector() { return DriveComboBox1; }
@@ -116,6 +124,8 @@ public:
     void N1Click();                 // "ヘルプ" > "バージョン"
     void Exit1Click();              // "ファイル" > "終了"
     void File1Click();              // the menu "ファイル" opens
+    void ScanSubfoldersClick();     // "設定" > "サブフォルダも含める"
+    void ScanDepthClick(std::int32_t depth); // "設定" > "サブフォルダの深さ"
 
     // Opens a folder, or a file's folder with the file selected, as a path
     // typed into the mask box does: named on the command line or dropped on
@@ -130,6 +140,12 @@ public:
     void FileSave();
     void SetFileName(const std::string& name);
     void DirOpen();
+    // Starts reading the folders below the file list's folder, off the
+    // event loop, when the subfolders are part of the listing and the list
+    // was read again since the last walk (or `always`); a walk still
+    // running is stopped first and its result dropped.
+    void ReadFoldersBelow(bool always);
+    void CancelFolderRead();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -156,6 +172,15 @@ private:
     // The saved bytes in the chosen encoding, after asking the user when
     // some lines cannot be written; nothing when the user cancelled.
     std::optional<std::string> encodedListingToSave();
+    void buildScanMenu(QMenu* menu);
+    void showScanChoice();
+    void setWalking(bool walking);
+    void showFileCount();
+    // What the walk of `generation` reports; a later walk's generation, or
+    // a cancel, makes them stale.
+    void showFolderReadCount(std::uint64_t generation, std::size_t found);
+    // A walk that failed brings its error instead of a tree.
+    void finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error);
     void bindControls();
     void bindColumnSelectors();
     void bindViews();
@@ -201,6 +226,12 @@ private:
     // change: every key typed into the window passes through refreshViews.
     std::vector<std::string> shownDirectories_;
     int shownDirectoryIndex_ = -1;
+    persist::ScanSettings scan_;
+    browse::FolderTree tree_;
+    std::uint64_t walkedRead_ = 0; // the file list's read the tree belongs to
+    std::uint64_t walkGeneration_ = 0;
+    bool walking_ = false;
+    std::size_t walkFound_ = 0;
 
     // The headless browsing controls and their chain.
     browse::TFileListBox FileListBox1;
@@ -223,7 +254,14 @@ private:
     ClickCheckBox* CheckBox1 = nullptr;
     ClickCheckBox* CheckBox2 = nullptr;
     QLabel* FileCount_Label = nullptr;
+    QAction* subfoldersAction_ = nullptr;
+    std::vector<QAction*> depthActions_;
+    QShortcut* cancelShortcut_ = nullptr;
     std::unique_ptr<LineEditPort> fileEditPort_;
+
+    // Declared last, so it is stopped and joined before anything it uses
+    // goes away.
+    std::jthread walker_;
 };
 
 template <typename Action> void TForm1::userAction(Action&& action)

@@ -7,6 +7,7 @@
 #include "ui/click_check_box.h"
 #include "ui/edit_selector.h"
 #include "ui/main_window.h"
+#include "ui/tree_listing.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,9 +48,11 @@ void TForm1::FormCreate()
         persist::SettingsFile file(services_.rules, services_.settingsPath());
         persist::IniRead(file, settings_, typed, output_);
         genre_ = persist::readGenreRules(file);
+        scan_ = persist::readScanSettings(file);
     }
     classifier_ = listing::CategoryClassifier(services_.rules, genre_);
     syncSettingsMenu();
+    showScanChoice();
     for (int column = 1; column <= 5; ++column)
         columnSelector(column)->setItemIndexFromCode(columnField(column));
     ComboBox6->setItemIndexFromCode(settings_.TabNo);
@@ -74,7 +77,8 @@ bool TForm1::FormCloseQuery()
 {
     persist::SettingsFile file(services_.rules, services_.settingsPath());
     const std::string typed = settings_.TabNo == persist::typedSeparatorChoice ? typedSeparator() : std::string();
-    persist::IniWrite(file, settings_, DirectoryListBox1.CurrentDir(), typed, output_, genre_);
+    persist::IniWrite(file, settings_, DirectoryListBox1.CurrentDir(), typed, output_, genre_,
+                      [&](persist::SettingsFile& more) { persist::writeScanSettings(more, scan_); });
     return true;
 }
 
@@ -107,6 +111,7 @@ void TForm1::ListDataSet()
                                           classifier_,      output_.dates,
                                           output_.header};
     lines_ = listing::ListDataSet(context, FileListBox1.Items());
+    appendTreeLines(lines_, context, tree_);
     outputModel_->refresh();
 }
 
@@ -204,9 +209,9 @@ void TForm1::CheckBox2Click()
 
 void TForm1::FileListBox1Change()
 {
+    ReadFoldersBelow(false);
     ListDataSet();
-    FileCount_Label->setText(QString::number(FileListBox1.Items().size()));
-    FileCount_Label->adjustSize();
+    showFileCount();
 }
 
 void TForm1::DirectoryListBox1Click()

@@ -85,6 +85,8 @@ void TForm1::buildSettingsMenu()
     addChoiceMenu(settings, QStringLiteral("日付の形式"), QStringLiteral("Dates"), dateChoices,
                   &listing::OutputOptions::dates);
     settings->addSeparator();
+    buildScanMenu(settings);
+    settings->addSeparator();
     QAction* genre = settings->addAction(QStringLiteral("ジャンルの規則…"));
     genre->setObjectName(QStringLiteral("GenreRules"));
     connect(genre, &QAction::triggered, this, handler(&TForm1::editGenreRules));

@@ -140,5 +140,33 @@ TEST_F(PosixFileSystemTest, PermissionsDecideReadOnlyAndWhatCanBeEntered)
               "");
 }
 
+// The directory list and the walk learn the type from the directory read;
+// a link is looked through, and marked, so a walk can leave it alone.
+TEST_F(PosixFileSystemTest, SubdirectoriesAreTheShownFoldersWithTheirLinksMarked)
+{
+    dir.makeDirectory("real");
+    dir.makeDirectory(".hidden");
+    dir.makeDirectory("改行\nの\xff名");
+    dir.writeFile("file.txt");
+    ASSERT_EQ(symlink("real", (dir / "to-folder").c_str()), 0);
+    ASSERT_EQ(symlink("file.txt", (dir / "to-file").c_str()), 0);
+    ASSERT_EQ(symlink("gone", (dir / "dangling").c_str()), 0);
+    ASSERT_EQ(symlink("loop", (dir / "loop").c_str()), 0);
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    std::map<std::string, bool> found;
+    ASSERT_TRUE(fs.subdirectories(dir.path(), [&](const std::string& name, bool isLink) { found[name] = isLink; }));
+    const std::map<std::string, bool> expected{{"real", false}, {"改行\nの\xff名", false}, {"to-folder", true}};
+    EXPECT_EQ(found, expected);
+    EXPECT_FALSE(fs.subdirectories(dir / "missing", [](const std::string&, bool) {}));
+    EXPECT_FALSE(fs.subdirectories(dir / "file.txt", [](const std::string&, bool) {}));
+}
+
+TEST_F(PosixFileSystemTest, OnlyKernelTablesHoldNoUserFiles)
+{
+    for (const auto& [path, expected] : std::vector<std::pair<std::string, bool>>{
+             {"/proc", true}, {"/sys", true}, {"/", false}, {dir.path(), false}, {"/proc/self", false}})
+        EXPECT_EQ(fs.holdsNoUserFiles(path), expected) << path;
+}
+
 } // namespace
 } // namespace quorrin::platform::posix

@@ -126,7 +126,11 @@ std::optional<DirEntry> MemoryFileSystem::lookUp(const std::string& path) const
 void MemoryFileSystem::search(const std::string& pattern, std::uint32_t searchAttr,
                               const std::function<void(const DirEntry&)>& visit) const
 {
-    searchLog_.push_back(pattern);
+    {
+        // A walk searches from several threads at once.
+        const std::lock_guard lock(searchLogMutex_);
+        searchLog_.push_back(pattern);
+    }
     const std::size_t cut = text::findLastOf(rules_, pattern, "\\/:");
     const std::string_view whole = pattern;
     const std::string_view directory = cut == std::string_view::npos ? std::string_view{} : whole.substr(0, cut + 1);
@@ -157,6 +161,14 @@ void MemoryFileSystem::search(const std::string& pattern, std::uint32_t searchAt
         offer(child->entry);
     for (const DirEntry& entry : found)
         visit(entry);
+}
+
+bool MemoryFileSystem::subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const
+{
+    const MemoryNode* node = resolve(dir).node;
+    if (node == nullptr || node->enterDenied || node->searchDenied)
+        return false;
+    return FileSystem::subdirectories(dir, visit);
 }
 
 std::vector<platform::Volume> MemoryFileSystem::volumes() const

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,8 @@ public:
     std::optional<platform::DirEntry> lookUp(const std::string& path) const override;
     void search(const std::string& pattern, std::uint32_t searchAttr,
                 const std::function<void(const platform::DirEntry&)>& visit) const override;
+    // Refuses a folder that denies entry or search, as a real read would.
+    bool subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const override;
     std::vector<platform::Volume> volumes() const override;
     std::optional<platform::VolumeInformation> volumeInformation(const std::string& root) const override;
     std::optional<std::string> remoteName(const platform::Volume& volume) const override;
@@ -95,6 +98,7 @@ private:
     // Counts the changes made by addDirectory, addFile and remove; shared
     // with the watches so they may outlive the file system.
     std::shared_ptr<std::uint64_t> changes_ = std::make_shared<std::uint64_t>(0);
+    mutable std::mutex searchLogMutex_;
 };
 
 } // namespace quorrin::testing

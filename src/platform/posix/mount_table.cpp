@@ -42,13 +42,26 @@ std::vector<std::string_view> splitFields(std::string_view line)
     return fields;
 }
 
+} // namespace
+
+bool isKernelFileSystem(std::string_view fsType)
+{
+    static constexpr std::array<std::string_view, 20> kernel{
+        "proc",   "sysfs",   "devtmpfs",    "devpts",     "cgroup",    "cgroup2",  "securityfs",
+        "pstore", "debugfs", "tracefs",     "mqueue",     "hugetlbfs", "configfs", "fusectl",
+        "bpf",    "autofs",  "binfmt_misc", "rpc_pipefs", "nsfs",      "efivarfs"};
+    return std::find(kernel.begin(), kernel.end(), fsType) != kernel.end();
+}
+
+namespace {
+
 bool isPseudoFileSystem(std::string_view fsType)
 {
-    static constexpr std::array<std::string_view, 24> pseudo{
-        "proc",   "sysfs",       "tmpfs",      "devtmpfs", "devpts",    "cgroup",   "cgroup2",  "securityfs",
-        "pstore", "debugfs",     "tracefs",    "mqueue",   "hugetlbfs", "configfs", "fusectl",  "bpf",
-        "autofs", "binfmt_misc", "rpc_pipefs", "nsfs",     "efivarfs",  "overlay",  "squashfs", "ramfs"};
-    return std::find(pseudo.begin(), pseudo.end(), fsType) != pseudo.end();
+    // Memory and image file systems hold real files, but nobody picks them
+    // as a volume to browse.
+    static constexpr std::array<std::string_view, 4> volatileOrImage{"tmpfs", "overlay", "squashfs", "ramfs"};
+    return isKernelFileSystem(fsType) ||
+           std::find(volatileOrImage.begin(), volatileOrImage.end(), fsType) != volatileOrImage.end();
 }
 
 DriveType classify(const MountEntry& m, const std::function<bool(const std::string&)>& isRemovableDevice)

@@ -20,6 +20,9 @@ struct MountEntry {
 std::vector<MountEntry> parseMountInfo(std::string_view text);
 
 bool isRemoteFileSystem(std::string_view fsType);
+// Process, device and kernel tables (proc, sysfs, devtmpfs, ...): no user
+// files, and some of them endless to walk.
+bool isKernelFileSystem(std::string_view fsType);
 bool isCaseInsensitiveFileSystem(std::string_view fsType);
 
 // The mounts a person would pick as a starting point: the root and file

@@ -200,6 +200,10 @@ void PosixFileSystem::search(const std::string& pattern, std::uint32_t searchAtt
     const bool atRoot = fstatat(fd, ".", &self, 0) == 0 && fstatat(fd, "..", &parent, 0) == 0 &&
                         self.st_dev == parent.st_dev && self.st_ino == parent.st_ino;
 
+    // A directory the search leaves out needs no stat: the directory read
+    // already says what it is (a link to one still gets looked at).
+    const bool skipDirectories = (excluded & attr::directory) != 0;
+
     // The names first, then their details in the order of their inode
     // numbers: on a large folder that order reads the file system's inode
     // tables front to back instead of jumping about, which is much faster.
@@ -208,6 +212,8 @@ void PosixFileSystem::search(const std::string& pattern, std::uint32_t searchAtt
     while (const dirent* d = readdir(handle.get())) {
         const std::string_view name = d->d_name;
         if (atRoot && (name == "." || name == ".."))
+            continue;
+        if (skipDirectories && d->d_type == DT_DIR)
             continue;
         if (!takeAll && !matchesPattern(rules_, name, namePattern))
             continue;
@@ -223,6 +229,50 @@ void PosixFileSystem::search(const std::string& pattern, std::uint32_t searchAtt
         if (entry && (entry->attributes & excluded) == 0)
             visit(*entry);
     }
+}
+
+bool PosixFileSystem::subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const
+{
+    std::unique_ptr<DIR, DirCloser> handle(opendir(dir.c_str()));
+    if (!handle)
+        return false;
+    const int fd = dirfd(handle.get());
+    std::string name;
+    while (const dirent* d = readdir(handle.get())) {
+        // Dot-names are hidden, "." and ".." among them.
+        if (d->d_name[0] == '.')
+            continue;
+        unsigned char type = d->d_type;
+        struct stat st {};
+        // Only a file system that does not say, or a link, costs a stat.
+        if (type == DT_UNKNOWN && fstatat(fd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
+        const bool isLink = type == DT_LNK;
+        if (type == DT_DIR || (isLink && fstatat(fd, d->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode))) {
+            name.assign(d->d_name);
+            visit(name, isLink);
+        }
+    }
+    return true;
+}
+
+bool PosixFileSystem::holdsNoUserFiles(const std::string& dir) const
+{
+    // Asked from the threads of a walk, while the window may reread the
+    // mount table for its volumes: kept apart, read once.
+    const std::lock_guard lock(kernelMountsMutex_);
+    if (!kernelMounts_) {
+        kernelMounts_.emplace();
+        // A later mount on the same point hides the earlier ones.
+        std::map<std::string, bool> kernelAt;
+        for (const MountEntry& m : parseMountInfo(readWholeFile("/proc/self/mountinfo")))
+            kernelAt[m.mountPoint] = isKernelFileSystem(m.fsType);
+        for (const auto& [mountPoint, kernel] : kernelAt) {
+            if (kernel)
+                kernelMounts_->insert(mountPoint);
+        }
+    }
+    return kernelMounts_->contains(dir);
 }
 
 const std::vector<MountEntry>& PosixFileSystem::mounts() const

@@ -5,6 +5,9 @@
 #include "text/text_rules.h"
 
 #include <map>
+#include <mutex>
+#include <optional>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -30,6 +33,8 @@ public:
     std::optional<DirEntry> lookUp(const std::string& path) const override;
     void search(const std::string& pattern, std::uint32_t searchAttr,
                 const std::function<void(const DirEntry&)>& visit) const override;
+    bool subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const override;
+    bool holdsNoUserFiles(const std::string& dir) const override;
     std::vector<Volume> volumes() const override;
     std::optional<VolumeInformation> volumeInformation(const std::string& root) const override;
     std::optional<std::string> remoteName(const Volume& volume) const override;
@@ -49,6 +54,8 @@ private:
     // The directory entered last, which stays the current one when it is
     // removed.
     std::string entered_;
+    mutable std::mutex kernelMountsMutex_;
+    mutable std::optional<std::set<std::string>> kernelMounts_;
     // Last directory visited on each volume in this run, by mount point.
     std::map<std::string, std::string> lastVisited_;
 };

@@ -1,0 +1,209 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QShortcut>
+
+#include <chrono>
+#include <memory>
+#include <utility>
+
+namespace quorrin::ui {
+
+namespace {
+
+// So many unreadable folders are named; the rest are counted.
+constexpr std::size_t namedUnreadableFolders = 5;
+
+// How often a running walk shows its count.
+constexpr auto countInterval = std::chrono::milliseconds(50);
+
+// 123456 as "123,456".
+QString groupedCount(std::size_t count)
+{
+    QString digits = QString::number(count);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    return digits;
+}
+
+std::string unreadableFoldersNotice(const std::vector<std::string>& folders)
+{
+    std::string text = "読み込めなかったサブフォルダが " + std::to_string(folders.size()) + " 個あります。";
+    const std::size_t named = std::min(folders.size(), namedUnreadableFolders);
+    for (std::size_t i = 0; i < named; ++i)
+        text += "\n" + folders[i];
+    if (folders.size() > named)
+        text += "\nほか " + std::to_string(folders.size() - named) + " 個";
+    return text;
+}
+
+} // namespace
+
+void TForm1::buildScanMenu(QMenu* menu)
+{
+    subfoldersAction_ = menu->addAction(QStringLiteral("サブフォルダも含める"), this,
+                                        [this] { userAction([&] { ScanSubfoldersClick(); }); });
+    subfoldersAction_->setObjectName(QStringLiteral("ScanSubfolders"));
+    subfoldersAction_->setCheckable(true);
+
+    QMenu* depth = menu->addMenu(QStringLiteral("サブフォルダの深さ"));
+    depth->setObjectName(QStringLiteral("ScanDepth"));
+    auto* group = new QActionGroup(depth);
+    const std::pair<QString, std::int32_t> choices[] = {{QStringLiteral("すべて"), 0},
+                                                        {QStringLiteral("1"), 1},
+                                                        {QStringLiteral("2"), 2},
+                                                        {QStringLiteral("3"), 3},
+                                                        {QStringLiteral("5"), 5}};
+    for (const auto& [text, levels] : choices) {
+        QAction* action = depth->addAction(text, this, [this, levels] { userAction([&] { ScanDepthClick(levels); }); });
+        action->setCheckable(true);
+        action->setData(levels);
+        action->setObjectName(QStringLiteral("ScanDepth%1").arg(levels));
+        group->addAction(action);
+        depthActions_.push_back(action);
+    }
+    // Esc stops a walk; it is only taken while one runs.
+    cancelShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancelShortcut_->setEnabled(false);
+    connect(cancelShortcut_, &QShortcut::activated, this, [this] {
+        userAction([&] {
+            CancelFolderRead();
+            showFileCount();
+        });
+    });
+    showScanChoice();
+}
+
+void TForm1::showScanChoice()
+{
+    subfoldersAction_->setChecked(scan_.subfolders);
+    // A depth stored by hand that the menu does not offer checks none.
+    for (QAction* action : depthActions_) {
+        action->setChecked(action->data().toInt() == scan_.depth);
+        action->setEnabled(scan_.subfolders);
+    }
+}
+
+void TForm1::ScanSubfoldersClick()
+{
+    scan_.subfolders = subfoldersAction_->isChecked();
+    showScanChoice();
+    ReadFoldersBelow(true);
+    FileListBox1Change();
+}
+
+void TForm1::ScanDepthClick(std::int32_t depth)
+{
+    scan_.depth = depth;
+    showScanChoice();
+    if (!scan_.subfolders)
+        return;
+    ReadFoldersBelow(true);
+    FileListBox1Change();
+}
+
+void TForm1::ReadFoldersBelow(bool always)
+{
+    if (!always && walkedRead_ == FileListBox1.readCount())
+        return;
+    walkedRead_ = FileListBox1.readCount();
+    CancelFolderRead();
+    tree_ = {};
+    if (!scan_.subfolders)
+        return;
+    const std::uint64_t generation = ++walkGeneration_;
+    setWalking(true);
+    walker_ = std::jthread([this, generation, &fs = services_.fileSystem, &rules = services_.rules,
+                            dir = FileListBox1.CurrentDir(), mask = FileListBox1.Mask(), type = FileListBox1.FileType(),
+                            options = browse::WalkOptions{true, scan_.depth, 0}](std::stop_token stop) {
+        auto lastShown = std::chrono::steady_clock::now();
+        auto tree = std::make_shared<browse::FolderTree>();
+        std::string error;
+        try {
+            *tree = browse::readFoldersBelow(fs, rules, dir, mask, type, options, [&](std::size_t found) {
+                if (stop.stop_requested())
+                    return false;
+                const auto now = std::chrono::steady_clock::now();
+                if (now - lastShown >= countInterval) {
+                    lastShown = now;
+                    QMetaObject::invokeMethod(
+                        this, [this, generation, found] { showFolderReadCount(generation, found); },
+                        Qt::QueuedConnection);
+                }
+                return true;
+            });
+        } catch (const std::exception& e) {
+            // Shown as every error is, once back in the window.
+            error = e.what();
+        }
+        if (!tree->cancelled)
+            QMetaObject::invokeMethod(
+                this, [this, generation, tree, error] { finishFolderRead(generation, std::move(*tree), error); },
+                Qt::QueuedConnection);
+    });
+}
+
+void TForm1::CancelFolderRead()
+{
+    if (!walking_)
+        return;
+    // Whatever the stopped walk had already sent is stale from here on.
+    ++walkGeneration_;
+    walker_ = {};
+    setWalking(false);
+}
+
+void TForm1::setWalking(bool walking)
+{
+    if (walking == walking_)
+        return;
+    walking_ = walking;
+    walkFound_ = 0;
+    cancelShortcut_->setEnabled(walking);
+    if (walking)
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void TForm1::showFileCount()
+{
+    const std::size_t listed = FileListBox1.Items().size();
+    FileCount_Label->setText(walking_ ? QStringLiteral("読込中 ") + groupedCount(listed + walkFound_)
+                                      : QString::number(listed + tree_.entryCount));
+    FileCount_Label->adjustSize();
+}
+
+void TForm1::showFolderReadCount(std::uint64_t generation, std::size_t found)
+{
+    if (generation != walkGeneration_ || !walking_)
+        return;
+    walkFound_ = found;
+    showFileCount();
+}
+
+void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error)
+{
+    if (generation != walkGeneration_ || !walking_)
+        return;
+    walker_ = {};
+    setWalking(false);
+    if (!error.empty()) {
+        showFileCount();
+        showError(error);
+        return;
+    }
+    tree_ = std::move(tree);
+    userAction([&] {
+        ListDataSet();
+        showFileCount();
+    });
+    if (!tree_.unreadable.empty())
+        errorDisplay_->showNotice(unreadableFoldersNotice(tree_.unreadable));
+}
+
+} // namespace quorrin::ui
