@@ -6,9 +6,8 @@
 
 namespace quorrin::browse {
 
-std::optional<std::vector<Subdirectory>> readSubdirectories(const platform::FileSystem& fs,
-                                                            const text::TextRules& rules, const std::string& dir,
-                                                            bool foldCase)
+std::optional<std::vector<Subdirectory>>
+readSubdirectories(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir, bool foldCase)
 {
     std::vector<std::pair<std::string, Subdirectory>> keyed; // sort key, entry
     std::set<std::string> folded;

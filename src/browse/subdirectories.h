@@ -19,8 +19,7 @@ struct Subdirectory {
 // volume folds case (`foldCase`), of two names that differ only in case the
 // first one read; elsewhere both are folders of their own. Nothing when
 // `dir` cannot be read.
-std::optional<std::vector<Subdirectory>> readSubdirectories(const platform::FileSystem& fs,
-                                                            const text::TextRules& rules, const std::string& dir,
-                                                            bool foldCase);
+std::optional<std::vector<Subdirectory>>
+readSubdirectories(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir, bool foldCase);
 
 } // namespace quorrin::browse

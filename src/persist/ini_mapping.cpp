@@ -55,8 +55,7 @@ void IniRead(SettingsFile& file, ListSettings& settings, std::string& typedSepar
 }
 
 void IniWrite(SettingsFile& file, ListSettings& settings, std::string_view currentDir, std::string_view typedSeparator,
-              const listing::OutputOptions& output, const listing::GenreTable& genre,
-              const MoreSections& moreSections)
+              const listing::OutputOptions& output, const listing::GenreTable& genre, const MoreSections& moreSections)
 {
     settings.DirPath = currentDir;
     for (const auto& entry : settingsKeys)

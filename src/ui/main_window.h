@@ -9,8 +9,8 @@
 #include "listing/list_settings.h"
 #include "listing/output_options.h"
 #include "persist/save_dialog_memory.h"
-#include "platform/charset_converter.h"
 #include "persist/scan_settings.h"
+#include "platform/charset_converter.h"
 #include "ui/clipboard_port.h"
 #include "ui/error_display.h"
 #include "ui/file_list_facts.h"
@@ -94,37 +94,37 @@ public:
     // settings are written as at every close, but nobody is there to answer
     // an error box, so a failure comes back as the text to report instead.
     std::optional<std::string> closeAtSessionEnd();
-    void ComboBox1Change();         // column selector 1 changed
-    void ComboBox2Change();         // column selector 2 changed
-    void ComboBox3Change();         // column selector 3 changed
-    void ComboBox4Change();         // column selector 4 changed
-    void ComboBox5Change();         // column selector 5 changed
-    void ComboBox1KeyUp();          // a key released in column selector 1
-    void ComboBox2KeyUp();          // a key released in column selector 2
-    void ComboBox3KeyUp();          // a key released in column selector 3
-    void ComboBox4KeyUp();          // a key released in column selector 4
-    void ComboBox5KeyUp();          // a key released in column selector 5
-    void ComboBox6Change();         // the separator selector changed
-    void ComboBox6KeyDown();        // a key pressed in the separator selector
-    void CheckBox1Click();          // the quoting check box
-    void CheckBox2Click();          // the kilobytes check box
-    void FileListBox1Change();      // the file list was read again
-    void DirectoryListBox1Click();  // a row of the directory list clicked
-    void DriveComboBox1Change();    // the drive selector changed
-    void FilterComboBox1Change();   // the filter selector changed
-    bool FileEditKeyPress(int key); // a key pressed in the mask box
-    void Get_ButtonClick();         // the save button
-    void Save1Click();              // "ファイル" > "保存"
-    void ListBox1DblClick();        // a double click in the output list
-    void Copy1Click();              // "コピー" in the output list's pop-up menu
-    void Copy2Click();              // "コピー" in the file list's pop-up menu
-    void Copy3Click();              // "コピー" in the directory list's pop-up menu
-    void N3Click();                 // "ファイル" > "参照"
-    void N5Click();                 // "参照" in the directory list's pop-up menu
-    void N1Click();                 // "ヘルプ" > "バージョン"
-    void Exit1Click();              // "ファイル" > "終了"
-    void File1Click();              // the menu "ファイル" opens
-    void ScanSubfoldersClick();     // "設定" > "サブフォルダも含める"
+    void ComboBox1Change();                  // column selector 1 changed
+    void ComboBox2Change();                  // column selector 2 changed
+    void ComboBox3Change();                  // column selector 3 changed
+    void ComboBox4Change();                  // column selector 4 changed
+    void ComboBox5Change();                  // column selector 5 changed
+    void ComboBox1KeyUp();                   // a key released in column selector 1
+    void ComboBox2KeyUp();                   // a key released in column selector 2
+    void ComboBox3KeyUp();                   // a key released in column selector 3
+    void ComboBox4KeyUp();                   // a key released in column selector 4
+    void ComboBox5KeyUp();                   // a key released in column selector 5
+    void ComboBox6Change();                  // the separator selector changed
+    void ComboBox6KeyDown();                 // a key pressed in the separator selector
+    void CheckBox1Click();                   // the quoting check box
+    void CheckBox2Click();                   // the kilobytes check box
+    void FileListBox1Change();               // the file list was read again
+    void DirectoryListBox1Click();           // a row of the directory list clicked
+    void DriveComboBox1Change();             // the drive selector changed
+    void FilterComboBox1Change();            // the filter selector changed
+    bool FileEditKeyPress(int key);          // a key pressed in the mask box
+    void Get_ButtonClick();                  // the save button
+    void Save1Click();                       // "ファイル" > "保存"
+    void ListBox1DblClick();                 // a double click in the output list
+    void Copy1Click();                       // "コピー" in the output list's pop-up menu
+    void Copy2Click();                       // "コピー" in the file list's pop-up menu
+    void Copy3Click();                       // "コピー" in the directory list's pop-up menu
+    void N3Click();                          // "ファイル" > "参照"
+    void N5Click();                          // "参照" in the directory list's pop-up menu
+    void N1Click();                          // "ヘルプ" > "バージョン"
+    void Exit1Click();                       // "ファイル" > "終了"
+    void File1Click();                       // the menu "ファイル" opens
+    void ScanSubfoldersClick();              // "設定" > "サブフォルダも含める"
     void ScanDepthClick(std::int32_t depth); // "設定" > "サブフォルダの深さ"
 
     // Opens a folder, or a file's folder with the file selected, as a path

@@ -2,9 +2,9 @@
 
 #include "file_list_world.h"
 #include "platform/posix/posix_file_system.h"
-#include "text/utf8_text_rules.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
+#include "text/utf8_text_rules.h"
 
 #include <climits>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #include "persist/scan_settings.h"
-#include "text/utf8_text_rules.h"
 #include "support/temp_dir.h"
+#include "text/utf8_text_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -57,13 +57,14 @@ private slots:
         QCOMPARE(titles(window->menuBar()->actions()), (QStringList{"ファイル", "設定", "ヘルプ"}));
         auto* settings = window->findChild<QMenu*>(QStringLiteral("Settings1"));
         QCOMPARE(titles(settings->actions()),
-                 (QStringList{"文字コード", "改行", "見出し行を付ける", "日付の形式", "ジャンルの規則…"}));
+                 (QStringList{"文字コード", "改行", "見出し行を付ける", "日付の形式", "サブフォルダも含める",
+                              "サブフォルダの深さ", "ジャンルの規則…"}));
         QCOMPARE(titles(window->findChild<QMenu*>(QStringLiteral("Encoding"))->actions()),
                  (QStringList{"システム標準", "UTF-8", "UTF-8 (BOM付き)", "Shift_JIS", "UTF-16LE"}));
         QCOMPARE(titles(window->findChild<QMenu*>(QStringLiteral("LineEnd"))->actions()), (QStringList{"CR+LF", "LF"}));
         QCOMPARE(titles(window->findChild<QMenu*>(QStringLiteral("Dates"))->actions()),
                  (QStringList{"システムの形式", "ISO 8601"}));
-        QCOMPARE(checkedItems(*window), (QStringList{"Dates1", "Encoding3", "Header", "LineEnd0"}));
+        QCOMPARE(checkedItems(*window), (QStringList{"Dates1", "Encoding3", "Header", "LineEnd0", "ScanDepth0"}));
         const auto& lines = window->listingLines();
         QCOMPARE(lines.size(), std::size_t(4));
         QCOMPARE(QString::fromStdString(lines[0]), QStringLiteral("ファイル名\t日付"));
@@ -88,7 +89,7 @@ private slots:
         QVERIFY(world.read("quorrin.ini")
                     .ends_with("[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n"));
         auto again = world.open();
-        QCOMPARE(checkedItems(*again), (QStringList{"Dates1", "Encoding4", "Header", "LineEnd1"}));
+        QCOMPARE(checkedItems(*again), (QStringList{"Dates1", "Encoding4", "Header", "LineEnd1", "ScanDepth0"}));
     }
 
     void savingWritesTheChosenEncodingAndLineEnds()

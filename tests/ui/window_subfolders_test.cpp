@@ -83,6 +83,23 @@ private slots:
         QVERIFY2(written.find("[Scan]\r\nSubfolders=1\r\nDepth=2\r\n") != std::string::npos, written.c_str());
     }
 
+    // The header row stands once, at the top, and the folders below take
+    // the chosen date style as the listed folder's own files do.
+    void theTreeFollowsTheHeaderAndTheDateStyle()
+    {
+        PosixWindowWorld world;
+        world.dir.writeFile("list/sub/c.txt", "ccc");
+        world.dir.writeFile("quorrin.ini",
+                            "[List]\r\n1=1\r\n2=3\r\n[Output]\r\nHeader=1\r\nDates=iso\r\n[Scan]\r\nSubfolders=1\r\n");
+        auto window = world.open();
+        QVERIFY(walkEnds(*window));
+        const auto& lines = window->listingLines();
+        QCOMPARE(lines.size(), std::size_t(5));
+        QCOMPARE(QString::fromStdString(lines.front()), QStringLiteral("ファイル名\t日付"));
+        const QRegularExpression iso(QStringLiteral("^c\\.txt\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"));
+        QVERIFY2(iso.match(QString::fromStdString(lines.back())).hasMatch(), lines.back().c_str());
+    }
+
     // Reading the folder again (a new mask) walks again; the menu alone
     // never touches a file that lacks the section.
     void aNewReadWalksAgainAndAnUntouchedFileGetsNoSection()
