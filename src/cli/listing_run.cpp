@@ -149,10 +149,9 @@ ComposedListing composeListing(const ResolvedSettings& resolved, const std::stri
     ComposedListing composed;
     const auto append = [&](const std::string& path, const browse::ListedEntries& folder, bool header) {
         const ListedEntrySource source(folder);
-        const listing::ListingContext context{resolved.settings, path,        resolved.typedSeparator,
-                                              source,            services.locale,
-                                              services.rules,    classifier,  resolved.output.dates,
-                                              header};
+        const listing::ListingContext context{
+            resolved.settings, path,       resolved.typedSeparator, source, services.locale,
+            services.rules,    classifier, resolved.output.dates,   header};
         auto lines = listing::ListDataSet(context, folder.items);
         composed.lines.insert(composed.lines.end(), std::make_move_iterator(lines.begin()),
                               std::make_move_iterator(lines.end()));

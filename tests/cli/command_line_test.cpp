@@ -138,10 +138,10 @@ TEST(CommandLine, HelpNamesEveryOptionWithItsDefault)
     for (const Texts* texts : {&english, &japanese}) {
         const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"--help"}, *texts, "1"));
         EXPECT_EQ(answer.status, exitListed);
-        for (const char* option : {"--mask", "--columns", "--separator", "--quote", "--no-quote", "--kib", "--no-kib",
-                                   "--encoding", "--eol", "--header", "--no-header", "--dates", "--replace", "--output",
-                                   "--settings", "--no-settings", "--subfolders", "--no-subfolders", "--help",
-                                   "--version", "FOLDER"})
+        for (const char* option :
+             {"--mask",     "--columns",     "--separator",  "--quote",         "--no-quote", "--kib",     "--no-kib",
+              "--encoding", "--eol",         "--header",     "--no-header",     "--dates",    "--replace", "--output",
+              "--settings", "--no-settings", "--subfolders", "--no-subfolders", "--help",     "--version", "FOLDER"})
             EXPECT_NE(answer.text.find(option), std::string::npos) << option;
     }
     const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"-h"}, english, "1"));
