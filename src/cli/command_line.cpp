@@ -23,6 +23,14 @@ public:
             names.insert(at + 1, " ");
         return names;
     }
+    // "--subfolders[=DEPTH]": its value is optional and only taken after "=".
+    std::string make_option_opts(const CLI::Option* option) const override
+    {
+        std::string opts = CLI::Formatter::make_option_opts(option);
+        if (opts.rfind(" [=", 0) == 0)
+            opts.erase(0, 1);
+        return opts;
+    }
 };
 
 // An option that may be given or not; when it is not, the settings decide.

@@ -146,7 +146,7 @@ TEST(CommandLine, HelpNamesEveryOptionWithItsDefault)
     }
     const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"-h"}, english, "1"));
     for (const char* fallback : {"else *.*", "else name,size", "else tab", "else off", "else bytes", "else system",
-                                 "else crlf", "current dir"})
+                                 "else crlf", "current dir", "-r, --subfolders[=DEPTH]"})
         EXPECT_NE(answer.text.find(fallback), std::string::npos) << fallback;
 }
 
