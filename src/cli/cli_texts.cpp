@@ -8,7 +8,7 @@ namespace quorrin::cli {
 namespace {
 
 // English and Japanese, in the order of Message.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 49> table{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 53> table{{
     {"unknown option: %s", "不明なオプションです: %s"},
     {"only one folder can be listed, not also %s", "フォルダは一つだけ指定できます (%s は余分です)"},
     {"bad command line: %s", "コマンドラインが正しくありません: %s"},
@@ -39,6 +39,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 49> table{{
     {"%s: write error; the file may be incomplete",
      "%s: ストリームへの書き込みエラー。ファイルは不完全なおそれがあります"},
     {"%s cannot hold this line, nothing was written: %s", "%s で書けない行があるため、何も書き出していません: %s"},
+    {"--subfolders: the depth must be a positive whole number, not \"%s\"",
+     "--subfolders: 階層の深さは正の整数で指定してください (\"%s\" は使えません)"},
+    {"%s: cannot read the folder; it is left out of the listing", "%s: フォルダを読み取れないため、一覧から除きました"},
     {"%s files read in %s", "%s 個のファイルを読み込み中: %s"},
     {"Writes the listing of FOLDER as the window saves it, with the window's settings unless told otherwise.",
      "FOLDER のファイル一覧を、ウィンドウが保存するとおりに書き出します。指定のない項目はウィンドウの設定に従います。"},
@@ -66,6 +69,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 49> table{{
     {"no header line", "見出し行を付けない"},
     {"system: the locale's date and time; iso: YYYY-MM-DD hh:mm:ss (default: from the settings, else system)",
      "system: ロケールの日付と時刻、iso: YYYY-MM-DD hh:mm:ss (既定: 設定から、なければ system)"},
+    {"list the subfolders too, DEPTH levels deep (default: from the settings, else off; without DEPTH: all levels)",
+     "サブフォルダも一覧にする。DEPTH 階層まで (既定: 設定から、なければしない。DEPTH なし: すべての階層)"},
+    {"list the folder alone", "フォルダだけを一覧にする"},
     {"write characters the encoding cannot hold as the geta mark 〓 (U+3013) (default: name their lines and write "
      "nothing)",
      "文字コードで書けない文字を 〓 に置き換えて書き出す (既定: その行を示し、何も書き出さない)"},

@@ -38,6 +38,8 @@ enum class Message {
     cannotWriteStandardOutput,
     outputLeftIncomplete,
     cannotEncodeLine,
+    badDepth,
+    cannotReadSubfolder,
     // The progress line while a folder is read.
     progress,
     // --help.
@@ -55,6 +57,8 @@ enum class Message {
     helpHeader,
     helpNoHeader,
     helpDates,
+    helpSubfolders,
+    helpNoSubfolders,
     helpReplace,
     helpOutput,
     helpSettings,

@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <charconv>
 #include <memory>
 
 namespace quorrin::cli {
@@ -20,6 +22,14 @@ public:
         for (std::size_t at = names.find(','); at != std::string::npos; at = names.find(',', at + 2))
             names.insert(at + 1, " ");
         return names;
+    }
+    // "--subfolders[=DEPTH]": its value is optional and only taken after "=".
+    std::string make_option_opts(const CLI::Option* option) const override
+    {
+        std::string opts = CLI::Formatter::make_option_opts(option);
+        if (opts.rfind(" [=", 0) == 0)
+            opts.erase(0, 1);
+        return opts;
     }
 };
 
@@ -55,6 +65,47 @@ private:
     std::optional<bool>& target_;
     bool value_ = false;
     CLI::Option* option_ = nullptr;
+};
+
+// "-r, --subfolders[=DEPTH]" and "--no-subfolders": the last one given wins.
+// A bare flag reaches all levels.
+class SubfolderChoice {
+public:
+    SubfolderChoice(CLI::App& app, const Texts& texts)
+    {
+        on_ = app.add_flag("-r,--subfolders", word_, texts.say(Message::helpSubfolders))
+                  ->type_name("[=DEPTH]")
+                  ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        off_ = app.add_flag("--no-subfolders")->description(texts.say(Message::helpNoSubfolders));
+    }
+    // The DEPTH word when it is not a positive whole number.
+    std::optional<std::string> settle(const CLI::App& app, ListRequest& request) const
+    {
+        const std::vector<CLI::Option*> order = app.parse_order();
+        const auto last = std::find_if(order.rbegin(), order.rend(),
+                                       [this](const CLI::Option* option) { return option == on_ || option == off_; });
+        if (last == order.rend())
+            return std::nullopt;
+        request.subfolders = *last == on_;
+        if (*last == off_)
+            return std::nullopt;
+        if (word_.empty() || word_ == "true") {
+            request.depth = 0;
+            return std::nullopt;
+        }
+        int depth = 0;
+        const char* end = word_.data() + word_.size();
+        const auto [stop, error] = std::from_chars(word_.data(), end, depth);
+        if (error != std::errc() || stop != end || depth <= 0)
+            return word_;
+        request.depth = depth;
+        return std::nullopt;
+    }
+
+private:
+    std::string word_;
+    CLI::Option* on_ = nullptr;
+    CLI::Option* off_ = nullptr;
 };
 
 void addOptions(CLI::App& app, ListRequest& request, std::vector<std::unique_ptr<Switch>>& switches, const Texts& texts)
@@ -102,6 +153,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, co
     app.formatter(formatter);
     std::vector<std::unique_ptr<Switch>> switches;
     addOptions(app, request, switches, texts);
+    const SubfolderChoice subfolders(app, texts);
 
     try {
         std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -129,6 +181,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments, co
     }
     for (const auto& flag : switches)
         flag->settle();
+    if (const auto badDepth = subfolders.settle(app, request))
+        return ImmediateAnswer{exitFailed, texts.errorLine(Message::badDepth, {*badDepth}), true};
     return request;
 }
 

@@ -20,6 +20,10 @@ struct ListRequest {
     std::optional<std::string> lineEnd;
     std::optional<bool> header;
     std::optional<std::string> dates;
+    // Whether the folders below are listed too, and how many levels of them
+    // (0 for all).
+    std::optional<bool> subfolders;
+    std::optional<int> depth;
     // Names the encoding cannot hold are written with the geta mark rather
     // than refused.
     bool replace = false;

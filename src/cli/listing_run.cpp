@@ -2,6 +2,7 @@
 
 #include "browse/file_list_read.h"
 #include "browse/filter_presets.h"
+#include "browse/folder_tree_read.h"
 #include "cli/column_words.h"
 #include "cli/command_line.h"
 #include "cli/listed_entry_source.h"
@@ -10,10 +11,13 @@
 #include "listing/row_composer.h"
 #include "persist/ini_mapping.h"
 #include "persist/listing_encoding.h"
+#include "persist/scan_settings.h"
 #include "persist/settings_file.h"
 #include "platform/console.h"
 #include "platform/native.h"
 #include "text/text_scan.h"
+
+#include <iterator>
 
 namespace quorrin::cli {
 
@@ -25,6 +29,7 @@ struct ResolvedSettings {
     std::string typedSeparator;
     listing::OutputOptions output;
     std::string mask;
+    browse::WalkOptions walk;
 };
 
 // The mask the window starts with: the one typed into its mask box last,
@@ -48,7 +53,7 @@ std::string windowStartMask(const text::TextRules& rules, const listing::ListSet
 ResolvedSettings resolveSettings(const ListRequest& request, const ListServices& services)
 {
     const Texts& texts = services.texts;
-    ResolvedSettings resolved{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}, {}};
+    ResolvedSettings resolved{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}, {}, {}};
     if (!request.noSettings) {
         const std::string path = request.settingsFile ? *request.settingsFile : services.windowSettingsPath();
         // The window's own file may well not exist yet; one named on the
@@ -57,6 +62,9 @@ ResolvedSettings resolveSettings(const ListRequest& request, const ListServices&
             throw Refusal(texts.say(Message::settingsFileMissing, {path}));
         persist::SettingsFile file(services.rules, path);
         persist::IniRead(file, resolved.settings, resolved.typedSeparator, resolved.output);
+        const persist::ScanSettings scan = persist::readScanSettings(file);
+        resolved.walk.subfolders = scan.subfolders;
+        resolved.walk.depth = scan.depth;
     }
 
     listing::ListSettings& settings = resolved.settings;
@@ -76,6 +84,8 @@ ResolvedSettings resolveSettings(const ListRequest& request, const ListServices&
     settings.QuoteOn = request.quote.value_or(settings.QuoteOn);
     settings.SizeInK = request.sizeInKiB.value_or(settings.SizeInK);
     applyOutputFlags(texts, request, resolved.output);
+    resolved.walk.subfolders = request.subfolders.value_or(resolved.walk.subfolders);
+    resolved.walk.depth = request.depth.value_or(resolved.walk.depth);
 
     resolved.mask = request.mask ? *request.mask : windowStartMask(services.rules, settings);
     if (resolved.mask.empty())
@@ -111,28 +121,46 @@ std::string openFolder(const std::string& folder, const ListServices& services)
     return dir;
 }
 
-std::vector<std::string> composeListing(const ResolvedSettings& resolved, const std::string& dir,
-                                        const ListServices& services)
+// The lines of the folder and, when asked for, of the folders below it,
+// each with its own path; the header, if any, stands once at the top.
+struct ComposedListing {
+    std::vector<std::string> lines;
+    std::vector<std::string> unreadable;
+};
+
+ComposedListing composeListing(const ResolvedSettings& resolved, const std::string& dir, const ListServices& services)
 {
     browse::ListedEntries entries;
+    browse::FolderTree tree;
     {
         ProgressLine progress(services.console, services.texts, services.rules, dir, services.clock);
         entries =
             browse::readEntries(services.fileSystem, services.rules, dir, resolved.mask, browse::mainWindowFileType, {},
                                 [&progress](std::size_t count) { progress.entriesSoFar(count); });
+        if (resolved.walk.subfolders)
+            tree = browse::readFoldersBelow(services.fileSystem, services.rules, dir, resolved.mask,
+                                            browse::mainWindowFileType, resolved.walk,
+                                            [&progress, listed = entries.items.size()](std::size_t count) {
+                                                progress.entriesSoFar(listed + count);
+                                                return true;
+                                            });
     }
-    const ListedEntrySource source(entries);
     const listing::CategoryClassifier classifier(services.rules);
-    const listing::ListingContext context{resolved.settings,
-                                          dir,
-                                          resolved.typedSeparator,
-                                          source,
-                                          services.locale,
-                                          services.rules,
-                                          classifier,
-                                          resolved.output.dates,
-                                          resolved.output.header};
-    return listing::ListDataSet(context, entries.items);
+    ComposedListing composed;
+    const auto append = [&](const std::string& path, const browse::ListedEntries& folder, bool header) {
+        const ListedEntrySource source(folder);
+        const listing::ListingContext context{
+            resolved.settings, path,       resolved.typedSeparator, source, services.locale,
+            services.rules,    classifier, resolved.output.dates,   header};
+        auto lines = listing::ListDataSet(context, folder.items);
+        composed.lines.insert(composed.lines.end(), std::make_move_iterator(lines.begin()),
+                              std::make_move_iterator(lines.end()));
+    };
+    append(dir, entries, resolved.output.header);
+    for (const browse::ListedFolder& folder : tree.folders)
+        append(folder.path, folder.entries, false);
+    composed.unreadable = std::move(tree.unreadable);
+    return composed;
 }
 
 void writeListing(const std::optional<std::string>& output, const std::string& text, const ListServices& services)
@@ -158,7 +186,8 @@ int runListing(const ListRequest& request, const ListServices& services)
     try {
         const ResolvedSettings resolved = resolveSettings(request, services);
         const std::string dir = openFolder(request.folder, services);
-        const std::vector<std::string> lines = composeListing(resolved, dir, services);
+        const ComposedListing composed = composeListing(resolved, dir, services);
+        const std::vector<std::string>& lines = composed.lines;
         const persist::EncodedListing encoded = persist::encodeListing(
             lines, resolved.output.encoding, resolved.output.lineEnd, services.charsets, services.rules);
         // Nothing is written rather than a listing with names changed,
@@ -171,7 +200,11 @@ int runListing(const ListRequest& request, const ListServices& services)
             return exitPartly;
         }
         writeListing(request.output, encoded.bytes, services);
-        return exitListed;
+        // The listing stands without the folders that could not be read;
+        // each is named, and the status tells a script it is not whole.
+        for (const std::string& folder : composed.unreadable)
+            services.console.writeError(services.texts.errorLine(Message::cannotReadSubfolder, {folder}));
+        return composed.unreadable.empty() ? exitListed : exitPartly;
     } catch (const Error& e) {
         services.console.writeError(std::string(programName) + ": " + e.what() + "\n");
         return exitFailed;

@@ -68,6 +68,25 @@ TEST(CommandLine, TheLastOfAFlagAndItsOppositeWins)
     }
 }
 
+TEST(CommandLine, SubfoldersTakeAnOptionalDepthAndTheLastOfTheirPairWins)
+{
+    using Walk = std::pair<std::optional<bool>, std::optional<int>>;
+    const std::pair<std::vector<std::string>, Walk> cases[] = {
+        {{}, {std::nullopt, std::nullopt}},
+        {{"-r", "dir"}, {true, 0}},
+        {{"--subfolders", "dir"}, {true, 0}},
+        {{"--subfolders=2", "dir"}, {true, 2}},
+        {{"--subfolders=3", "--no-subfolders"}, {false, std::nullopt}},
+        {{"--no-subfolders", "--subfolders=1"}, {true, 1}},
+        {{"--subfolders=3", "-r"}, {true, 0}},
+    };
+    for (const auto& [arguments, walk] : cases) {
+        const ListRequest request = requestFrom(arguments);
+        EXPECT_EQ((Walk{request.subfolders, request.depth}), walk) << testing::PrintToString(arguments);
+    }
+    EXPECT_EQ(requestFrom({"-r", "dir"}).folder, "dir");
+}
+
 TEST(CommandLine, AnswersAtOnceWithTheStatusAndTheUsersLanguage)
 {
     const std::tuple<std::vector<std::string>, const Texts*, int, bool, std::string> cases[] = {
@@ -83,6 +102,26 @@ TEST(CommandLine, AnswersAtOnceWithTheStatusAndTheUsersLanguage)
          exitFailed,
          true,
          "quorrin-list: --settings and --no-settings cannot be given together\n"},
+        {{"--subfolders=0"},
+         &english,
+         exitFailed,
+         true,
+         "quorrin-list: --subfolders: the depth must be a positive whole number, not \"0\"\n"},
+        {{"--subfolders=-1", "dir"},
+         &english,
+         exitFailed,
+         true,
+         "quorrin-list: --subfolders: the depth must be a positive whole number, not \"-1\"\n"},
+        {{"--subfolders=2x"},
+         &japanese,
+         exitFailed,
+         true,
+         "quorrin-list: --subfolders: 階層の深さは正の整数で指定してください (\"2x\" は使えません)\n"},
+        {{"--subfolders=all"},
+         &english,
+         exitFailed,
+         true,
+         "quorrin-list: --subfolders: the depth must be a positive whole number, not \"all\"\n"},
     };
     for (const auto& [arguments, texts, status, onError, text] : cases) {
         const auto parsed = parseCommandLine(arguments, *texts, "1.2.3");
@@ -99,14 +138,15 @@ TEST(CommandLine, HelpNamesEveryOptionWithItsDefault)
     for (const Texts* texts : {&english, &japanese}) {
         const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"--help"}, *texts, "1"));
         EXPECT_EQ(answer.status, exitListed);
-        for (const char* option : {"--mask", "--columns", "--separator", "--quote", "--no-quote", "--kib", "--no-kib",
-                                   "--encoding", "--eol", "--header", "--no-header", "--dates", "--replace", "--output",
-                                   "--settings", "--no-settings", "--help", "--version", "FOLDER"})
+        for (const char* option :
+             {"--mask",     "--columns",     "--separator",  "--quote",         "--no-quote", "--kib",     "--no-kib",
+              "--encoding", "--eol",         "--header",     "--no-header",     "--dates",    "--replace", "--output",
+              "--settings", "--no-settings", "--subfolders", "--no-subfolders", "--help",     "--version", "FOLDER"})
             EXPECT_NE(answer.text.find(option), std::string::npos) << option;
     }
     const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"-h"}, english, "1"));
     for (const char* fallback : {"else *.*", "else name,size", "else tab", "else off", "else bytes", "else system",
-                                 "else crlf", "current dir"})
+                                 "else crlf", "current dir", "-r, --subfolders[=DEPTH]"})
         EXPECT_NE(answer.text.find(fallback), std::string::npos) << fallback;
 }
 

@@ -220,6 +220,60 @@ TEST_F(ListingRun, AFolderThatCanBeEnteredButNotReadIsRefused)
     EXPECT_EQ(failure, "");
 }
 
+// "list/sub" gets a file, and a folder below it another one.
+TEST_F(ListingRun, SubfoldersComeFromTheScanSectionUnlessAFlagSaysOtherwise)
+{
+    dir.writeFile("list/sub/c.txt", "ccc");
+    dir.makeDirectory("list/sub/deep");
+    dir.writeFile("list/sub/deep/d.txt", "d");
+    const std::string top = dir / "list" + "\ta.txt\r\n";
+    const std::string sub = dir / "list/sub" + "\tc.txt\r\n";
+    const std::string deep = dir / "list/sub/deep" + "\td.txt\r\n";
+    const std::tuple<std::string, ListRequest, std::string> cases[] = {
+        {"", {}, top},
+        {"[Scan]\r\nSubfolders=1\r\n", {}, top + sub + deep},
+        {"[Scan]\r\nSubfolders=1\r\nDepth=1\r\n", {}, top + sub},
+        {"[Scan]\r\nSubfolders=1\r\nDepth=1\r\n", ListRequest{.depth = 0}, top + sub + deep},
+        {"[Scan]\r\nSubfolders=0\r\nDepth=1\r\n", ListRequest{.subfolders = true}, top + sub},
+        {"", ListRequest{.subfolders = true, .depth = 1}, top + sub},
+        {"[Scan]\r\nSubfolders=1\r\n", ListRequest{.subfolders = false}, top},
+        {"[Scan]\r\nSubfolders=1\r\n", ListRequest{.noSettings = true}, top},
+    };
+    for (const auto& [settings, request, expected] : cases) {
+        dir.writeFile("quorrin.ini", settings);
+        ListRequest asked = request;
+        asked.mask = "?.txt";
+        asked.columns = "path,name";
+        console.out.clear();
+        EXPECT_EQ(run(asked), exitListed) << settings;
+        EXPECT_EQ(console.out, expected) << settings;
+        EXPECT_EQ(console.err, "");
+    }
+
+    // The header stands once, above the listed folder's rows.
+    console.out.clear();
+    EXPECT_EQ(run(ListRequest{.mask = "?.txt", .columns = "name", .header = true, .subfolders = true}), exitListed);
+    EXPECT_EQ(console.out, "ファイル名\r\na.txt\r\nc.txt\r\nd.txt\r\n");
+}
+
+TEST_F(ListingRun, ASubfolderThatCannotBeReadIsNamedAndTheRestIsListed)
+{
+    dir.makeDirectory("list/closed");
+    dir.writeFile("list/sub/c.txt", "ccc");
+    ASSERT_EQ(chmod((dir / "list/closed").c_str(), 0), 0);
+    ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
+    ASSERT_EQ(chmod((dir / "list").c_str(), 0755), 0);
+    const std::string failure = testing::runUnprivileged([&] {
+        const int status = run(ListRequest{.mask = "c*", .columns = "name", .subfolders = true});
+        const std::string expected =
+            "quorrin-list: " + dir / "list/closed" + ": cannot read the folder; it is left out of the listing\n";
+        if (status != exitPartly || console.err != expected)
+            return "status " + std::to_string(status) + ": " + console.err;
+        return console.out == "c.txt\r\n" ? std::string() : "listed: " + console.out;
+    });
+    EXPECT_EQ(failure, "");
+}
+
 TEST_F(ListingRun, AnOutputFileGetsTheListingAndARelativeOneIsTakenFromWhereTheUserIs)
 {
     fs.changeDirectory(dir.path());

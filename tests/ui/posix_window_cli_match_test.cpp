@@ -23,11 +23,14 @@ private slots:
             "[List]\r\n1=5\r\n2=1\r\n3=9\r\nTab=-1\r\nTabText=;;\r\nFilter=42\r\n[File]\r\nEdit=*.avi;b*\r\n",
             "[List]\r\n3=3\r\n[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n",
             "[List]\r\n3=4\r\n[Output]\r\nEncoding=shift_jis\r\n",
+            "[List]\r\n1=0\r\n2=1\r\n[Output]\r\nHeader=1\r\n[Scan]\r\nSubfolders=1\r\n",
         };
         for (const std::string& settings : settingsFiles) {
             PosixWindowWorld world;
             world.dir.writeFile("list/アニメ映画.avi", std::string(5000, 'x'));
             world.dir.writeFile("list/quote\"d.txt", "q");
+            world.dir.makeDirectory("list/下");
+            world.dir.writeFile("list/下/深い.txt", "d");
             world.dir.setModificationTime("list/a.txt", 1138439107);
             if (!settings.empty())
                 world.dir.writeFile("quorrin.ini", settings);
@@ -35,6 +38,8 @@ private slots:
             std::string saved;
             {
                 auto window = world.open();
+                // The folders below are read off the event loop.
+                QVERIFY(QTest::qWaitFor([&] { return !window->readingFolders(); }, 5000));
                 save(world, *window, world.dir / "out/window.txt");
                 QVERIFY(world.errors.empty());
                 saved = world.read("out/window.txt");
