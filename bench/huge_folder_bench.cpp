@@ -146,11 +146,6 @@ double quorrinListMs(const std::string& dir)
 
 long peakRssKiB(const std::string& dir, const std::string& settings, const char* mode = "memory")
 {
-    return commandMs({"ls", "-l", dir});
-}
-
-long peakRssKiB(const std::string& dir, const std::string& settings, const char* mode = "memory")
-{
     const ChildRun run = runChild({self, "--child", mode, dir, settings}, true);
     if (run.status != 0)
         throw std::runtime_error("the memory measurement failed");
