@@ -57,7 +57,7 @@ void TForm1::addChoiceMenu(QMenu* parent, const QString& title, const QString& n
         connect(action, &QAction::triggered, this, [this, choice, field] {
             userAction([&] {
                 output_.*field = choice;
-                ListDataSet();
+                rebuildListing();
             });
         });
         outputMenuSync_.push_back([this, action, choice, field] { action->setChecked(output_.*field == choice); });
@@ -78,7 +78,7 @@ void TForm1::buildSettingsMenu()
     connect(header, &QAction::triggered, this, [this](bool checked) {
         userAction([&] {
             output_.header = checked;
-            ListDataSet();
+            rebuildListing();
         });
     });
     outputMenuSync_.push_back([this, header] { header->setChecked(output_.header); });
@@ -100,7 +100,7 @@ void TForm1::editGenreRules()
         return;
     genre_ = dialog.table();
     classifier_ = listing::CategoryClassifier(services_.rules, genre_);
-    ListDataSet();
+    rebuildListing();
 }
 
 void TForm1::syncSettingsMenu()
