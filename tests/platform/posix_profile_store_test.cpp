@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <iterator>
 #include <sys/stat.h>
@@ -129,14 +129,16 @@ TEST(PosixProfileStore, MillionsOfBlankLinesAreReadAndWrittenInAMoment)
     testing::TempDir dir;
     const std::string text = std::string(10'000'000, '\n') + "[List]\r\nTab=5\r\n";
     dir.writeFile("q.ini", text);
-    const auto start = std::chrono::steady_clock::now();
+    // Processor time, not wall time: a loaded machine stretches the second,
+    // while a pass that rescans the text per key costs many seconds of it.
+    const std::clock_t start = std::clock();
     PosixProfileStore store(dir / "q.ini");
     for (const char* key : {"1", "2", "3", "4", "5", "Tab", "Kak", "byt", "Filter"})
         store.read("List", key, "");
     for (const char* key : {"1", "2", "3", "4", "5", "Tab", "Kak", "byt", "Filter"})
         store.write("List", key, "7");
     ASSERT_EQ(store.flush(), WriteOutcome::written);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, 1.0);
     EXPECT_EQ(PosixProfileStore(dir / "q.ini").read("List", "Filter", ""), "7");
 }
 
