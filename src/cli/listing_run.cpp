@@ -5,10 +5,9 @@
 #include "browse/folder_tree_read.h"
 #include "cli/column_words.h"
 #include "cli/command_line.h"
-#include "cli/listed_entry_source.h"
 #include "cli/output_words.h"
 #include "cli/refusal.h"
-#include "listing/row_composer.h"
+#include "compose/listing_composer.h"
 #include "persist/ini_mapping.h"
 #include "persist/listing_encoding.h"
 #include "persist/scan_settings.h"
@@ -16,8 +15,6 @@
 #include "platform/console.h"
 #include "platform/native.h"
 #include "text/text_scan.h"
-
-#include <iterator>
 
 namespace quorrin::cli {
 
@@ -146,19 +143,10 @@ ComposedListing composeListing(const ResolvedSettings& resolved, const std::stri
                                             });
     }
     const listing::CategoryClassifier classifier(services.rules);
+    const compose::ListingFormat format{resolved.settings, resolved.typedSeparator, services.locale, services.rules,
+                                        classifier,        resolved.output};
     ComposedListing composed;
-    const auto append = [&](const std::string& path, const browse::ListedEntries& folder, bool header) {
-        const ListedEntrySource source(folder);
-        const listing::ListingContext context{
-            resolved.settings, path,       resolved.typedSeparator, source, services.locale,
-            services.rules,    classifier, resolved.output.dates,   header};
-        auto lines = listing::ListDataSet(context, folder.items);
-        composed.lines.insert(composed.lines.end(), std::make_move_iterator(lines.begin()),
-                              std::make_move_iterator(lines.end()));
-    };
-    append(dir, entries, resolved.output.header);
-    for (const browse::ListedFolder& folder : tree.folders)
-        append(folder.path, folder.entries, false);
+    composed.lines = compose::composeListing(format, dir, entries.items, entries.facts, tree);
     composed.unreadable = std::move(tree.unreadable);
     return composed;
 }

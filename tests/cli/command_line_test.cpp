@@ -97,6 +97,7 @@ TEST(CommandLine, AnswersAtOnceWithTheStatusAndTheUsersLanguage)
         {{"-m"}, &english, exitFailed, true, "quorrin-list: --mask needs a value\n"},
         {{"a", "-c"}, &japanese, exitFailed, true, "quorrin-list: --columns には値が必要です\n"},
         {{"--eol"}, &english, exitFailed, true, "quorrin-list: --eol needs a value\n"},
+        {{"--sort"}, &english, exitFailed, true, "quorrin-list: --sort needs a value\n"},
         {{"--settings", "a.ini", "--no-settings"},
          &english,
          exitFailed,

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "text/text_rules.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quorrin::compose {
+
+// Sort keys for the order in which "file2" comes before "file10" and
+// "第2話" before "第10話": a name is cut into runs of digits (ASCII and
+// full-width ０-９) and runs of anything else. Runs of digits compare by
+// their value, before any text at the same place; the other runs by the
+// system's collation, case ignored. Names that differ only in leading
+// zeros or letter case get equal keys.
+class NaturalKey {
+public:
+    // The rules must outlive the key: they split and collate the names.
+    explicit NaturalKey(const text::TextRules& rules);
+
+    // Appends the key of `name`, whose plain byte order is the natural one.
+    void append(std::string& out, std::string_view name) const;
+
+private:
+    // The value of the digit that starts at name[i], or -1; `length` is
+    // set to its bytes either way.
+    int digitAt(std::string_view name, std::size_t i, std::size_t& length) const;
+    void appendNumber(std::string& out, std::string_view digits) const;
+    void appendText(std::string& out, std::string_view text) const;
+
+    const text::TextRules& rules_;
+    // The full-width digits in the system's code page; empty where it has
+    // no such characters.
+    std::array<std::string, 10> wideDigits_;
+    mutable std::string collation_;
+};
+
+} // namespace quorrin::compose
