@@ -8,6 +8,7 @@
 #include "cli/output_words.h"
 #include "cli/refusal.h"
 #include "compose/listing_composer.h"
+#include "persist/genre_settings.h"
 #include "persist/ini_mapping.h"
 #include "persist/listing_encoding.h"
 #include "persist/scan_settings.h"
@@ -25,6 +26,7 @@ struct ResolvedSettings {
     listing::ListSettings settings;
     std::string typedSeparator;
     listing::OutputOptions output;
+    listing::GenreTable genre; // the window's own genre rules, if any
     std::string mask;
     browse::WalkOptions walk;
 };
@@ -50,7 +52,7 @@ std::string windowStartMask(const text::TextRules& rules, const listing::ListSet
 ResolvedSettings resolveSettings(const ListRequest& request, const ListServices& services)
 {
     const Texts& texts = services.texts;
-    ResolvedSettings resolved{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}, {}, {}};
+    ResolvedSettings resolved{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}, {}, {}, {}};
     if (!request.noSettings) {
         const std::string path = request.settingsFile ? *request.settingsFile : services.windowSettingsPath();
         // The window's own file may well not exist yet; one named on the
@@ -59,6 +61,7 @@ ResolvedSettings resolveSettings(const ListRequest& request, const ListServices&
             throw Refusal(texts.say(Message::settingsFileMissing, {path}));
         persist::SettingsFile file(services.rules, path);
         persist::IniRead(file, resolved.settings, resolved.typedSeparator, resolved.output);
+        resolved.genre = persist::readGenreRules(file);
         const persist::ScanSettings scan = persist::readScanSettings(file);
         resolved.walk.subfolders = scan.subfolders;
         resolved.walk.depth = scan.depth;
@@ -142,7 +145,7 @@ ComposedListing composeListing(const ResolvedSettings& resolved, const std::stri
                                                 return true;
                                             });
     }
-    const listing::CategoryClassifier classifier(services.rules);
+    const listing::CategoryClassifier classifier(services.rules, resolved.genre);
     const compose::ListingFormat format{resolved.settings, resolved.typedSeparator, services.locale, services.rules,
                                         classifier,        resolved.output};
     ComposedListing composed;

@@ -91,6 +91,9 @@ TEST_F(ListingRun, TheWindowsSettingsAreTheDefaultsAndFlagsOverrideThem)
          ListRequest{.mask = "a*", .columns = "genre,size", .separator = "none", .quote = false}, "1\r\n"},
         {"", ListRequest{.mask = "a*", .separator = "::", .sizeInKiB = true}, "a.txt::1\r\n"},
         {"[List]\r\nFilter=4\r\n", {}, ""},
+        // The window's own genre rules label and order the rows here too.
+        {"[Genre]\r\nTable=own\r\nRule1=doc|文書|ext\r\nRule2=日本|和\r\n",
+         ListRequest{.columns = "name,genre", .sort = "genre"}, "日本.txt\t和\r\nb.doc\t文書\r\n.rc\t\r\na.txt\t\r\n"},
     };
     for (const auto& [settings, request, expected] : cases) {
         std::filesystem::remove(dir / "quorrin.ini");
