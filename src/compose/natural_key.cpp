@@ -13,6 +13,11 @@ constexpr char textRun = '\x02';
 
 } // namespace
 
+std::string_view collationPart(std::string_view sortKey)
+{
+    return sortKey.substr(0, sortKey.find('\0'));
+}
+
 NaturalKey::NaturalKey(const text::TextRules& rules) : rules_(rules)
 {
     static constexpr std::array<std::string_view, 10> wide{"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
@@ -51,16 +56,16 @@ void NaturalKey::appendNumber(std::string& out, std::string_view digits) const
         out += static_cast<char>('0' + digits[i]);
 }
 
-// The collation part of the run's sort key, which ends at its first zero
-// byte (the name's own bytes follow it, as the last resort of the name
-// order; here the name order itself breaks ties). The zero byte ends the
-// run's key, so a run that is a prefix of another sorts first.
+// Only the collation part of the run's key counts: letter case must not
+// decide before the runs that follow, and the name order breaks ties
+// anyway. A zero byte ends the run's key, so a run that is a prefix of
+// another sorts first.
 void NaturalKey::appendText(std::string& out, std::string_view text) const
 {
     collation_.clear();
     rules_.appendSortKey(collation_, text);
     out += textRun;
-    out.append(collation_, 0, collation_.find('\0'));
+    out += collationPart(collation_);
     out += '\0';
 }
 

@@ -8,6 +8,11 @@
 
 namespace quorrin::compose {
 
+// The collation part of a sort key from TextRules: up to its first zero
+// byte, after which the name's own bytes follow to order names that the
+// collation finds equal.
+std::string_view collationPart(std::string_view sortKey);
+
 // Sort keys for the order in which "file2" comes before "file10" and
 // "第2話" before "第10話": a name is cut into runs of digits (ASCII and
 // full-width ０-９) and runs of anything else. Runs of digits compare by

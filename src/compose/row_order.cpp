@@ -36,16 +36,12 @@ std::uint64_t orderedTicks(platform::FileTime time)
 // the rows are keyed by it. Texts the collation finds equal share a rank.
 class TextRanks {
 public:
-    TextRanks(const text::TextRules& rules, std::vector<std::string_view> texts)
+    TextRanks(const text::TextRules& rules, const std::vector<std::string_view>& texts)
     {
         std::vector<std::pair<std::string, std::string_view>> keyed;
-        for (const std::string_view text : texts) {
-            if (ranks_.try_emplace(text, 0).second) {
-                std::string key = rules.sortKey(text);
-                key.resize(std::min(key.size(), key.find('\0')));
-                keyed.emplace_back(std::move(key), text);
-            }
-        }
+        for (const std::string_view text : texts)
+            if (ranks_.try_emplace(text, 0).second)
+                keyed.emplace_back(collationPart(rules.sortKey(text)), text);
         std::sort(keyed.begin(), keyed.end());
         std::uint32_t rank = 0;
         for (std::size_t i = 0; i < keyed.size(); ++i) {
