@@ -10,6 +10,7 @@ namespace {
 // sorts before text and a name that ends sorts before one that goes on.
 constexpr char numberRun = '\x01';
 constexpr char textRun = '\x02';
+constexpr std::size_t maxRememberedRuns = 1 << 16;
 
 } // namespace
 
@@ -62,10 +63,20 @@ void NaturalKey::appendNumber(std::string& out, std::string_view digits) const
 // another sorts first.
 void NaturalKey::appendText(std::string& out, std::string_view text) const
 {
-    collation_.clear();
-    rules_.appendSortKey(collation_, text);
     out += textRun;
-    out += collationPart(collation_);
+    const auto known = runKeys_.find(text);
+    if (known != runKeys_.end()) {
+        out += known->second;
+    } else {
+        collation_.clear();
+        rules_.appendSortKey(collation_, text);
+        const std::string_view part = collationPart(collation_);
+        out += part;
+        // Bounded, so a folder of names that share nothing costs no more
+        // than a lookup per run.
+        if (runKeys_.size() < maxRememberedRuns)
+            runKeys_.emplace(text, part);
+    }
     out += '\0';
 }
 

@@ -3,8 +3,10 @@
 #include "text/text_rules.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace quorrin::compose {
 
@@ -39,6 +41,14 @@ private:
     // no such characters.
     std::array<std::string, 10> wideDigits_;
     mutable std::string collation_;
+    // The collation of text runs met before: the names of one folder share
+    // most of theirs ("IMG_", ".jpg", "第", "話"), and the collation is
+    // the costly part of a key.
+    struct RunHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view run) const { return std::hash<std::string_view>{}(run); }
+    };
+    mutable std::unordered_map<std::string, std::string, RunHash, std::equal_to<>> runKeys_;
 };
 
 } // namespace quorrin::compose
