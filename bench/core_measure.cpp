@@ -3,11 +3,9 @@
 #include "bench_process.h"
 #include "browse/file_list_box.h"
 #include "browse/folder_tree_read.h"
+#include "compose/listing_composer.h"
 #include "listing/category_classifier.h"
-#include "listing/row_composer.h"
 #include "platform/native.h"
-#include "ui/file_list_facts.h"
-#include "ui/tree_listing.h"
 
 #include <clocale>
 #include <cstdio>
@@ -49,7 +47,7 @@ namespace {
 class Session {
 public:
     Session(const std::string& dir, const Services& services)
-        : services_(services), list_(*services.fs, *services.rules), facts_(list_)
+        : services_(services), list_(*services.fs, *services.rules)
     {
         list_.SetFileType(windowFileType);
         list_.SetMask("*.*");
@@ -89,10 +87,9 @@ public:
     void compose()
     {
         std::vector<std::string>().swap(lines_);
-        const listing::ListingContext context{settings_,        list_.CurrentDir(),  "", facts_, *services_.locale,
-                                              *services_.rules, services_.classifier};
-        lines_ = listing::ListDataSet(context, list_.Items());
-        ui::appendTreeLines(lines_, context, tree_);
+        const compose::ListingFormat format{settings_, "", *services_.locale, *services_.rules, services_.classifier,
+                                            output_};
+        lines_ = compose::composeListing(format, list_.CurrentDir(), list_.Items(), list_.facts(), tree_);
     }
     listing::ListSettings& settings() { return settings_; }
     std::size_t lines() const { return lines_.size(); }
@@ -100,8 +97,8 @@ public:
 private:
     const Services& services_;
     browse::TFileListBox list_;
-    ui::FileListFacts facts_;
     listing::ListSettings settings_;
+    listing::OutputOptions output_;
     std::vector<std::string> lines_;
     browse::FolderTree tree_;
 };

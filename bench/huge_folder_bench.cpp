@@ -11,6 +11,7 @@
 #include "bench_process.h"
 #include "core_measure.h"
 #include "genre_measure.h"
+#include "sort_measure.h"
 #include "window_measure.h"
 
 #include <QtGlobal>
@@ -209,6 +210,7 @@ int runBenchmark(std::size_t files)
     const auto windowBig = child({"window", big, settings, "1"});
     const auto typing = child({"typing", base, settings, "1000"});
     const auto genre = child({"genre", big, runsText});
+    const auto sorting = child({"sort", big, runsText});
     const long rssEmpty = peakRssKiB(empty, settings);
     const long rssBig = peakRssKiB(big, settings);
     const double listBase = quorrinListMs(base);
@@ -288,6 +290,9 @@ int runBenchmark(std::size_t files)
     goal("(k) start-up in " + std::to_string(bigFiles) + " files: window shown", median(bigShown), 300.0, "ms");
     goal("(k) start-up in " + std::to_string(bigFiles) + " files: listing / ls -l", median(bigListed) / lsBig, 1.0,
          "x");
+    for (const char* key : {"name", "natural", "size", "date", "genre", "ext"})
+        goal("(l) sort " + std::to_string(bigFiles) + " rows by " + key + " / ls -l",
+             figure(sorting, std::string("sort_ms_") + key) / lsBig, 0.3, "x");
     std::printf("\n%s\n", failures == 0 ? "All goals met." : "Some goals are not met.");
     return failures == 0 ? 0 : 1;
 }
@@ -311,6 +316,8 @@ int runChildMode(int argc, char** argv)
         return measureWindowResponse(argv[3], argv[4], std::atoi(argv[5]));
     if (mode == "genre" && argc == 5)
         return measureGenre(argv[3], std::atoi(argv[4]));
+    if (mode == "sort" && argc == 5)
+        return measureSort(argv[3], std::atoi(argv[4]));
     if (mode == "typing" && argc == 6)
         return measureTyping(argv[3], argv[4], std::atoi(argv[5]));
     std::fprintf(stderr, "unknown measurement\n");

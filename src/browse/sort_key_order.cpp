@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
-#include <tuple>
 
 namespace quorrin::browse {
 
@@ -43,19 +42,24 @@ bool endsWithin(const KeyRef& key, std::size_t depth)
 
 // Sorts keys that agree on their first depth * 8 bytes. With equal chunks,
 // a key that ends within the chunk is a prefix of any longer one, so it
-// goes first; keys that go on are ordered by the next pass, on their own.
-void sortFrom(std::string_view keys, std::span<KeyRef> range, std::size_t depth)
+// goes first (last when descending); keys that go on are ordered by the
+// next pass, on their own. Equal keys keep their index order either way.
+void sortFrom(std::string_view keys, std::span<KeyRef> range, std::size_t depth, bool descending)
 {
     for (KeyRef& key : range)
         key.chunk = chunkAt(keys, key, depth);
-    std::sort(range.begin(), range.end(), [depth](const KeyRef& a, const KeyRef& b) {
+    std::sort(range.begin(), range.end(), [depth, descending](const KeyRef& a, const KeyRef& b) {
         if (a.chunk != b.chunk)
-            return a.chunk < b.chunk;
+            return descending ? a.chunk > b.chunk : a.chunk < b.chunk;
         const bool aEnds = endsWithin(a, depth);
         const bool bEnds = endsWithin(b, depth);
         if (aEnds != bEnds)
-            return aEnds;
-        return aEnds && std::tie(a.length, a.index) < std::tie(b.length, b.index);
+            return descending ? bEnds : aEnds;
+        if (!aEnds)
+            return false;
+        if (a.length != b.length)
+            return descending ? a.length > b.length : a.length < b.length;
+        return a.index < b.index;
     });
     for (std::size_t i = 0; i < range.size();) {
         std::size_t end = i + 1;
@@ -63,7 +67,7 @@ void sortFrom(std::string_view keys, std::span<KeyRef> range, std::size_t depth)
             while (end < range.size() && range[end].chunk == range[i].chunk)
                 ++end;
             if (end - i > 1)
-                sortFrom(keys, range.subspan(i, end - i), depth + 1);
+                sortFrom(keys, range.subspan(i, end - i), depth + 1, descending);
         }
         i = end;
     }
@@ -76,16 +80,24 @@ std::vector<std::size_t> orderBySortKey(const text::TextRules& rules, std::span<
     std::size_t itemBytes = 0;
     for (const std::string& item : items)
         itemBytes += item.size();
+    return orderByKeys(
+        items.size(), [&](std::string& keys, std::size_t i) { rules.appendSortKey(keys, items[i]); }, false,
+        2 * itemBytes + items.size());
+}
+
+std::vector<std::size_t> orderByKeys(std::size_t count, const AppendKey& appendKey, bool descending,
+                                     std::size_t expectedKeyBytes)
+{
     std::string keys;
-    keys.reserve(2 * itemBytes + items.size());
-    std::vector<KeyRef> refs(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    keys.reserve(expectedKeyBytes);
+    std::vector<KeyRef> refs(count);
+    for (std::size_t i = 0; i < count; ++i) {
         refs[i].start = keys.size();
-        rules.appendSortKey(keys, items[i]);
+        appendKey(keys, i);
         refs[i].length = static_cast<std::uint32_t>(keys.size() - refs[i].start);
         refs[i].index = static_cast<std::uint32_t>(i);
     }
-    sortFrom(keys, refs, 0);
+    sortFrom(keys, refs, 0, descending);
 
     std::vector<std::size_t> order;
     order.reserve(refs.size());

@@ -8,7 +8,7 @@ namespace quorrin::cli {
 namespace {
 
 // English and Japanese, in the order of Message.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 53> table{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 55> table{{
     {"unknown option: %s", "不明なオプションです: %s"},
     {"only one folder can be listed, not also %s", "フォルダは一つだけ指定できます (%s は余分です)"},
     {"bad command line: %s", "コマンドラインが正しくありません: %s"},
@@ -23,6 +23,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 53> table{{
     {"unknown line end \"%s\" (line ends are crlf, lf)", "不明な改行です: \"%s\" (改行は crlf, lf)"},
     {"unknown date style \"%s\" (date styles are system, iso)",
      "不明な日付の形式です: \"%s\" (日付の形式は system, iso)"},
+    {"unknown sort order \"%s\" (orders are name, natural, size, date, genre, ext, each optionally followed by :desc)",
+     "不明な並べ替えです: \"%s\" (並べ替えは name, natural, size, date, genre, ext。降順はその後に :desc)"},
     {"the mask is empty", "マスクが空です"},
     {"a mask names files in the folder, not another folder: %s", "マスクに別のフォルダは指定できません: %s"},
     {"%s: no such settings file", "%s: 設定ファイルがありません"},
@@ -69,6 +71,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 53> table{{
     {"no header line", "見出し行を付けない"},
     {"system: the locale's date and time; iso: YYYY-MM-DD hh:mm:ss (default: from the settings, else system)",
      "system: ロケールの日付と時刻、iso: YYYY-MM-DD hh:mm:ss (既定: 設定から、なければ system)"},
+    {"order each folder's rows by name, natural (file2 before file10), size, date, genre or ext; with :desc "
+     "descending (default: from the settings, else name)",
+     "各フォルダの行の順序: name, natural (file2 が file10 より前), size, date, genre, ext。:desc を付けると降順 "
+     "(既定: 設定から、なければ name)"},
     {"list the subfolders too, DEPTH levels deep (default: from the settings, else off; without DEPTH: all levels)",
      "サブフォルダも一覧にする。DEPTH 階層まで (既定: 設定から、なければしない。DEPTH なし: すべての階層)"},
     {"list the folder alone", "フォルダだけを一覧にする"},

@@ -123,6 +123,7 @@ void addOptions(CLI::App& app, ListRequest& request, std::vector<std::unique_ptr
     switches.push_back(std::make_unique<Switch>(app, "--header", "--no-header", request.header,
                                                 texts.say(Message::helpHeader), texts.say(Message::helpNoHeader)));
     addChoice(app, "--dates", request.dates, texts.say(Message::helpDates), "system|iso");
+    addChoice(app, "--sort", request.sort, texts.say(Message::helpSort), "KEY[:desc]");
     app.add_flag("--replace", request.replace, texts.say(Message::helpReplace));
     addChoice(app, "-o,--output", request.output, texts.say(Message::helpOutput), "FILE");
     CLI::Option* settings =

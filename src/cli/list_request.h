@@ -14,12 +14,13 @@ struct ListRequest {
     std::optional<std::string> separator;
     std::optional<bool> quote;
     std::optional<bool> sizeInKiB;
-    // The words of --encoding, --eol and --dates, checked when the listing
-    // is made.
+    // The words of --encoding, --eol, --dates and --sort, checked when the
+    // listing is made.
     std::optional<std::string> encoding;
     std::optional<std::string> lineEnd;
     std::optional<bool> header;
     std::optional<std::string> dates;
+    std::optional<std::string> sort;
     // Whether the folders below are listed too, and how many levels of them
     // (0 for all).
     std::optional<bool> subfolders;

@@ -5,10 +5,10 @@
 #include "browse/folder_tree_read.h"
 #include "cli/column_words.h"
 #include "cli/command_line.h"
-#include "cli/listed_entry_source.h"
 #include "cli/output_words.h"
 #include "cli/refusal.h"
-#include "listing/row_composer.h"
+#include "compose/listing_composer.h"
+#include "persist/genre_settings.h"
 #include "persist/ini_mapping.h"
 #include "persist/listing_encoding.h"
 #include "persist/scan_settings.h"
@@ -16,8 +16,6 @@
 #include "platform/console.h"
 #include "platform/native.h"
 #include "text/text_scan.h"
-
-#include <iterator>
 
 namespace quorrin::cli {
 
@@ -28,6 +26,7 @@ struct ResolvedSettings {
     listing::ListSettings settings;
     std::string typedSeparator;
     listing::OutputOptions output;
+    listing::GenreTable genre; // the window's own genre rules, if any
     std::string mask;
     browse::WalkOptions walk;
 };
@@ -53,7 +52,7 @@ std::string windowStartMask(const text::TextRules& rules, const listing::ListSet
 ResolvedSettings resolveSettings(const ListRequest& request, const ListServices& services)
 {
     const Texts& texts = services.texts;
-    ResolvedSettings resolved{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}, {}, {}};
+    ResolvedSettings resolved{listing::defaultListSettings(listing::builtInPresetFilterCount), {}, {}, {}, {}, {}};
     if (!request.noSettings) {
         const std::string path = request.settingsFile ? *request.settingsFile : services.windowSettingsPath();
         // The window's own file may well not exist yet; one named on the
@@ -62,6 +61,7 @@ ResolvedSettings resolveSettings(const ListRequest& request, const ListServices&
             throw Refusal(texts.say(Message::settingsFileMissing, {path}));
         persist::SettingsFile file(services.rules, path);
         persist::IniRead(file, resolved.settings, resolved.typedSeparator, resolved.output);
+        resolved.genre = persist::readGenreRules(file);
         const persist::ScanSettings scan = persist::readScanSettings(file);
         resolved.walk.subfolders = scan.subfolders;
         resolved.walk.depth = scan.depth;
@@ -145,20 +145,11 @@ ComposedListing composeListing(const ResolvedSettings& resolved, const std::stri
                                                 return true;
                                             });
     }
-    const listing::CategoryClassifier classifier(services.rules);
+    const listing::CategoryClassifier classifier(services.rules, resolved.genre);
+    const compose::ListingFormat format{resolved.settings, resolved.typedSeparator, services.locale, services.rules,
+                                        classifier,        resolved.output};
     ComposedListing composed;
-    const auto append = [&](const std::string& path, const browse::ListedEntries& folder, bool header) {
-        const ListedEntrySource source(folder);
-        const listing::ListingContext context{
-            resolved.settings, path,       resolved.typedSeparator, source, services.locale,
-            services.rules,    classifier, resolved.output.dates,   header};
-        auto lines = listing::ListDataSet(context, folder.items);
-        composed.lines.insert(composed.lines.end(), std::make_move_iterator(lines.begin()),
-                              std::make_move_iterator(lines.end()));
-    };
-    append(dir, entries, resolved.output.header);
-    for (const browse::ListedFolder& folder : tree.folders)
-        append(folder.path, folder.entries, false);
+    composed.lines = compose::composeListing(format, dir, entries.items, entries.facts, tree);
     composed.unreadable = std::move(tree.unreadable);
     return composed;
 }

@@ -6,7 +6,7 @@
 
 namespace quorrin::cli {
 
-// Lays --encoding, --eol, --header and --dates over the options taken from
+// Lays --encoding, --eol, --header, --dates and --sort over the options taken from
 // the settings; what the request leaves out stays. Words are read as the
 // settings file reads them, ignoring ASCII case. Throws Refusal naming a
 // word it does not know and the words it does.

@@ -19,6 +19,14 @@ constexpr WordTable<TextEncoding, 5> encodingWords{{
 }};
 constexpr WordTable<LineEnd, 2> lineEndWords{{{LineEnd::crlf, "crlf"}, {LineEnd::lf, "lf"}}};
 constexpr WordTable<DateStyle, 2> dateStyleWords{{{DateStyle::system, "system"}, {DateStyle::iso, "iso"}}};
+constexpr WordTable<SortKey, 6> sortKeyWords{{
+    {SortKey::name, "name"},
+    {SortKey::natural, "natural"},
+    {SortKey::size, "size"},
+    {SortKey::date, "date"},
+    {SortKey::genre, "genre"},
+    {SortKey::ext, "ext"},
+}};
 
 char asciiLower(char c)
 {
@@ -69,6 +77,11 @@ std::string_view dateStyleWord(DateStyle dates)
     return wordOf(dateStyleWords, dates);
 }
 
+std::string_view sortKeyWord(SortKey sort)
+{
+    return wordOf(sortKeyWords, sort);
+}
+
 std::optional<TextEncoding> parseEncoding(std::string_view word)
 {
     return choiceOf(encodingWords, word);
@@ -82,6 +95,11 @@ std::optional<LineEnd> parseLineEnd(std::string_view word)
 std::optional<DateStyle> parseDateStyle(std::string_view word)
 {
     return choiceOf(dateStyleWords, word);
+}
+
+std::optional<SortKey> parseSortKey(std::string_view word)
+{
+    return choiceOf(sortKeyWords, word);
 }
 
 std::string_view lineEndText(LineEnd lineEnd)

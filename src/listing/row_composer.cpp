@@ -173,6 +173,32 @@ void appendColumns(std::string& line, const ListingContext& context, std::string
     }
 }
 
+// The lines of `count` names, the i-th of which is nameAt(i).
+template <typename NameAt>
+std::vector<std::string> composeLines(const ListingContext& context, std::size_t count, const NameAt& nameAt)
+{
+    const std::string_view separator = TabStr(context.settings.TabNo, context.typedSeparator);
+    std::vector<std::string> lines;
+    lines.reserve(count + (context.header ? 1 : 0));
+    // Each line is built in one reused buffer and then copied once, at its
+    // exact length: no regrowth per field, no spare capacity kept per line.
+    std::string line;
+    if (context.header) {
+        appendColumns(line, context, separator, [&](std::string& out, std::int32_t kind) {
+            appendField(out, context, kind, [&](std::string& text) { appendCaption(text, context, kind); });
+        });
+        lines.emplace_back(line);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& name = nameAt(i);
+        line.clear();
+        appendColumns(line, context, separator,
+                      [&](std::string& out, std::int32_t kind) { appendFileData(out, context, name, kind); });
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
 } // namespace
 
 std::string_view TabStr(std::int32_t tabNo, std::string_view typedText)
@@ -198,25 +224,13 @@ void appendFileData(std::string& line, const ListingContext& context, std::strin
 
 std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names)
 {
-    const std::string_view separator = TabStr(context.settings.TabNo, context.typedSeparator);
-    std::vector<std::string> lines;
-    lines.reserve(names.size() + (context.header ? 1 : 0));
-    // Each line is built in one reused buffer and then copied once, at its
-    // exact length: no regrowth per field, no spare capacity kept per line.
-    std::string line;
-    if (context.header) {
-        appendColumns(line, context, separator, [&](std::string& out, std::int32_t kind) {
-            appendField(out, context, kind, [&](std::string& text) { appendCaption(text, context, kind); });
-        });
-        lines.emplace_back(line);
-    }
-    for (const std::string& name : names) {
-        line.clear();
-        appendColumns(line, context, separator,
-                      [&](std::string& out, std::int32_t kind) { appendFileData(out, context, name, kind); });
-        lines.emplace_back(line);
-    }
-    return lines;
+    return composeLines(context, names.size(), [&](std::size_t i) -> const std::string& { return names[i]; });
+}
+
+std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names,
+                                     std::span<const std::size_t> order)
+{
+    return composeLines(context, order.size(), [&](std::size_t i) -> const std::string& { return names[order[i]]; });
 }
 
 } // namespace quorrin::listing

@@ -52,4 +52,9 @@ void appendFileData(std::string& line, const ListingContext& context, std::strin
 // separated and quoted like the data. Linear in the number of names.
 std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names);
 
+// The same for the names in `order`: one line for names[order[0]], then
+// names[order[1]], and so on.
+std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names,
+                                     std::span<const std::size_t> order);
+
 } // namespace quorrin::listing

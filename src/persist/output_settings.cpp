@@ -13,6 +13,15 @@ void readWord(SettingsFile& file, std::string_view key, Choice& choice, Parse pa
         choice = *read;
 }
 
+// Only the two values the program writes count; "yes" or "2" are no
+// choice of ours and keep the default.
+void readFlag(SettingsFile& file, std::string_view key, bool& flag)
+{
+    const std::string value = file.ReadText(outputSection, key, "");
+    if (value == "0" || value == "1")
+        flag = value == "1";
+}
+
 } // namespace
 
 void readOutputSettings(SettingsFile& file, listing::OutputOptions& output)
@@ -20,11 +29,9 @@ void readOutputSettings(SettingsFile& file, listing::OutputOptions& output)
     readWord(file, "Encoding", output.encoding, listing::parseEncoding);
     readWord(file, "LineEnd", output.lineEnd, listing::parseLineEnd);
     readWord(file, "Dates", output.dates, listing::parseDateStyle);
-    // Only the two values the program writes count; "yes" or "2" are no
-    // choice of ours and keep the default.
-    const std::string header = file.ReadText(outputSection, "Header", "");
-    if (header == "0" || header == "1")
-        output.header = header == "1";
+    readWord(file, "Sort", output.sort, listing::parseSortKey);
+    readFlag(file, "Header", output.header);
+    readFlag(file, "Descending", output.descending);
 }
 
 void writeOutputSettings(SettingsFile& file, const listing::OutputOptions& output)
@@ -33,6 +40,8 @@ void writeOutputSettings(SettingsFile& file, const listing::OutputOptions& outpu
     file.WriteText(outputSection, "LineEnd", listing::lineEndWord(output.lineEnd));
     file.WriteFlag(outputSection, "Header", output.header);
     file.WriteText(outputSection, "Dates", listing::dateStyleWord(output.dates));
+    file.WriteText(outputSection, "Sort", listing::sortKeyWord(output.sort));
+    file.WriteFlag(outputSection, "Descending", output.descending);
 }
 
 } // namespace quorrin::persist

@@ -86,7 +86,7 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
                                                    : std::make_unique<QtUnmappableQuestionPort>()),
       charsets_(ports.charsets ? std::move(ports.charsets) : platform::makeNativeCharsetConverter()),
       FileListBox1(services.fileSystem, services.rules), DirectoryListBox1(services.fileSystem, services.rules),
-      DriveComboBox1(services.fileSystem, services.rules), FilterComboBox1(services.rules), fileFacts_(FileListBox1)
+      DriveComboBox1(services.fileSystem, services.rules), FilterComboBox1(services.rules)
 {
     setWindowTitle(QStringLiteral("Quorrin Jr"));
     setWindowIcon(applicationIcon());

@@ -13,7 +13,6 @@
 #include "platform/charset_converter.h"
 #include "ui/clipboard_port.h"
 #include "ui/error_display.h"
-#include "ui/file_list_facts.h"
 #include "ui/folder_picker_port.h"
 #include "ui/guard.h"
 #include "ui/line_edit_port.h"
@@ -162,9 +161,10 @@ private:
     void buildMenus();
     void buildSettingsMenu();
     template <typename Choice>
-    void addChoiceMenu(QMenu* parent, const QString& title, const QString& name,
-                       const std::vector<std::pair<Choice, const char*>>& choices,
-                       Choice listing::OutputOptions::*field);
+    QMenu* addChoiceMenu(QMenu* parent, const QString& title, const QString& name,
+                         const std::vector<std::pair<Choice, const char*>>& choices,
+                         Choice listing::OutputOptions::*field);
+    void addOutputCheck(QMenu* menu, const QString& title, const QString& name, bool listing::OutputOptions::*field);
     // "ジャンルの規則…": a new table rebuilds the classifier and the listing.
     void editGenreRules();
     // Puts the output choices into the "設定" menu's check marks.
@@ -238,7 +238,6 @@ private:
     browse::TDirectoryListBox DirectoryListBox1;
     browse::TDriveComboBox DriveComboBox1;
     browse::TFilterComboBox FilterComboBox1;
-    FileListFacts fileFacts_;
 
     // Widgets, owned by Qt's parent chain.
     QPushButton* Get_Button = nullptr;

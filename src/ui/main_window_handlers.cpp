@@ -1,4 +1,4 @@
-#include "listing/row_composer.h"
+#include "compose/listing_composer.h"
 #include "persist/genre_settings.h"
 #include "persist/ini_mapping.h"
 #include "persist/settings_file.h"
@@ -7,7 +7,6 @@
 #include "ui/click_check_box.h"
 #include "ui/edit_selector.h"
 #include "ui/main_window.h"
-#include "ui/tree_listing.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -105,13 +104,9 @@ void TForm1::ListDataSet()
     // the new one while a listing of a million lines is built.
     std::vector<std::string>().swap(lines_);
     const std::string separator = typedSeparator();
-    const listing::ListingContext context{settings_,        DirectoryListBox1.CurrentDir(),
-                                          separator,        fileFacts_,
-                                          services_.locale, services_.rules,
-                                          classifier_,      output_.dates,
-                                          output_.header};
-    lines_ = listing::ListDataSet(context, FileListBox1.Items());
-    appendTreeLines(lines_, context, tree_);
+    const compose::ListingFormat format{settings_, separator, services_.locale, services_.rules, classifier_, output_};
+    lines_ = compose::composeListing(format, DirectoryListBox1.CurrentDir(), FileListBox1.Items(), FileListBox1.facts(),
+                                     tree_);
     outputModel_->refresh();
 }
 

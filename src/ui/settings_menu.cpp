@@ -15,6 +15,7 @@ namespace {
 
 using listing::DateStyle;
 using listing::LineEnd;
+using listing::SortKey;
 using listing::TextEncoding;
 
 template <typename Choice> using MenuChoices = std::vector<std::pair<Choice, const char*>>;
@@ -26,6 +27,10 @@ const MenuChoices<TextEncoding> encodingChoices{
 };
 const MenuChoices<LineEnd> lineEndChoices{{LineEnd::crlf, "CR+LF"}, {LineEnd::lf, "LF"}};
 const MenuChoices<DateStyle> dateChoices{{DateStyle::system, "システムの形式"}, {DateStyle::iso, "ISO 8601"}};
+const MenuChoices<SortKey> sortChoices{
+    {SortKey::name, "名前"}, {SortKey::natural, "名前 (数字順)"}, {SortKey::size, "サイズ"},
+    {SortKey::date, "日付"}, {SortKey::genre, "オプション"},      {SortKey::ext, "拡張子"},
+};
 
 } // namespace
 
@@ -41,9 +46,9 @@ QString encodingMenuName(TextEncoding encoding)
 // listing like any other change. The items are named after the submenu and
 // their place, so tests can find them.
 template <typename Choice>
-void TForm1::addChoiceMenu(QMenu* parent, const QString& title, const QString& name,
-                           const std::vector<std::pair<Choice, const char*>>& choices,
-                           Choice listing::OutputOptions::*field)
+QMenu* TForm1::addChoiceMenu(QMenu* parent, const QString& title, const QString& name,
+                             const std::vector<std::pair<Choice, const char*>>& choices,
+                             Choice listing::OutputOptions::*field)
 {
     QMenu* menu = parent->addMenu(title);
     menu->setObjectName(name);
@@ -62,6 +67,22 @@ void TForm1::addChoiceMenu(QMenu* parent, const QString& title, const QString& n
         });
         outputMenuSync_.push_back([this, action, choice, field] { action->setChecked(output_.*field == choice); });
     }
+    return menu;
+}
+
+// One check item for an output choice that is on or off.
+void TForm1::addOutputCheck(QMenu* menu, const QString& title, const QString& name, bool listing::OutputOptions::*field)
+{
+    QAction* action = menu->addAction(title);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, field](bool checked) {
+        userAction([&] {
+            output_.*field = checked;
+            rebuildListing();
+        });
+    });
+    outputMenuSync_.push_back([this, action, field] { action->setChecked(output_.*field); });
 }
 
 void TForm1::buildSettingsMenu()
@@ -72,18 +93,14 @@ void TForm1::buildSettingsMenu()
                   &listing::OutputOptions::encoding);
     addChoiceMenu(settings, QStringLiteral("改行"), QStringLiteral("LineEnd"), lineEndChoices,
                   &listing::OutputOptions::lineEnd);
-    QAction* header = settings->addAction(QStringLiteral("見出し行を付ける"));
-    header->setObjectName(QStringLiteral("Header"));
-    header->setCheckable(true);
-    connect(header, &QAction::triggered, this, [this](bool checked) {
-        userAction([&] {
-            output_.header = checked;
-            rebuildListing();
-        });
-    });
-    outputMenuSync_.push_back([this, header] { header->setChecked(output_.header); });
+    addOutputCheck(settings, QStringLiteral("見出し行を付ける"), QStringLiteral("Header"),
+                   &listing::OutputOptions::header);
     addChoiceMenu(settings, QStringLiteral("日付の形式"), QStringLiteral("Dates"), dateChoices,
                   &listing::OutputOptions::dates);
+    QMenu* sort = addChoiceMenu(settings, QStringLiteral("並べ替え"), QStringLiteral("Sort"), sortChoices,
+                                &listing::OutputOptions::sort);
+    sort->addSeparator();
+    addOutputCheck(sort, QStringLiteral("降順"), QStringLiteral("Descending"), &listing::OutputOptions::descending);
     settings->addSeparator();
     buildScanMenu(settings);
     settings->addSeparator();

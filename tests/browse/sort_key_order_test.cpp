@@ -23,12 +23,14 @@ public:
     std::string fromUtf8(std::string_view utf8) const override { return std::string(utf8); }
 };
 
-// What the order must be: a stable sort by plain byte order of the keys.
-std::vector<std::size_t> expectedOrder(const std::vector<std::string>& keys)
+// What the order must be: a stable sort by plain byte order of the keys,
+// equal keys in their present order in either direction.
+std::vector<std::size_t> expectedOrder(const std::vector<std::string>& keys, bool descending = false)
 {
     std::vector<std::size_t> order(keys.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return descending ? keys[a] > keys[b] : keys[a] < keys[b]; });
     return order;
 }
 
@@ -52,6 +54,10 @@ TEST(OrderBySortKey, MatchesAStableByteSortOnManyRandomKeys)
     }
     EXPECT_EQ(orderBySortKey(rules, keys), expectedOrder(keys));
     EXPECT_EQ(orderBySortKey(rules, std::vector<std::string>{}), std::vector<std::size_t>{});
+    for (const bool descending : {false, true}) {
+        const auto appendKey = [&](std::string& out, std::size_t i) { out += keys[i]; };
+        EXPECT_EQ(orderByKeys(keys.size(), appendKey, descending), expectedOrder(keys, descending)) << descending;
+    }
 }
 
 } // namespace

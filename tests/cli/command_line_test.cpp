@@ -30,12 +30,16 @@ TEST(CommandLine, OptionsLeftOutStayEmptySoTheSettingsDecide)
     const ListRequest none = requestFrom({});
     EXPECT_EQ(none.folder, ".");
     EXPECT_FALSE(none.mask || none.columns || none.separator || none.quote || none.sizeInKiB || none.encoding ||
-                 none.lineEnd || none.header || none.dates || none.replace || none.output || none.settingsFile ||
-                 none.noSettings);
+                 none.lineEnd || none.header || none.dates || none.sort || none.replace || none.output ||
+                 none.settingsFile || none.noSettings);
 
-    const ListRequest all = requestFrom({"-m", "*.txt;*.doc", "--columns=name,date", "-s", "comma", "-q", "--no-kib",
-                                         "--encoding", "shift_jis", "--eol=lf", "--header", "--dates", "iso",
-                                         "--replace", "-o", "out.txt", "--settings", "my.ini", "日本"});
+    const ListRequest all = requestFrom({"-m",         "*.txt;*.doc", "--columns=name,date",
+                                         "-s",         "comma",       "-q",
+                                         "--no-kib",   "--encoding",  "shift_jis",
+                                         "--eol=lf",   "--header",    "--dates",
+                                         "iso",        "--sort",      "ext:desc",
+                                         "--replace",  "-o",          "out.txt",
+                                         "--settings", "my.ini",      "日本"});
     EXPECT_EQ(all.folder, "日本");
     EXPECT_EQ(all.mask, "*.txt;*.doc");
     EXPECT_EQ(all.columns, "name,date");
@@ -46,6 +50,7 @@ TEST(CommandLine, OptionsLeftOutStayEmptySoTheSettingsDecide)
     EXPECT_EQ(all.lineEnd, "lf");
     EXPECT_EQ(all.header, true);
     EXPECT_EQ(all.dates, "iso");
+    EXPECT_EQ(all.sort, "ext:desc");
     EXPECT_TRUE(all.replace);
     EXPECT_EQ(all.output, "out.txt");
     EXPECT_EQ(all.settingsFile, "my.ini");
@@ -97,6 +102,7 @@ TEST(CommandLine, AnswersAtOnceWithTheStatusAndTheUsersLanguage)
         {{"-m"}, &english, exitFailed, true, "quorrin-list: --mask needs a value\n"},
         {{"a", "-c"}, &japanese, exitFailed, true, "quorrin-list: --columns には値が必要です\n"},
         {{"--eol"}, &english, exitFailed, true, "quorrin-list: --eol needs a value\n"},
+        {{"--sort"}, &english, exitFailed, true, "quorrin-list: --sort needs a value\n"},
         {{"--settings", "a.ini", "--no-settings"},
          &english,
          exitFailed,
@@ -139,14 +145,15 @@ TEST(CommandLine, HelpNamesEveryOptionWithItsDefault)
         const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"--help"}, *texts, "1"));
         EXPECT_EQ(answer.status, exitListed);
         for (const char* option :
-             {"--mask",     "--columns",     "--separator",  "--quote",         "--no-quote", "--kib",     "--no-kib",
-              "--encoding", "--eol",         "--header",     "--no-header",     "--dates",    "--replace", "--output",
-              "--settings", "--no-settings", "--subfolders", "--no-subfolders", "--help",     "--version", "FOLDER"})
+             {"--mask",          "--columns",  "--separator", "--quote",    "--no-quote",    "--kib",
+              "--no-kib",        "--encoding", "--eol",       "--header",   "--no-header",   "--dates",
+              "--sort",          "--replace",  "--output",    "--settings", "--no-settings", "--subfolders",
+              "--no-subfolders", "--help",     "--version",   "FOLDER"})
             EXPECT_NE(answer.text.find(option), std::string::npos) << option;
     }
     const auto answer = std::get<ImmediateAnswer>(parseCommandLine({"-h"}, english, "1"));
     for (const char* fallback : {"else *.*", "else name,size", "else tab", "else off", "else bytes", "else system",
-                                 "else crlf", "current dir", "-r, --subfolders[=DEPTH]"})
+                                 "else crlf", "else name)", "current dir", "-r, --subfolders[=DEPTH]"})
         EXPECT_NE(answer.text.find(fallback), std::string::npos) << fallback;
 }
 

@@ -91,6 +91,9 @@ TEST_F(ListingRun, TheWindowsSettingsAreTheDefaultsAndFlagsOverrideThem)
          ListRequest{.mask = "a*", .columns = "genre,size", .separator = "none", .quote = false}, "1\r\n"},
         {"", ListRequest{.mask = "a*", .separator = "::", .sizeInKiB = true}, "a.txt::1\r\n"},
         {"[List]\r\nFilter=4\r\n", {}, ""},
+        // The window's own genre rules label and order the rows here too.
+        {"[Genre]\r\nTable=own\r\nRule1=doc|文書|ext\r\nRule2=日本|和\r\n",
+         ListRequest{.columns = "name,genre", .sort = "genre"}, "日本.txt\t和\r\nb.doc\t文書\r\n.rc\t\r\na.txt\t\r\n"},
     };
     for (const auto& [settings, request, expected] : cases) {
         std::filesystem::remove(dir / "quorrin.ini");
@@ -121,6 +124,12 @@ TEST_F(ListingRun, OutputFlagsOverrideTheOutputSection)
         {"[Output]\r\nDates=iso\r\n", ListRequest{.mask = "a*", .columns = "date", .dates = "system"},
          "2006/01/28 9:05:06\r\n"},
         {"[Output]\r\nEncoding=shift_jis\r\n", ListRequest{.mask = "日*", .encoding = "system"}, "日本.txt\t1\r\n"},
+        {"[Output]\r\nSort=size\r\nDescending=1\r\n", ListRequest{.mask = "*.*"},
+         "a.txt\t4\r\nb.doc\t2\r\n日本.txt\t1\r\n.rc\t0\r\n"},
+        // A key without ":desc" is ascending, whatever the settings say.
+        {"[Output]\r\nSort=size\r\nDescending=1\r\n", ListRequest{.mask = "*.*", .sort = "name"},
+         ".rc\t0\r\na.txt\t4\r\nb.doc\t2\r\n日本.txt\t1\r\n"},
+        {"", ListRequest{.mask = "*.*", .sort = "EXT:Desc"}, "a.txt\t4\r\n日本.txt\t1\r\nb.doc\t2\r\n.rc\t0\r\n"},
     };
     for (const auto& [settings, request, expected] : cases) {
         dir.writeFile("quorrin.ini", settings);
@@ -188,6 +197,10 @@ TEST_F(ListingRun, RefusalsSayWhyAndWriteNothing)
          "unknown encoding \"\" (encodings are system, utf-8, utf-8-bom, shift_jis, utf-16le)"},
         {ListRequest{.lineEnd = "cr"}, "unknown line end \"cr\" (line ends are crlf, lf)"},
         {ListRequest{.dates = "local"}, "unknown date style \"local\" (date styles are system, iso)"},
+        {ListRequest{.sort = "kind"}, "unknown sort order \"kind\" (orders are name, natural, size, date, genre, ext, "
+                                      "each optionally followed by :desc)"},
+        {ListRequest{.sort = "size:up"}, "unknown sort order \"size:up\" (orders are name, natural, size, date, genre, "
+                                         "ext, each optionally followed by :desc)"},
         {ListRequest{.settingsFile = dir / "none.ini"}, dir / "none.ini" + ": no such settings file"},
         {ListRequest{.output = dir / "nowhere/out.txt"}, "cannot create " + dir / "nowhere/out.txt"},
         {ListRequest{.output = "/dev/full"}, "/dev/full: write error, nothing was saved (is the disk full?)"},

@@ -175,6 +175,7 @@ app_pid=""
 printf '%s\r\n' "; prepared for the end-to-end test" "[List]" "1=1" "2=2" "3=-1" "4=5" "5=5" "Tab=3" \
     "Kak=0" "byt=0" "Filter=7" "[File]" "Edit=" "SDir=$work/out/list.txt" "[Disk]" "Drive=0" \
     "Dir=$work/data" "[Output]" "Encoding=shift_jis" "Header=1" "LineEnd=crlf" "Dates=system" \
+    "Sort=name" "Descending=0" \
     "[Mine]" "keep=this line" > "$work/expected-settings"
 compare "settings file" "$work/expected-settings" "$work/app/quorrin.ini"
 

@@ -61,7 +61,8 @@ TEST(IniWrite, TheWorkedExampleAndItsChangedValuesVariantByteForByte)
     EXPECT_EQ(contentOf(dir / "q.ini"),
               "[List]\r\n1=1\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=2\r\nKak=0\r\nbyt=0\r\n"
               "Filter=7\r\n[File]\r\nEdit=\r\nSDir=\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n"
-              "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\n");
+              "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\nSort=name\r\n"
+              "Descending=0\r\n");
 
     settings.ListCol1 = listing::ckNone;
     settings.TabNo = -1;
@@ -72,7 +73,8 @@ TEST(IniWrite, TheWorkedExampleAndItsChangedValuesVariantByteForByte)
     EXPECT_EQ(contentOf(dir / "changed.ini"),
               "[List]\r\n1=5\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=-1\r\nKak=1\r\nbyt=1\r\nFilter=7\r\nTabText=;\r\n"
               "[File]\r\nEdit=\r\nSDir=D:\\out\\list.txt\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Tools\r\n"
-              "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\n");
+              "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\nSort=name\r\n"
+              "Descending=0\r\n");
 }
 
 TEST(IniRead, RestoresEveryFieldAsWrittenUnchecked)
@@ -137,6 +139,7 @@ TEST(IniRead, TheOutputSectionTakesItsWordsAndIgnoresTheRest)
 {
     using listing::DateStyle;
     using listing::LineEnd;
+    using listing::SortKey;
     using listing::TextEncoding;
     const struct {
         const char* section;
@@ -150,6 +153,12 @@ TEST(IniRead, TheOutputSectionTakesItsWordsAndIgnoresTheRest)
         {"[Output]\r\nEncoding=Shift_JIS\r\n", {TextEncoding::shiftJis, LineEnd::crlf, false, DateStyle::system}},
         {"[Output]\r\nEncoding=sjis\r\nLineEnd=cr\r\nHeader=2\r\nDates=8601\r\n", {}},
         {"[Output]\r\nEncoding=\r\nHeader=yes\r\n", {}},
+        {"[Output]\r\nSort=natural\r\nDescending=1\r\n",
+         {TextEncoding::system, LineEnd::crlf, false, DateStyle::system, SortKey::natural, true}},
+        {"[Output]\r\nSort=EXT\r\nDescending=0\r\n",
+         {TextEncoding::system, LineEnd::crlf, false, DateStyle::system, SortKey::ext, false}},
+        {"[Output]\r\nSort=extension\r\nDescending=yes\r\n", {}},
+        {"[Output]\r\nSort=\r\nDescending=2\r\n", {}},
     };
     testing::TempDir dir;
     for (const auto& c : cases) {
@@ -160,18 +169,30 @@ TEST(IniRead, TheOutputSectionTakesItsWordsAndIgnoresTheRest)
 
 TEST(IniWrite, EveryOutputChoiceReadsBack)
 {
+    using listing::SortKey;
     testing::TempDir dir;
+    const auto writeAndRead = [&](const listing::OutputOptions& output) {
+        ListSettings settings;
+        SettingsFile file(rules, dir / "q.ini");
+        IniWrite(file, settings, "/d", "", output);
+        return readOutput(dir / "q.ini");
+    };
     for (const auto encoding :
          {listing::TextEncoding::system, listing::TextEncoding::utf8, listing::TextEncoding::utf8Bom,
           listing::TextEncoding::shiftJis, listing::TextEncoding::utf16le}) {
         const listing::OutputOptions output{encoding, listing::LineEnd::lf, true, listing::DateStyle::iso};
-        ListSettings settings;
-        SettingsFile file(rules, dir / "q.ini");
-        IniWrite(file, settings, "/d", "", output);
-        EXPECT_TRUE(readOutput(dir / "q.ini") == output) << listing::encodingWord(encoding);
+        EXPECT_TRUE(writeAndRead(output) == output) << listing::encodingWord(encoding);
     }
-    EXPECT_TRUE(
-        contentOf(dir / "q.ini").ends_with("[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n"));
+    EXPECT_TRUE(contentOf(dir / "q.ini")
+                    .ends_with("[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\nSort="
+                               "name\r\nDescending=0\r\n"));
+    for (const auto sort :
+         {SortKey::name, SortKey::natural, SortKey::size, SortKey::date, SortKey::genre, SortKey::ext}) {
+        listing::OutputOptions output;
+        output.sort = sort;
+        output.descending = sort != SortKey::size;
+        EXPECT_TRUE(writeAndRead(output) == output) << listing::sortKeyWord(sort);
+    }
 }
 
 // The number rule itself is the settings number test's; here it reaches each field.
@@ -260,17 +281,18 @@ private:
 
 TEST(IniWrite, ARefusedKeyEndsThePassWithTheFilesPath)
 {
-    const std::vector<std::string> allKeys = {
-        "List/1",    "List/2",          "List/3",         "List/4",        "List/5",      "List/Tab",
-        "List/Kak",  "List/byt",        "List/Filter",    "File/Edit",     "Disk/Drive",  "Disk/Dir",
-        "File/SDir", "Output/Encoding", "Output/LineEnd", "Output/Header", "Output/Dates"};
+    const std::vector<std::string> allKeys = {"List/1",       "List/2",          "List/3",           "List/4",
+                                              "List/5",       "List/Tab",        "List/Kak",         "List/byt",
+                                              "List/Filter",  "File/Edit",       "Disk/Drive",       "Disk/Dir",
+                                              "File/SDir",    "Output/Encoding", "Output/LineEnd",   "Output/Header",
+                                              "Output/Dates", "Output/Sort",     "Output/Descending"};
     const std::string cannotWrite = "/opt/表/quorrin.ini に書き込めません";
     const std::tuple<const char*, std::size_t, std::string> cases[] = {
         {"1", 1, cannotWrite},
         {"Edit", 10, cannotWrite},
         {"Header", 16, cannotWrite},
-        {"flush", 17, cannotWrite},
-        {"flush incomplete", 17, cannotWrite + "。ファイルは不完全なおそれがあります"},
+        {"flush", 19, cannotWrite},
+        {"flush incomplete", 19, cannotWrite + "。ファイルは不完全なおそれがあります"},
     };
     for (const auto& [refused, tried, message] : cases) {
         std::vector<std::string> log;

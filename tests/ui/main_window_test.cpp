@@ -665,7 +665,8 @@ private slots:
         QCOMPARE(QString::fromStdString(world.read("quorrin.ini")),
                  QString("[List]\r\n1=1\r\n2=2\r\n3=5\r\n4=5\r\n5=5\r\nTab=2\r\nKak=0\r\nbyt=0\r\nFilter=7\r\n"
                          "[File]\r\nEdit=\r\nSDir=\r\n[Disk]\r\nDrive=99\r\nDir=C:\\Data\r\n"
-                         "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\n"));
+                         "[Output]\r\nEncoding=system\r\nLineEnd=crlf\r\nHeader=0\r\nDates=system\r\n"
+                         "Sort=name\r\nDescending=0\r\n"));
     }
 
     void aSettingsFileThatCannotBeWrittenKeepsTheWindowOpen()

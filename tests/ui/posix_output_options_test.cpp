@@ -57,14 +57,17 @@ private slots:
         QCOMPARE(titles(window->menuBar()->actions()), (QStringList{"ファイル", "設定", "ヘルプ"}));
         auto* settings = window->findChild<QMenu*>(QStringLiteral("Settings1"));
         QCOMPARE(titles(settings->actions()),
-                 (QStringList{"文字コード", "改行", "見出し行を付ける", "日付の形式", "サブフォルダも含める",
-                              "サブフォルダの深さ", "ジャンルの規則…"}));
+                 (QStringList{"文字コード", "改行", "見出し行を付ける", "日付の形式", "並べ替え",
+                              "サブフォルダも含める", "サブフォルダの深さ", "ジャンルの規則…"}));
         QCOMPARE(titles(window->findChild<QMenu*>(QStringLiteral("Encoding"))->actions()),
                  (QStringList{"システム標準", "UTF-8", "UTF-8 (BOM付き)", "Shift_JIS", "UTF-16LE"}));
         QCOMPARE(titles(window->findChild<QMenu*>(QStringLiteral("LineEnd"))->actions()), (QStringList{"CR+LF", "LF"}));
         QCOMPARE(titles(window->findChild<QMenu*>(QStringLiteral("Dates"))->actions()),
                  (QStringList{"システムの形式", "ISO 8601"}));
-        QCOMPARE(checkedItems(*window), (QStringList{"Dates1", "Encoding3", "Header", "LineEnd0", "ScanDepth0"}));
+        QCOMPARE(titles(window->findChild<QMenu*>(QStringLiteral("Sort"))->actions()),
+                 (QStringList{"名前", "名前 (数字順)", "サイズ", "日付", "オプション", "拡張子", "降順"}));
+        QCOMPARE(checkedItems(*window),
+                 (QStringList{"Dates1", "Encoding3", "Header", "LineEnd0", "ScanDepth0", "Sort0"}));
         const auto& lines = window->listingLines();
         QCOMPARE(lines.size(), std::size_t(4));
         QCOMPARE(QString::fromStdString(lines[0]), QStringLiteral("ファイル名\t日付"));
@@ -87,9 +90,44 @@ private slots:
         item(*window, "Dates1")->trigger();
         QVERIFY(window->close());
         QVERIFY(world.read("quorrin.ini")
-                    .ends_with("[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n"));
+                    .ends_with("[Output]\r\nEncoding=utf-16le\r\nLineEnd=lf\r\nHeader=1\r\nDates=iso\r\n"
+                               "Sort=name\r\nDescending=0\r\n"));
         auto again = world.open();
-        QCOMPARE(checkedItems(*again), (QStringList{"Dates1", "Encoding4", "Header", "LineEnd1", "ScanDepth0"}));
+        QCOMPARE(checkedItems(*again),
+                 (QStringList{"Dates1", "Encoding4", "Header", "LineEnd1", "ScanDepth0", "Sort0"}));
+    }
+
+    // The order reaches the listing and the saved file, never the file
+    // list, and is kept with the other choices.
+    void theSortOrderReordersTheListingOnly()
+    {
+        PosixWindowWorld world;
+        world.dir.writeFile("list/file10.txt", "ccc");
+        world.dir.writeFile("list/file2.txt", "ccc");
+        auto window = world.open();
+        const std::vector<std::string> fileList = window->fileList().Items();
+        const struct {
+            const char* item;
+            std::vector<std::string> lines;
+        } steps[] = {
+            {"Sort2", {"日本.txt\t1", "b.txt\t2", "file10.txt\t3", "file2.txt\t3", "a.txt\t4"}},
+            {"Descending", {"a.txt\t4", "file10.txt\t3", "file2.txt\t3", "b.txt\t2", "日本.txt\t1"}},
+            {"Sort1", {"日本.txt\t1", "file10.txt\t3", "file2.txt\t3", "b.txt\t2", "a.txt\t4"}},
+        };
+        for (const auto& step : steps) {
+            item(*window, step.item)->trigger();
+            QCOMPARE(window->listingLines(), step.lines);
+            QCOMPARE(window->fileList().Items(), fileList);
+        }
+        save(world, *window, world.dir / "out/list.txt");
+        QCOMPARE(world.read("out/list.txt"),
+                 std::string("日本.txt\t1\r\nfile10.txt\t3\r\nfile2.txt\t3\r\nb.txt\t2\r\na.txt\t4\r\n"));
+        QVERIFY(window->close());
+        QVERIFY(world.read("quorrin.ini").ends_with("Sort=natural\r\nDescending=1\r\n"));
+        auto again = world.open();
+        QCOMPARE(checkedItems(*again),
+                 (QStringList{"Dates0", "Descending", "Encoding0", "LineEnd0", "ScanDepth0", "Sort1"}));
+        QCOMPARE(again->listingLines().front(), std::string("日本.txt\t1"));
     }
 
     void savingWritesTheChosenEncodingAndLineEnds()
