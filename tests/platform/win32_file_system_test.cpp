@@ -139,5 +139,22 @@ TEST(Win32FileSystem, AFolderWatchTellsOfEachChangeInTheFolder)
     EXPECT_FALSE(fs.watchFolder(dir / "missing"));
 }
 
+// One notification covers the folders below the root, however deep.
+TEST(Win32FileSystem, ATreeWatchTellsOfChangesBelowTheRoot)
+{
+    Win32TempDir dir;
+    dir.makeDirectory("sub");
+    dir.makeDirectory("sub\\deep");
+    const Win32FileSystem fs(rules);
+    const auto watch = fs.watchTree(dir.path());
+    ASSERT_TRUE(watch);
+    watch->add(dir / "sub\\deep");
+    EXPECT_EQ(watch->unwatched(), 0u);
+    EXPECT_FALSE(changedWithin(*watch, 100));
+    dir.writeFile("sub\\deep\\a.txt", "a");
+    EXPECT_TRUE(changedWithin(*watch, 2000));
+    EXPECT_EQ(fs.watchTree(dir / "missing")->unwatched(), 1u);
+}
+
 } // namespace
 } // namespace quorrin::platform::win32
