@@ -80,7 +80,6 @@ public:
     // True once the folder's watch told of a change since the last read;
     // never where the folder could not be watched.
     bool changedOnDisk() const { return watch_ != nullptr && watch_->changed(); }
-    bool watched() const { return watch_ != nullptr; }
     std::string SelectedName() const;
     std::string SelectedPath() const;
     // Selects the item of that name as the volume compares names (without
