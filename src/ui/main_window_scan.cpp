@@ -185,8 +185,8 @@ void TForm1::setWalking(bool walking)
         return;
     walking_ = walking;
     walkFound_ = 0;
-    cancelShortcut_->setEnabled(walking);
-    // A walk for a change on disk goes on unseen.
+    // A walk for a change on disk goes on unseen, and Esc keeps its use.
+    cancelShortcut_->setEnabled(walking && !quietWalk_);
     if (quietWalk_)
         return;
     if (walking)
