@@ -3,6 +3,7 @@
 #include "ui/main_window.h"
 #include "ui/view_place.h"
 
+#include <QApplication>
 #include <QListView>
 #include <QTimer>
 
@@ -34,7 +35,10 @@ void TForm1::startFollowingDisk()
 
 void TForm1::followDisk()
 {
-    if (!FileListBox1.windowCreated() || heldAtRead_ == FileListBox1.readCount())
+    // Under an open dialog the lists stay as the user left them; they catch
+    // up once it is closed.
+    if (!FileListBox1.windowCreated() || heldAtRead_ == FileListBox1.readCount() ||
+        QApplication::activeModalWidget() != nullptr)
         return;
     const bool listChanged = FileListBox1.changedOnDisk();
     if (listChanged || (treeWatch_ != nullptr && treeWatch_->changed()))
