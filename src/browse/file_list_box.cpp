@@ -97,10 +97,12 @@ void TFileListBox::read(const std::optional<std::string>& keep)
     // refusal leaves the items as they were.
     fs_.changeDirectory(currentDir_);
     watch_ = fs_.watchFolder(currentDir_);
+    // A read again of the same folder starts from the order it had.
+    const std::vector<std::string> previous = keep ? std::move(items_) : std::vector<std::string>();
     items_.clear();
     facts_.clear();
     itemIndex_ = -1;
-    ListedEntries listed = readEntries(fs_, rules_, currentDir_, mask_, fileType_, OnBusyChange);
+    ListedEntries listed = readEntries(fs_, rules_, currentDir_, mask_, fileType_, OnBusyChange, {}, previous);
     items_ = std::move(listed.items);
     facts_ = std::move(listed.facts);
     ++readCount_;
