@@ -189,6 +189,9 @@ private:
     void finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error,
                           std::shared_ptr<platform::TreeWatch> watch);
     void startFollowingDisk();
+    // A read for a change on disk failed: said once, without a box to
+    // answer, and no such read until the folder is read again.
+    void holdFollowing(const std::string& error);
     // The listed folder was removed or renamed: the lists move to its
     // nearest ancestor that still exists.
     void leaveVanishedFolder();

@@ -58,10 +58,7 @@ void TForm1::followDisk()
         else
             ReadFoldersBelow(true);
     } catch (const std::exception& e) {
-        // Nobody asked for this read: the user is told once, beside the
-        // window, and the folder is looked at again after the next read.
-        heldAtRead_ = FileListBox1.readCount();
-        errorDisplay_->showNotice(withClosingStop(e.what()));
+        holdFollowing(e.what());
     }
     following_ = false;
     refreshViews();
@@ -69,6 +66,14 @@ void TForm1::followDisk()
     outputPlace.restore();
     if (!walking_)
         pacer_.finished(std::chrono::steady_clock::now());
+}
+
+void TForm1::holdFollowing(const std::string& error)
+{
+    // Nobody asked for this read: the user is told once, beside the window,
+    // and the folder is looked at again after the next read.
+    heldAtRead_ = FileListBox1.readCount();
+    errorDisplay_->showNotice(withClosingStop(error));
 }
 
 void TForm1::leaveVanishedFolder()

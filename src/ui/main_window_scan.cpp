@@ -223,7 +223,10 @@ void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree,
     pacer_.finished(std::chrono::steady_clock::now());
     if (!error.empty()) {
         showFileCount();
-        showError(error);
+        if (quiet)
+            holdFollowing(error);
+        else
+            showError(error);
         return;
     }
     // The same folders unreadable as at the last walk are not told again

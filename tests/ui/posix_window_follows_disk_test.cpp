@@ -1,4 +1,5 @@
 #include "posix_window_world.h"
+#include "support/unprivileged.h"
 
 #include <QAction>
 #include <QLabel>
@@ -8,6 +9,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quorrin;
 using namespace quorrin::ui;
@@ -178,6 +181,34 @@ private slots:
         QCOMPARE(window->listingLines(), std::vector<std::string>{});
         QTest::qWait(500);
         QVERIFY(world.errors.empty());
+    }
+
+    // A folder that can no longer be entered when it changes is told once,
+    // without a box to answer, and not again until the next read.
+    void aFolderClosedWhileChangingIsToldOnce()
+    {
+        PosixWindowWorld world;
+        world.dir.makeDirectory("perm");
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(world.dir.path()))
+            QCOMPARE(lchown(entry.path().c_str(), 65534, 65534), 0);
+        QCOMPARE(chown(world.dir.path().c_str(), 65534, 65534), 0);
+        const std::string perm = world.dir / "perm";
+        const std::string failure = quorrin::testing::runUnprivileged([&]() -> std::string {
+            world.fs.changeDirectory(perm);
+            auto window = world.open();
+            world.dir.writeFile("perm/new.txt");
+            chmod(perm.c_str(), 0);
+            QTest::qWait(1500);
+            if (world.errors.size() != 1)
+                return "the closed folder was told " + std::to_string(world.errors.size()) + " times";
+            chmod(perm.c_str(), 0755);
+            applyMask(*window, QStringLiteral("*.txt"));
+            world.dir.writeFile("perm/later.txt");
+            if (!QTest::qWaitFor([&] { return window->listingLines().size() == 2; }, deadlineMs))
+                return "the folder was not followed after the next read";
+            return world.errors.size() == 1 ? "" : "told again";
+        });
+        QCOMPARE(QString::fromStdString(failure), QString());
     }
 
     // Past the watch limit the user is told once; a change in a watched
