@@ -1,5 +1,7 @@
 #include "browse/known_order.h"
 
+#include "bytes_are_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,21 +13,7 @@
 namespace quorrin::browse {
 namespace {
 
-// Text rules whose sort key is the text itself, counting the keys made.
-class CountedKeys final : public text::TextRules {
-public:
-    std::size_t charLength(std::string_view, std::size_t) const override { return 1; }
-    std::string lowerAsFileName(std::string_view s) const override { return std::string(s); }
-    std::string upperAsFileName(std::string_view s) const override { return std::string(s); }
-    int compare(std::string_view a, std::string_view b) const override { return a.compare(b); }
-    std::string sortKey(std::string_view s) const override
-    {
-        ++made;
-        return std::string(s);
-    }
-    std::string fromUtf8(std::string_view utf8) const override { return std::string(utf8); }
-    mutable std::size_t made = 0;
-};
+using test::BytesAreKeys;
 
 // A folder of 2,000 names read before, then again after `gone` of them
 // went and `added` came (one of them listed twice when `twice`), found in
@@ -59,7 +47,7 @@ TEST(OrderAfter, GivesTheSortedOrderAndKeysOnlyNewNamesWhenFewAreNew)
             items.push_back(items.front());
         std::shuffle(items.begin(), items.end(), random);
 
-        const CountedKeys rules;
+        const BytesAreKeys rules;
         const std::vector<std::size_t> order = orderAfter(rules, items, previous);
         std::vector<std::size_t> sorted(items.size());
         std::iota(sorted.begin(), sorted.end(), std::size_t{0});
@@ -71,7 +59,7 @@ TEST(OrderAfter, GivesTheSortedOrderAndKeysOnlyNewNamesWhenFewAreNew)
             expected.push_back(items[sorted[i]]);
         }
         EXPECT_EQ(got, expected);
-        EXPECT_LE(rules.made, c.mostKeys);
+        EXPECT_LE(rules.keysMade, c.mostKeys);
     }
 }
 
