@@ -223,6 +223,7 @@ int runBenchmark(std::size_t files)
     const double findTree = commandMs({"find", tree, "-type", "f", "-printf", "%h\t%f\t%s\t%T@\n"});
     const double readTree = figure(child({"tree", tree, runsText}), "tree_read_compose_ms_0");
     const double readBlock = figure(child({"readblock", small, big, settings}), "read_block_ms");
+    const auto refresh = child({"refresh", small, base, settings, runsText});
     std::vector<double> bigShown;
     std::vector<double> bigListed;
     for (int r = 0; r < runs; ++r) {
@@ -264,8 +265,12 @@ int runBenchmark(std::size_t files)
     std::printf("200 genre rules over the %zu names: %.1f ms (%.0f labelled)\n", bigFiles, genreBig,
                 figure(genre, "labelled"));
     std::printf("find -printf over the tree: %.1f ms; read with subfolders and compose: %.1f ms\n", findTree, readTree);
-    std::printf("start-up in the %zu-file folder: window shown %.1f ms, listing shown %.1f ms\n\n", bigFiles,
+    std::printf("start-up in the %zu-file folder: window shown %.1f ms, listing shown %.1f ms\n", bigFiles,
                 median(bigShown), median(bigListed));
+    const double firstReadBase = figure(refresh, "first_read_ms");
+    const double refreshBase = figure(refresh, "refresh_ms");
+    std::printf("the window in the %zu-file folder: first read %.1f ms, refresh after one file grew %.1f ms\n\n", files,
+                firstReadBase, refreshBase);
 
     goal("(a) read + compose / ls -l, " + std::to_string(files) + " files", readBase / lsBase, 1.0, "x");
     goal("(b) recompose / ls -l (core)", recomposeBase / lsBase, 0.25, "x");
@@ -293,6 +298,8 @@ int runBenchmark(std::size_t files)
     for (const char* key : {"name", "natural", "size", "date", "genre", "ext"})
         goal("(l) sort " + std::to_string(bigFiles) + " rows by " + key + " / ls -l",
              figure(sorting, std::string("sort_ms_") + key) / lsBig, 0.3, "x");
+    goal("(m) refresh after one file changed / first read, " + std::to_string(files) + " files",
+         refreshBase / firstReadBase, 1.0, "x");
     std::printf("\n%s\n", failures == 0 ? "All goals met." : "Some goals are not met.");
     return failures == 0 ? 0 : 1;
 }
@@ -318,6 +325,8 @@ int runChildMode(int argc, char** argv)
         return measureGenre(argv[3], std::atoi(argv[4]));
     if (mode == "sort" && argc == 5)
         return measureSort(argv[3], std::atoi(argv[4]));
+    if (mode == "refresh" && argc == 7)
+        return measureRefresh(argv[3], argv[4], argv[5], std::atoi(argv[6]));
     if (mode == "typing" && argc == 6)
         return measureTyping(argv[3], argv[4], std::atoi(argv[5]));
     std::fprintf(stderr, "unknown measurement\n");

@@ -28,6 +28,11 @@ int measureReadBlock(const std::string& startDir, const std::string& hugeDir, co
 // bottom and the window is resized.
 int measureWindowResponse(const std::string& dir, const std::string& settingsPath, int runs);
 
+// The first read of `dir` by the window, open in `startDir` before; then,
+// `runs` times, one file of it grows by a byte and the window follows:
+// from the change until the listing shows it.
+int measureRefresh(const std::string& startDir, const std::string& dir, const std::string& settingsPath, int runs);
+
 // `characters` typed into the mask box one millisecond apart: the longest
 // time the event loop is blocked meanwhile, and how long after the last key
 // was due the window has taken it.

@@ -83,7 +83,12 @@ bool TFileListBox::RescanIfChanged()
     return true;
 }
 
-void TFileListBox::read()
+void TFileListBox::Refresh()
+{
+    read(SelectedName());
+}
+
+void TFileListBox::read(const std::optional<std::string>& keep)
 {
     if (!windowCreated_)
         return;
@@ -92,20 +97,26 @@ void TFileListBox::read()
     // refusal leaves the items as they were.
     fs_.changeDirectory(currentDir_);
     watch_ = fs_.watchFolder(currentDir_);
+    // A read again of the same folder starts from the order it had.
+    const std::vector<std::string> previous = keep ? std::move(items_) : std::vector<std::string>();
     items_.clear();
     facts_.clear();
     itemIndex_ = -1;
-    ListedEntries listed = readEntries(fs_, rules_, currentDir_, mask_, fileType_, OnBusyChange);
+    ListedEntries listed = readEntries(fs_, rules_, currentDir_, mask_, fileType_, OnBusyChange, {}, previous);
     items_ = std::move(listed.items);
     facts_ = std::move(listed.facts);
     ++readCount_;
-    change();
+    if (keep) {
+        const auto kept = std::find(items_.begin(), items_.end(), *keep);
+        itemIndex_ = kept == items_.end() ? -1 : static_cast<int>(kept - items_.begin());
+    }
+    change(!keep || SelectedName() != *keep);
 }
 
-void TFileListBox::change()
+void TFileListBox::change(bool showInEdit)
 {
     lastReported_ = itemIndex_;
-    if (fileEdit_ != nullptr) {
+    if (fileEdit_ != nullptr && showInEdit) {
         const std::string selected = SelectedName();
         fileEdit_->setText(selected.empty() ? mask_ : selected);
         fileEdit_->selectAll();

@@ -73,6 +73,13 @@ public:
     // learnt is never shown or saved stale; true when it read. Otherwise the
     // listing can be composed again from memory.
     bool RescanIfChanged();
+    // Reads again for a folder that changed on disk: the selected item stays
+    // selected while a file of its name is still listed, and the linked edit
+    // box is then left alone, so a text being typed there survives.
+    void Refresh();
+    // True once the folder's watch told of a change since the last read;
+    // never where the folder could not be watched.
+    bool changedOnDisk() const { return watch_ != nullptr && watch_->changed(); }
     std::string SelectedName() const;
     std::string SelectedPath() const;
     // Selects the item of that name as the volume compares names (without
@@ -107,8 +114,10 @@ protected:
     void linkedControlGone(Control& gone) override;
 
 private:
-    void read();
-    void change();
+    // Reads; with `keep`, the item of that name (none for "") stays
+    // selected when it is still listed.
+    void read(const std::optional<std::string>& keep = std::nullopt);
+    void change(bool showInEdit = true);
 
     platform::FileSystem& fs_;
     const text::TextRules& rules_;

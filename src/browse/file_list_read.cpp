@@ -1,5 +1,6 @@
 #include "browse/file_list_read.h"
 
+#include "browse/known_order.h"
 #include "browse/path_text.h"
 #include "browse/sort_key_order.h"
 
@@ -67,7 +68,8 @@ ListedEntries inOrder(ListedEntries& entries, const std::vector<std::size_t>& or
 } // namespace
 
 ListedEntries readEntries(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
-                          std::string_view mask, FileType type, const BusySignal& busy, const ReadProgress& progress)
+                          std::string_view mask, FileType type, const BusySignal& busy, const ReadProgress& progress,
+                          std::span<const std::string> previous)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
     const std::uint32_t searchAttr = searchAttribute(type);
@@ -91,7 +93,8 @@ ListedEntries readEntries(const platform::FileSystem& fs, const text::TextRules&
 
     // One key per entry and one sort: collating on every comparison, or
     // inserting into a sorted array, would not keep up with huge folders.
-    return inOrder(found, orderBySortKey(rules, found.items));
+    return inOrder(found,
+                   previous.empty() ? orderBySortKey(rules, found.items) : orderAfter(rules, found.items, previous));
 }
 
 } // namespace quorrin::browse

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,9 +43,10 @@ using ReadProgress = std::function<void(std::size_t entriesSoFar)>;
 // as written (an empty piece matches nothing, a name two pieces match is
 // listed twice), keeps the entries `type` asks for and sorts them once, in
 // the locale's order without regard to case; equal keys keep the order they
-// were found in.
+// were found in. `previous`, the items of the last read of the same folder
+// with the same mask and type, spares collating the names found again.
 ListedEntries readEntries(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
                           std::string_view mask, FileType type, const BusySignal& busy,
-                          const ReadProgress& progress = {});
+                          const ReadProgress& progress = {}, std::span<const std::string> previous = {});
 
 } // namespace quorrin::browse

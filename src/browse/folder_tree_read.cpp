@@ -22,7 +22,7 @@ struct PendingFolder {
 // what a subfolder is without a look at each entry, so this pass is cheap
 // next to the reads of the folders' files.
 std::vector<std::string> foldersInOrder(const platform::FileSystem& fs, const text::TextRules& rules,
-                                        const std::string& dir, const WalkOptions& options,
+                                        const std::string& dir, const WalkOptions& options, platform::TreeWatch* watch,
                                         std::vector<std::string>& unreadable)
 {
     const platform::PathSyntax syntax = fs.pathSyntax();
@@ -49,6 +49,9 @@ std::vector<std::string> foldersInOrder(const platform::FileSystem& fs, const te
         stack.pop_back();
         if (fs.holdsNoUserFiles(folder.path))
             continue;
+        // Watched before it is read, so a change meanwhile is not missed.
+        if (watch != nullptr)
+            watch->add(folder.path);
         const auto subfolders = readSubdirectories(fs, rules, folder.path, foldCase);
         if (!subfolders) {
             unreadable.push_back(std::move(folder.path));
@@ -71,12 +74,12 @@ unsigned readingThreads(const WalkOptions& options)
 
 FolderTree readFoldersBelow(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
                             std::string_view mask, FileType type, const WalkOptions& options,
-                            const WalkProgress& progress)
+                            const WalkProgress& progress, platform::TreeWatch* watch)
 {
     FolderTree tree;
     if (!options.subfolders)
         return tree;
-    std::vector<std::string> order = foldersInOrder(fs, rules, dir, options, tree.unreadable);
+    std::vector<std::string> order = foldersInOrder(fs, rules, dir, options, watch, tree.unreadable);
 
     // Reading a folder's files waits on a look at every entry; those of
     // different folders overlap well, so every core takes folders in turn.

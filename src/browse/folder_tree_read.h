@@ -49,8 +49,9 @@ using WalkProgress = std::function<bool(std::size_t entriesSoFar)>;
 // loop cannot happen) and never a file system without user files. Each is
 // read as the file list reads `dir`, several at once. The walk keeps its
 // own stack, so a chain of folders thousands deep costs no call depth.
+// Each folder walked is added to `watch`, when given, before it is read.
 FolderTree readFoldersBelow(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
                             std::string_view mask, FileType type, const WalkOptions& options,
-                            const WalkProgress& progress);
+                            const WalkProgress& progress, platform::TreeWatch* watch = nullptr);
 
 } // namespace quorrin::browse

@@ -1,5 +1,7 @@
 #include "platform/file_system.h"
 
+#include "platform/folder_watch_set.h"
+
 namespace quorrin::platform {
 
 bool FileSystem::subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const
@@ -16,6 +18,13 @@ bool FileSystem::subdirectories(const std::string& dir, const SubdirectoryVisit&
             visit(entry.name, false);
     });
     return true;
+}
+
+std::unique_ptr<TreeWatch> FileSystem::watchTree(const std::string& root) const
+{
+    auto watch = std::make_unique<FolderWatchSet>([this](const std::string& dir) { return watchFolder(dir); });
+    watch->add(root);
+    return watch;
 }
 
 } // namespace quorrin::platform

@@ -2,6 +2,7 @@
 
 #include "platform/dir_entry.h"
 #include "platform/folder_watch.h"
+#include "platform/tree_watch.h"
 #include "platform/volume.h"
 
 #include <cstdint>
@@ -88,6 +89,11 @@ public:
         (void)dir;
         return nullptr;
     }
+
+    // A watch on the folder `root` and on the folders added to it, begun
+    // now; `root` counts among the unwatched folders when it cannot be
+    // watched. The base watches each folder through watchFolder().
+    virtual std::unique_ptr<TreeWatch> watchTree(const std::string& root) const;
 };
 
 } // namespace quorrin::platform

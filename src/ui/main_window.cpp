@@ -130,6 +130,7 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
     });
     userAction([&] { FileListBox1.createWindow(); });
     Get_Button->setFocus();
+    startFollowingDisk();
 }
 
 TForm1::~TForm1()

@@ -5,12 +5,14 @@
 #include "browse/file_list_box.h"
 #include "browse/filter_combo_box.h"
 #include "browse/folder_tree_read.h"
+#include "browse/refresh_pacer.h"
 #include "listing/category_classifier.h"
 #include "listing/list_settings.h"
 #include "listing/output_options.h"
 #include "persist/save_dialog_memory.h"
 #include "persist/scan_settings.h"
 #include "platform/charset_converter.h"
+#include "platform/tree_watch.h"
 #include "ui/clipboard_port.h"
 #include "ui/error_display.h"
 #include "ui/folder_picker_port.h"
@@ -145,6 +147,10 @@ public:
     // running is stopped first and its result dropped.
     void ReadFoldersBelow(bool always);
     void CancelFolderRead();
+    // Reads again what changed on disk since the last read, the listed
+    // folder or the tree below it, when the pacing allows; the window's
+    // timer calls it several times a second.
+    void followDisk();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -180,7 +186,18 @@ private:
     // a cancel, makes them stale.
     void showFolderReadCount(std::uint64_t generation, std::size_t found);
     // A walk that failed brings its error instead of a tree.
-    void finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error);
+    void finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error,
+                          std::shared_ptr<platform::TreeWatch> watch);
+    void startFollowingDisk();
+    // A read for a change on disk failed: said once, without a box to
+    // answer, and no such read until the folder is read again.
+    void holdFollowing(const std::string& error);
+    // The listed folder was removed or renamed: the lists move to its
+    // nearest ancestor that still exists.
+    void leaveVanishedFolder();
+    // Says once per listed folder that some of its folders cannot be
+    // watched; they are brought up to date at the next read.
+    void noticeUnwatchedFolders(std::string notice);
     void bindControls();
     void bindColumnSelectors();
     void bindViews();
@@ -232,6 +249,15 @@ private:
     std::uint64_t walkGeneration_ = 0;
     bool walking_ = false;
     std::size_t walkFound_ = 0;
+    // Following the disk: the watch on the tree the listing shows, and the
+    // pace of the reads it brings.
+    std::shared_ptr<platform::TreeWatch> treeWatch_;
+    browse::RefreshPacer pacer_;
+    bool following_ = false; // a read for a change on disk runs
+    bool quietWalk_ = false; // the running walk is such a read
+    // A read for a change on disk that failed waits for the next read.
+    std::optional<std::uint64_t> heldAtRead_;
+    std::string unwatchedNoticeFor_;
 
     // The headless browsing controls and their chain.
     browse::TFileListBox FileListBox1;

@@ -207,6 +207,9 @@ void TForm1::FileListBox1Change()
     ReadFoldersBelow(false);
     ListDataSet();
     showFileCount();
+    // With the subfolders, once the walk is over.
+    if (!scan_.subfolders)
+        noticeUnwatchedFolders({});
 }
 
 void TForm1::DirectoryListBox1Click()

@@ -1,9 +1,12 @@
 #include "ui/main_window.h"
 
+#include "ui/view_place.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
 #include <QShortcut>
 
@@ -112,37 +115,54 @@ void TForm1::ReadFoldersBelow(bool always)
         return;
     walkedRead_ = FileListBox1.readCount();
     CancelFolderRead();
-    tree_ = {};
-    if (!scan_.subfolders)
+    // A read for a change on disk shows the tree it had until the new one
+    // is in, so the listing never loses its lines in between.
+    if (!following_ || !scan_.subfolders)
+        tree_ = {};
+    if (!scan_.subfolders) {
+        // Only to count the listed folder among the unwatched when the
+        // system has no watch left for it.
+        treeWatch_ = services_.fileSystem.watchTree(FileListBox1.CurrentDir());
         return;
+    }
     const std::uint64_t generation = ++walkGeneration_;
+    quietWalk_ = following_;
     setWalking(true);
-    walker_ = std::jthread([this, generation, &fs = services_.fileSystem, &rules = services_.rules,
+    // Begun before the walk reads anything; each folder joins it as the
+    // walk comes to it.
+    std::shared_ptr<platform::TreeWatch> watch = services_.fileSystem.watchTree(FileListBox1.CurrentDir());
+    walker_ = std::jthread([this, generation, watch, &fs = services_.fileSystem, &rules = services_.rules,
                             dir = FileListBox1.CurrentDir(), mask = FileListBox1.Mask(), type = FileListBox1.FileType(),
                             options = browse::WalkOptions{true, scan_.depth, 0}](std::stop_token stop) {
         auto lastShown = std::chrono::steady_clock::now();
         auto tree = std::make_shared<browse::FolderTree>();
         std::string error;
         try {
-            *tree = browse::readFoldersBelow(fs, rules, dir, mask, type, options, [&](std::size_t found) {
-                if (stop.stop_requested())
-                    return false;
-                const auto now = std::chrono::steady_clock::now();
-                if (now - lastShown >= countInterval) {
-                    lastShown = now;
-                    QMetaObject::invokeMethod(
-                        this, [this, generation, found] { showFolderReadCount(generation, found); },
-                        Qt::QueuedConnection);
-                }
-                return true;
-            });
+            *tree = browse::readFoldersBelow(
+                fs, rules, dir, mask, type, options,
+                [&](std::size_t found) {
+                    if (stop.stop_requested())
+                        return false;
+                    const auto now = std::chrono::steady_clock::now();
+                    if (now - lastShown >= countInterval) {
+                        lastShown = now;
+                        QMetaObject::invokeMethod(
+                            this, [this, generation, found] { showFolderReadCount(generation, found); },
+                            Qt::QueuedConnection);
+                    }
+                    return true;
+                },
+                watch.get());
         } catch (const std::exception& e) {
             // Shown as every error is, once back in the window.
             error = e.what();
         }
         if (!tree->cancelled)
             QMetaObject::invokeMethod(
-                this, [this, generation, tree, error] { finishFolderRead(generation, std::move(*tree), error); },
+                this,
+                [this, generation, tree, error, watch] {
+                    finishFolderRead(generation, std::move(*tree), error, watch);
+                },
                 Qt::QueuedConnection);
     });
 }
@@ -155,6 +175,8 @@ void TForm1::CancelFolderRead()
     ++walkGeneration_;
     walker_ = {};
     setWalking(false);
+    quietWalk_ = false;
+    pacer_.finished(std::chrono::steady_clock::now());
 }
 
 void TForm1::setWalking(bool walking)
@@ -163,7 +185,10 @@ void TForm1::setWalking(bool walking)
         return;
     walking_ = walking;
     walkFound_ = 0;
-    cancelShortcut_->setEnabled(walking);
+    // A walk for a change on disk goes on unseen, and Esc keeps its use.
+    cancelShortcut_->setEnabled(walking && !quietWalk_);
+    if (quietWalk_)
+        return;
     if (walking)
         QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     else
@@ -173,8 +198,8 @@ void TForm1::setWalking(bool walking)
 void TForm1::showFileCount()
 {
     const std::size_t listed = FileListBox1.Items().size();
-    FileCount_Label->setText(walking_ ? QStringLiteral("読込中 ") + groupedCount(listed + walkFound_)
-                                      : QString::number(listed + tree_.entryCount));
+    FileCount_Label->setText(walking_ && !quietWalk_ ? QStringLiteral("読込中 ") + groupedCount(listed + walkFound_)
+                                                     : QString::number(listed + tree_.entryCount));
     FileCount_Label->adjustSize();
 }
 
@@ -186,24 +211,37 @@ void TForm1::showFolderReadCount(std::uint64_t generation, std::size_t found)
     showFileCount();
 }
 
-void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error)
+void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error,
+                              std::shared_ptr<platform::TreeWatch> watch)
 {
     if (generation != walkGeneration_ || !walking_)
         return;
     walker_ = {};
+    const bool quiet = quietWalk_;
     setWalking(false);
+    quietWalk_ = false;
+    pacer_.finished(std::chrono::steady_clock::now());
     if (!error.empty()) {
         showFileCount();
-        showError(error);
+        if (quiet)
+            holdFollowing(error);
+        else
+            showError(error);
         return;
     }
+    // The same folders unreadable as at the last walk are not told again
+    // for every change on disk.
+    const bool unreadableNews = !tree.unreadable.empty() && (!quiet || tree.unreadable != tree_.unreadable);
     tree_ = std::move(tree);
+    treeWatch_ = std::move(watch);
+    const ViewPlace outputPlace(ListBox1, true);
     userAction([&] {
         ListDataSet();
         showFileCount();
     });
-    if (!tree_.unreadable.empty())
-        errorDisplay_->showNotice(unreadableFoldersNotice(tree_.unreadable));
+    if (quiet)
+        outputPlace.restore();
+    noticeUnwatchedFolders(unreadableNews ? unreadableFoldersNotice(tree_.unreadable) : std::string());
 }
 
 } // namespace quorrin::ui

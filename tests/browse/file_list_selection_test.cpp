@@ -1,6 +1,7 @@
 #include "file_list_world.h"
 
 #include <chrono>
+#include <functional>
 
 namespace quorrin::browse::test {
 namespace {
@@ -46,6 +47,37 @@ TEST_F(Selection, AUserSelectionClicksAndReportsOnlyWhenTheIndexMoved)
     list->SetCurrentDir("C:\\");
     list->selectByUser(0);
     EXPECT_EQ(list->SelectedPath(), "C:\\top.exe");
+}
+
+// A refresh for a change on disk keeps the selected file by its name, and
+// leaves the mask box alone unless the selection had to go.
+TEST_F(Selection, ARefreshKeepsTheSelectedNameAndTheMaskBoxWhileItCan)
+{
+    const struct {
+        const char* what;
+        int selected;
+        std::function<void()> change;
+        std::string keptName;
+        int keptIndex;
+        std::string edit;
+    } cases[] = {
+        {"a file came before it", 2, [&] { fs.addFile("C:\\Data\\b.exe"); }, "system.com", 3, "typing"},
+        {"a file went before it", 3, [&] { fs.remove("C:\\Data\\app.exe"); }, "system.com", 2, "typing"},
+        {"nothing was selected", -1, [&] { fs.addFile("C:\\Data\\c.exe"); }, "", -1, "typing"},
+        {"it went itself", 2, [&] { fs.remove("C:\\Data\\hidden.exe"); }, "", -1, "*.exe;*.com"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        list->selectByUser(c.selected);
+        edit.setText("typing");
+        c.change();
+        takeEvents();
+        list->Refresh();
+        EXPECT_EQ(list->SelectedName(), c.keptName);
+        EXPECT_EQ(list->ItemIndex(), c.keptIndex);
+        EXPECT_EQ(edit.text(), c.edit);
+        EXPECT_EQ(takeEvents(), Names{"change " + std::to_string(c.keptIndex)});
+    }
 }
 
 TEST_F(Selection, SelectNameFindsTheItemWithoutRegardToCase)

@@ -93,6 +93,35 @@ TEST_F(PosixFolderTree, WalksDepthFirstInTheDirectoryListsOrderNeverThroughLinks
         readFoldersBelow(fs, rules, dir.path(), "*.txt", mainWindowType, WalkOptions{false, 0}, {}).folders.empty());
 }
 
+// Keeps the folders a walk hands it to watch.
+struct RecordingTreeWatch final : platform::TreeWatch {
+    void add(const std::string& dir) override { added.push_back(dir); }
+    std::size_t unwatched() const override { return 0; }
+    bool changed() override { return false; }
+    std::vector<std::string> added;
+};
+
+// Every folder the walk reads is watched, those that list nothing too (a
+// file may come there), and none it passes by.
+TEST_F(PosixFolderTree, TheWalkWatchesEachFolderItReads)
+{
+    const struct {
+        int depth;
+        Names added;
+    } cases[] = {
+        {1, {"/Alpha", "/beta", "/line\nbreak\xff"}},
+        {0, {"/Alpha", "/Alpha/empty", "/beta", "/beta/深く", "/beta/深く/もっと", "/line\nbreak\xff"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.depth);
+        RecordingTreeWatch watch;
+        readFoldersBelow(fs, rules, dir.path(), "*.txt", mainWindowType, WalkOptions{true, c.depth}, {}, &watch);
+        for (std::string& folder : watch.added)
+            folder.erase(0, dir.path().size());
+        EXPECT_EQ(watch.added, c.added);
+    }
+}
+
 TEST_F(PosixFolderTree, FoldersThatCannotBeReadAreNamedAndTheWalkGoesOn)
 {
     // Removed while walked: after the first folder's files the next three

@@ -1,5 +1,7 @@
 #include "browse/sort_key_order.h"
 
+#include "bytes_are_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,17 +13,7 @@
 namespace quorrin::browse {
 namespace {
 
-// Text rules whose sort key is the text itself, so a test can give the
-// sort any bytes it likes: zero bytes, bytes above 0x7F, shared prefixes.
-class BytesAreKeys final : public text::TextRules {
-public:
-    std::size_t charLength(std::string_view, std::size_t) const override { return 1; }
-    std::string lowerAsFileName(std::string_view s) const override { return std::string(s); }
-    std::string upperAsFileName(std::string_view s) const override { return std::string(s); }
-    int compare(std::string_view a, std::string_view b) const override { return a.compare(b); }
-    std::string sortKey(std::string_view s) const override { return std::string(s); }
-    std::string fromUtf8(std::string_view utf8) const override { return std::string(utf8); }
-};
+using test::BytesAreKeys;
 
 // What the order must be: a stable sort by plain byte order of the keys,
 // equal keys in their present order in either direction.

@@ -139,5 +139,37 @@ TEST(Win32FileSystem, AFolderWatchTellsOfEachChangeInTheFolder)
     EXPECT_FALSE(fs.watchFolder(dir / "missing"));
 }
 
+// Wine tells of changes in the watched folder itself only, not below it.
+bool underWine()
+{
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// One notification covers the folders below the root, however deep.
+TEST(Win32FileSystem, ATreeWatchTellsOfChangesBelowTheRoot)
+{
+    Win32TempDir dir;
+    dir.makeDirectory("sub");
+    dir.makeDirectory("sub\\deep");
+    const Win32FileSystem fs(rules);
+    const struct {
+        const char* file;
+        bool seen;
+    } changes[] = {{"a.txt", true}, {"sub\\b.txt", !underWine()}, {"sub\\deep\\c.txt", !underWine()}};
+    for (const auto& [file, seen] : changes) {
+        SCOPED_TRACE(file);
+        const auto watch = fs.watchTree(dir.path());
+        ASSERT_TRUE(watch);
+        watch->add(dir / "sub");
+        watch->add(dir / "sub\\deep");
+        EXPECT_EQ(watch->unwatched(), 0u);
+        EXPECT_FALSE(changedWithin(*watch, 100));
+        dir.writeFile(file, "x");
+        EXPECT_EQ(changedWithin(*watch, seen ? 2000 : 300), seen);
+    }
+    EXPECT_EQ(fs.watchTree(dir / "missing")->unwatched(), 1u);
+}
+
 } // namespace
 } // namespace quorrin::platform::win32

@@ -1,6 +1,8 @@
 #include "platform/posix/inotify_folder_watch.h"
 
+#include <cerrno>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorrin::platform::posix {
@@ -20,12 +22,33 @@ bool countsAsChange(const inotify_event& event)
     return event.len > 0 || (event.mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED | IN_Q_OVERFLOW)) != 0;
 }
 
-class InotifyFolderWatch final : public FolderWatch {
+// One inotify instance and the folders it watches.
+class InotifyWatch final : public TreeWatch {
 public:
-    explicit InotifyFolderWatch(int fd) : fd_(fd) {}
-    InotifyFolderWatch(const InotifyFolderWatch&) = delete;
-    InotifyFolderWatch& operator=(const InotifyFolderWatch&) = delete;
-    ~InotifyFolderWatch() override { close(fd_); }
+    InotifyWatch(int fd, std::size_t watchLimit) : fd_(fd), watchLimit_(watchLimit) {}
+    InotifyWatch(const InotifyWatch&) = delete;
+    InotifyWatch& operator=(const InotifyWatch&) = delete;
+    ~InotifyWatch() override { close(fd_); }
+
+    // False, counting the folder, when no watch is left for it.
+    bool watch(const std::string& dir)
+    {
+        const bool limitReached = watched_ >= watchLimit_;
+        if (!limitReached && inotify_add_watch(fd_, dir.c_str(), watchedEvents | IN_ONLYDIR) >= 0) {
+            ++watched_;
+            return true;
+        }
+        // A folder gone or closed to the user is for the walk to report;
+        // only a system out of watches leaves a folder it lists unseen.
+        struct stat st {};
+        const bool outOfWatches =
+            limitReached ? stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) : errno == ENOSPC || errno == ENOMEM;
+        unwatched_ += outOfWatches ? 1 : 0;
+        return false;
+    }
+
+    void add(const std::string& dir) override { watch(dir); }
+    std::size_t unwatched() const override { return unwatched_; }
 
     bool changed() override
     {
@@ -43,21 +66,36 @@ public:
 
 private:
     int fd_;
+    std::size_t watchLimit_;
+    std::size_t watched_ = 0;
+    std::size_t unwatched_ = 0;
     bool changed_ = false;
 };
+
+std::unique_ptr<InotifyWatch> newInotifyWatch(std::size_t watchLimit)
+{
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    return std::make_unique<InotifyWatch>(fd, watchLimit);
+}
 
 } // namespace
 
 std::unique_ptr<FolderWatch> watchWithInotify(const std::string& dir)
 {
-    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (fd < 0)
+    auto watch = newInotifyWatch(1);
+    if (watch == nullptr || !watch->watch(dir))
         return nullptr;
-    if (inotify_add_watch(fd, dir.c_str(), watchedEvents | IN_ONLYDIR) < 0) {
-        close(fd);
-        return nullptr;
-    }
-    return std::make_unique<InotifyFolderWatch>(fd);
+    return watch;
+}
+
+std::unique_ptr<TreeWatch> watchTreeWithInotify(const std::string& root, std::size_t watchLimit)
+{
+    auto watch = newInotifyWatch(watchLimit);
+    if (watch != nullptr)
+        watch->add(root);
+    return watch;
 }
 
 } // namespace quorrin::platform::posix

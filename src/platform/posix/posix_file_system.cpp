@@ -321,4 +321,12 @@ std::unique_ptr<FolderWatch> PosixFileSystem::watchFolder(const std::string& dir
     return watchWithInotify(dir);
 }
 
+std::unique_ptr<TreeWatch> PosixFileSystem::watchTree(const std::string& root) const
+{
+    if (auto watch = watchTreeWithInotify(root, treeWatchLimit_))
+        return watch;
+    // No inotify instance left: every folder then counts as unwatched.
+    return FileSystem::watchTree(root);
+}
+
 } // namespace quorrin::platform::posix

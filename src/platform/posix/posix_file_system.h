@@ -4,6 +4,7 @@
 #include "platform/posix/mount_table.h"
 #include "text/text_rules.h"
 
+#include <limits>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -39,6 +40,11 @@ public:
     std::optional<VolumeInformation> volumeInformation(const std::string& root) const override;
     std::optional<std::string> remoteName(const Volume& volume) const override;
     std::unique_ptr<FolderWatch> watchFolder(const std::string& dir) const override;
+    std::unique_ptr<TreeWatch> watchTree(const std::string& root) const override;
+
+    // Tests play a system whose watches run out after so many folders of a
+    // tree; the system's own limit applies otherwise.
+    void limitTreeWatches(std::size_t folders) { treeWatchLimit_ = folders; }
 
 private:
     std::optional<DirEntry> entryAt(int dirFd, const char* pathFromDir, std::string name) const;
@@ -58,6 +64,7 @@ private:
     mutable std::optional<std::set<std::string>> kernelMounts_;
     // Last directory visited on each volume in this run, by mount point.
     std::map<std::string, std::string> lastVisited_;
+    std::size_t treeWatchLimit_ = std::numeric_limits<std::size_t>::max();
 };
 
 } // namespace quorrin::platform::posix

@@ -220,4 +220,9 @@ std::unique_ptr<FolderWatch> Win32FileSystem::watchFolder(const std::string& dir
     return watchWithChangeNotification(dir);
 }
 
+std::unique_ptr<TreeWatch> Win32FileSystem::watchTree(const std::string& root) const
+{
+    return watchTreeWithChangeNotification(root);
+}
+
 } // namespace quorrin::platform::win32

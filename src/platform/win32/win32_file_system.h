@@ -27,6 +27,7 @@ public:
     std::optional<VolumeInformation> volumeInformation(const std::string& root) const override;
     std::optional<std::string> remoteName(const Volume& volume) const override;
     std::unique_ptr<FolderWatch> watchFolder(const std::string& dir) const override;
+    std::unique_ptr<TreeWatch> watchTree(const std::string& root) const override;
 
 private:
     const text::TextRules& rules_;
