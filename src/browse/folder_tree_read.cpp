@@ -29,27 +29,22 @@ std::vector<std::string> foldersInOrder(const platform::FileSystem& fs, const te
     std::vector<std::string> order;
     std::vector<PendingFolder> stack;
     // Pushed last to first, so the first subfolder is walked first.
-    auto pushSubfolders = [&](const std::string& parent, const std::vector<Subdirectory>& subfolders, int level) {
+    auto pushSubfolders = [&](const std::string& parent, const std::vector<std::string>& subfolders, int level) {
         if (options.depth > 0 && level > options.depth)
             return;
-        for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it) {
-            if (!it->isLink)
-                stack.push_back(PendingFolder{joinPath(rules, syntax, parent, it->name), level});
-        }
+        for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it)
+            stack.push_back(PendingFolder{joinPath(rules, syntax, parent, *it), level});
     };
-    // A volume that folds case cannot hold two names that differ only in
-    // case, so no name needs dropping here: every folder read is walked.
-    constexpr bool foldCase = false;
     // The listed folder's own entries are the file list's; a folder it
     // cannot read is the file list's to report.
-    if (const auto top = readSubdirectories(fs, rules, dir, foldCase))
+    if (const auto top = readSubdirectoriesToWalk(fs, rules, dir))
         pushSubfolders(dir, *top, 1);
     while (!stack.empty()) {
         PendingFolder folder = std::move(stack.back());
         stack.pop_back();
         if (fs.holdsNoUserFiles(folder.path))
             continue;
-        const auto subfolders = readSubdirectories(fs, rules, folder.path, foldCase);
+        const auto subfolders = readSubdirectoriesToWalk(fs, rules, folder.path);
         if (!subfolders) {
             unreadable.push_back(std::move(folder.path));
             continue;

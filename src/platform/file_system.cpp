@@ -18,4 +18,12 @@ bool FileSystem::subdirectories(const std::string& dir, const SubdirectoryVisit&
     return true;
 }
 
+bool FileSystem::subdirectoriesToWalk(const std::string& dir, const WalkedSubdirectoryVisit& visit) const
+{
+    return subdirectories(dir, [&](const std::string& name, bool isLink) {
+        if (!isLink)
+            visit(name);
+    });
+}
+
 } // namespace quorrin::platform
