@@ -76,7 +76,7 @@ FolderTree readFoldersBelow(const platform::FileSystem& fs, const text::TextRule
     // Reading a folder's files waits on a look at every entry; those of
     // different folders overlap well, so every core takes folders in turn.
     std::vector<ListedEntries> read(order.size());
-    std::vector<char> vanished(order.size(), 0);
+    std::vector<char> lost(order.size(), 0);
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> found{0};
     std::atomic<std::size_t> done{0};
@@ -84,8 +84,9 @@ FolderTree readFoldersBelow(const platform::FileSystem& fs, const text::TextRule
     auto readSome = [&](bool reportProgress) {
         for (std::size_t i; !stop && (i = next++) < order.size();) {
             read[i] = readEntries(fs, rules, order[i], mask, type, {});
-            // Gone since the first pass saw it: named with the unreadable.
-            vanished[i] = read[i].items.empty() && !fs.directoryExists(order[i]);
+            // Gone, or closed to reading, since the first pass saw it: named
+            // with the unreadable. A read that finds nothing cannot tell.
+            lost[i] = read[i].items.empty() && !fs.subdirectoriesToWalk(order[i], [](const std::string&) {});
             found += read[i].items.size();
             ++done;
             if (reportProgress && progress && !progress(found))
@@ -116,7 +117,7 @@ FolderTree readFoldersBelow(const platform::FileSystem& fs, const text::TextRule
         return tree;
     }
     for (std::size_t i = 0; i < order.size(); ++i) {
-        if (vanished[i])
+        if (lost[i])
             tree.unreadable.push_back(std::move(order[i]));
         else if (!read[i].items.empty()) {
             tree.entryCount += read[i].items.size();
