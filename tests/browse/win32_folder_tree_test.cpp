@@ -38,26 +38,6 @@ private:
     HANDLE h_;
 };
 
-void removeTree(const std::string& path)
-{
-    WIN32_FIND_DATAA data{};
-    const HANDLE h = FindFirstFileA((path + "\\*").c_str(), &data);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = data.cFileName;
-            const std::string full = path + "\\" + name;
-            if (name == "." || name == "..")
-                continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeTree(full);
-            else
-                DeleteFileA(full.c_str());
-        } while (FindNextFileA(h, &data));
-        FindClose(h);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 const AnsiTextRules rules;
 
 // Below the listed folder, in walk order: Alpha, beta, beta\deep, gamma,
@@ -116,13 +96,13 @@ TEST(Win32FolderTree, FoldersThatCannotBeReadAreNamedAndTheWalkGoesOn)
         {"locked", lockBeta, false, {"Alpha", "gamma"}, {"beta"}},
         {"locked while walked", lockBeta, true, {"Alpha", "beta\\deep", "gamma"}, {"beta"}},
         {"removed while walked",
-         [](const Win32TempDir& d) { removeTree(d / "beta"); },
+         [](const Win32TempDir& d) { d.remove("beta"); },
          true,
          {"Alpha", "gamma"},
          {"beta", "beta\\deep"}},
         {"replaced by a file while walked",
          [](const Win32TempDir& d) {
-             removeTree(d / "gamma");
+             d.remove("gamma");
              d.writeFile("gamma", "now a file");
          },
          true,
