@@ -29,20 +29,15 @@ std::vector<std::string> foldersInOrder(const platform::FileSystem& fs, const te
     std::vector<std::string> order;
     std::vector<PendingFolder> stack;
     // Pushed last to first, so the first subfolder is walked first.
-    auto pushSubfolders = [&](const std::string& parent, const std::vector<Subdirectory>& subfolders, int level) {
+    auto pushSubfolders = [&](const std::string& parent, const std::vector<std::string>& subfolders, int level) {
         if (options.depth > 0 && level > options.depth)
             return;
-        for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it) {
-            if (!it->isLink)
-                stack.push_back(PendingFolder{joinPath(rules, syntax, parent, it->name), level});
-        }
+        for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it)
+            stack.push_back(PendingFolder{joinPath(rules, syntax, parent, *it), level});
     };
-    // A volume that folds case cannot hold two names that differ only in
-    // case, so no name needs dropping here: every folder read is walked.
-    constexpr bool foldCase = false;
     // The listed folder's own entries are the file list's; a folder it
     // cannot read is the file list's to report.
-    if (const auto top = readSubdirectories(fs, rules, dir, foldCase))
+    if (const auto top = readSubdirectoriesToWalk(fs, rules, dir))
         pushSubfolders(dir, *top, 1);
     while (!stack.empty()) {
         PendingFolder folder = std::move(stack.back());
@@ -52,7 +47,7 @@ std::vector<std::string> foldersInOrder(const platform::FileSystem& fs, const te
         // Watched before it is read, so a change meanwhile is not missed.
         if (watch != nullptr)
             watch->add(folder.path);
-        const auto subfolders = readSubdirectories(fs, rules, folder.path, foldCase);
+        const auto subfolders = readSubdirectoriesToWalk(fs, rules, folder.path);
         if (!subfolders) {
             unreadable.push_back(std::move(folder.path));
             continue;
@@ -84,7 +79,7 @@ FolderTree readFoldersBelow(const platform::FileSystem& fs, const text::TextRule
     // Reading a folder's files waits on a look at every entry; those of
     // different folders overlap well, so every core takes folders in turn.
     std::vector<ListedEntries> read(order.size());
-    std::vector<char> vanished(order.size(), 0);
+    std::vector<char> lost(order.size(), 0);
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> found{0};
     std::atomic<std::size_t> done{0};
@@ -92,8 +87,9 @@ FolderTree readFoldersBelow(const platform::FileSystem& fs, const text::TextRule
     auto readSome = [&](bool reportProgress) {
         for (std::size_t i; !stop && (i = next++) < order.size();) {
             read[i] = readEntries(fs, rules, order[i], mask, type, {});
-            // Gone since the first pass saw it: named with the unreadable.
-            vanished[i] = read[i].items.empty() && !fs.directoryExists(order[i]);
+            // Gone, or closed to reading, since the first pass saw it: named
+            // with the unreadable. A read that finds nothing cannot tell.
+            lost[i] = read[i].items.empty() && !fs.subdirectoriesToWalk(order[i], [](const std::string&) {});
             found += read[i].items.size();
             ++done;
             if (reportProgress && progress && !progress(found))
@@ -124,7 +120,7 @@ FolderTree readFoldersBelow(const platform::FileSystem& fs, const text::TextRule
         return tree;
     }
     for (std::size_t i = 0; i < order.size(); ++i) {
-        if (vanished[i])
+        if (lost[i])
             tree.unreadable.push_back(std::move(order[i]));
         else if (!read[i].items.empty()) {
             tree.entryCount += read[i].items.size();

@@ -22,4 +22,11 @@ struct Subdirectory {
 std::optional<std::vector<Subdirectory>>
 readSubdirectories(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir, bool foldCase);
 
+// The subdirectories of `dir` a walk goes down into, in the same order:
+// those above less the links. A volume that folds case cannot hold two
+// names that differ only in case, so none is dropped. Nothing when `dir`
+// cannot be read.
+std::optional<std::vector<std::string>> readSubdirectoriesToWalk(const platform::FileSystem& fs,
+                                                                 const text::TextRules& rules, const std::string& dir);
+
 } // namespace quorrin::browse

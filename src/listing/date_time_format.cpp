@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <tuple>
+#include <utility>
 
 namespace quorrin::listing {
 
@@ -36,15 +37,12 @@ void appendNumber(std::string& out, int value, int minDigits)
     out.append(digits, result.ptr);
 }
 
-class PatternWriter {
+// Reads a pattern into the pieces a moment is written with.
+class PatternReader {
 public:
-    PatternWriter(std::string& out, std::string_view pattern, const platform::LocalDateTime& time,
-                  const platform::DateTimeSettings& settings, const text::TextRules& rules)
-        : out_(out), pattern_(pattern), time_(time), settings_(settings), rules_(rules)
-    {
-    }
+    PatternReader(std::string_view pattern, const text::TextRules& rules) : pattern_(pattern), rules_(rules) {}
 
-    void write()
+    std::vector<DateTimePiece> read()
     {
         while (pos_ < pattern_.size()) {
             const std::size_t length = rules_.charLength(pattern_, pos_);
@@ -53,12 +51,15 @@ public:
                 lastLetter_ = 0;
                 continue;
             }
-            writePiece();
+            readPiece();
         }
+        return std::move(pieces_);
     }
 
 private:
-    void writePiece()
+    using Field = DateTimePiece::Field;
+
+    void readPiece()
     {
         const char starter = pattern_[pos_];
         char token = asciiUpper(starter);
@@ -68,76 +69,65 @@ private:
             lastLetter_ = token;
         }
         switch (token) {
-        case 'Y': {
-            const int count = takeRun();
-            if (count <= 2)
-                appendNumber(out_, time_.year % 100, 2);
-            else
-                appendNumber(out_, time_.year, 4);
-            break;
-        }
+        case 'Y': add(Field::year, takeRun() <= 2 ? 2 : 4); break;
         case 'M': {
             const int count = takeRun();
-            if (count <= 2)
-                appendNumber(out_, time_.month, count);
-            else
-                out_ += (count == 3 ? settings_.shortMonthNames
-                                    : settings_.longMonthNames)[static_cast<std::size_t>(time_.month - 1)];
+            add(count <= 2 ? Field::month : Field::monthName, count);
             break;
         }
         case 'D': {
             const int count = takeRun();
-            if (count <= 2) {
-                appendNumber(out_, time_.day, count);
-            } else {
-                const auto& names = count == 3 ? settings_.shortDayNames : settings_.longDayNames;
-                out_ += names[static_cast<std::size_t>(dayOfWeek(time_.year, time_.month, time_.day))];
-            }
+            add(count <= 2 ? Field::day : Field::dayName, count);
             break;
         }
         case 'H': {
             const int count = takeRun();
             twelveHour_ = twelveHour_ || ampmAhead();
-            int hour = time_.hour;
-            if (twelveHour_ && hour == 0)
-                hour = 12;
-            else if (twelveHour_ && hour > 12)
-                hour -= 12;
-            appendNumber(out_, hour, std::min(count, 2));
+            add(twelveHour_ ? Field::twelveHour : Field::hour, std::min(count, 2));
             break;
         }
-        case 'N': appendNumber(out_, time_.minute, std::min(takeRun(), 2)); break;
-        case 'S': appendNumber(out_, time_.second, std::min(takeRun(), 2)); break;
+        case 'N': add(Field::minute, std::min(takeRun(), 2)); break;
+        case 'S': add(Field::second, std::min(takeRun(), 2)); break;
         case 'G':
             takeRun();
-            if (const platform::Era* era = currentEra())
-                out_ += era->name;
+            add(Field::eraName, 0);
             break;
-        case 'E': {
-            const int count = takeRun();
-            if (const platform::Era* era = currentEra())
-                appendNumber(out_, time_.year - era->startYear + 1, std::min(count, 2));
-            break;
-        }
+        case 'E': add(Field::eraYear, std::min(takeRun(), 2)); break;
         case 'A':
             if (ampmAt(pos_)) {
-                out_ += time_.hour < 12 ? settings_.amText : settings_.pmText;
+                add(Field::ampm, 0);
                 twelveHour_ = true;
                 pos_ += 4;
             } else {
-                out_ += starter;
+                addText(std::string_view(&starter, 1));
                 ++pos_;
             }
             break;
-        case '/': separator(settings_.dateSeparator); break;
-        case ':': separator(settings_.timeSeparator); break;
+        case '/':
+            add(Field::dateSeparator, 0);
+            ++pos_;
+            break;
+        case ':':
+            add(Field::timeSeparator, 0);
+            ++pos_;
+            break;
         case '\'':
         case '"': copyQuoted(starter); break;
         default:
-            out_ += starter;
+            addText(std::string_view(&starter, 1));
             ++pos_;
             break;
         }
+    }
+
+    void add(Field field, int count) { pieces_.push_back(DateTimePiece{field, count, {}}); }
+
+    // Text next to text stays one piece.
+    void addText(std::string_view text)
+    {
+        if (pieces_.empty() || pieces_.back().field != Field::text)
+            pieces_.push_back(DateTimePiece{Field::text, 0, {}});
+        pieces_.back().text += text;
     }
 
     // Length of the run of the same letter starting here; moves past it.
@@ -186,13 +176,6 @@ private:
         return false;
     }
 
-    void separator(char c)
-    {
-        if (c != 0)
-            out_ += c;
-        ++pos_;
-    }
-
     // Copies up to the matching quote, stepping by characters so that a
     // trail byte is never taken for the closing quote; an unclosed quote
     // runs to the end.
@@ -202,48 +185,112 @@ private:
         while (pos_ < pattern_.size() && pattern_[pos_] != quote)
             pos_ += rules_.charLength(pattern_, pos_);
         pos_ = std::min(pos_, pattern_.size());
-        out_.append(pattern_.substr(begin, pos_ - begin));
+        addText(pattern_.substr(begin, pos_ - begin));
         if (pos_ < pattern_.size())
             ++pos_;
     }
 
-    // The latest era that has begun by the date.
-    const platform::Era* currentEra() const
-    {
-        const platform::Era* found = nullptr;
-        for (const platform::Era& era : settings_.eras) {
-            if (std::tie(era.startYear, era.startMonth, era.startDay) <= std::tie(time_.year, time_.month, time_.day))
-                found = &era;
-        }
-        return found;
-    }
-
-    std::string& out_;
     std::string_view pattern_;
-    const platform::LocalDateTime& time_;
-    const platform::DateTimeSettings& settings_;
     const text::TextRules& rules_;
+    std::vector<DateTimePiece> pieces_;
     std::size_t pos_ = 0;
     char lastLetter_ = 0;
     bool twelveHour_ = false;
 };
 
+// The latest era that has begun by the date.
+const platform::Era* eraOf(const platform::LocalDateTime& time, const platform::DateTimeSettings& settings)
+{
+    const platform::Era* found = nullptr;
+    for (const platform::Era& era : settings.eras) {
+        if (std::tie(era.startYear, era.startMonth, era.startDay) <= std::tie(time.year, time.month, time.day))
+            found = &era;
+    }
+    return found;
+}
+
+void appendPiece(std::string& out, const DateTimePiece& piece, const platform::LocalDateTime& time,
+                 const platform::DateTimeSettings& settings)
+{
+    using Field = DateTimePiece::Field;
+    switch (piece.field) {
+    case Field::text: out += piece.text; break;
+    case Field::year: appendNumber(out, piece.count == 2 ? time.year % 100 : time.year, piece.count); break;
+    case Field::month: appendNumber(out, time.month, piece.count); break;
+    case Field::monthName:
+        out += (piece.count == 3 ? settings.shortMonthNames
+                                 : settings.longMonthNames)[static_cast<std::size_t>(time.month - 1)];
+        break;
+    case Field::day: appendNumber(out, time.day, piece.count); break;
+    case Field::dayName:
+        out += (piece.count == 3
+                    ? settings.shortDayNames
+                    : settings.longDayNames)[static_cast<std::size_t>(dayOfWeek(time.year, time.month, time.day))];
+        break;
+    case Field::hour: appendNumber(out, time.hour, piece.count); break;
+    case Field::twelveHour:
+        appendNumber(out, time.hour == 0 ? 12 : time.hour > 12 ? time.hour - 12 : time.hour, piece.count);
+        break;
+    case Field::minute: appendNumber(out, time.minute, piece.count); break;
+    case Field::second: appendNumber(out, time.second, piece.count); break;
+    case Field::eraName:
+        if (const platform::Era* era = eraOf(time, settings))
+            out += era->name;
+        break;
+    case Field::eraYear:
+        if (const platform::Era* era = eraOf(time, settings))
+            appendNumber(out, time.year - era->startYear + 1, piece.count);
+        break;
+    case Field::ampm: out += time.hour < 12 ? settings.amText : settings.pmText; break;
+    case Field::dateSeparator:
+        if (settings.dateSeparator != 0)
+            out += settings.dateSeparator;
+        break;
+    case Field::timeSeparator:
+        if (settings.timeSeparator != 0)
+            out += settings.timeSeparator;
+        break;
+    }
+}
+
 } // namespace
+
+DateTimePattern::DateTimePattern(std::string_view pattern, const text::TextRules& rules)
+    : pieces_(PatternReader(pattern, rules).read())
+{
+}
+
+void DateTimePattern::append(std::string& out, const platform::LocalDateTime& time,
+                             const platform::DateTimeSettings& settings) const
+{
+    for (const DateTimePiece& piece : pieces_)
+        appendPiece(out, piece, time, settings);
+}
 
 void appendFormattedDateTime(std::string& out, std::string_view pattern, const platform::LocalDateTime& time,
                              const platform::DateTimeSettings& settings, const text::TextRules& rules)
 {
-    PatternWriter(out, pattern, time, settings, rules).write();
+    DateTimePattern(pattern, rules).append(out, time, settings);
+}
+
+DateTimeText::DateTimeText(const platform::DateTimeSettings& settings, const text::TextRules& rules)
+    : settings_(settings), date_(settings.shortDateFormat, rules), time_(settings.longTimeFormat, rules)
+{
+}
+
+void DateTimeText::append(std::string& out, const platform::LocalDateTime& time) const
+{
+    date_.append(out, time, settings_);
+    if (time.hour != 0 || time.minute != 0 || time.second != 0) {
+        out += ' ';
+        time_.append(out, time, settings_);
+    }
 }
 
 void appendDateTimeText(std::string& out, const platform::LocalDateTime& time,
                         const platform::DateTimeSettings& settings, const text::TextRules& rules)
 {
-    appendFormattedDateTime(out, settings.shortDateFormat, time, settings, rules);
-    if (time.hour != 0 || time.minute != 0 || time.second != 0) {
-        out += ' ';
-        appendFormattedDateTime(out, settings.longTimeFormat, time, settings, rules);
-    }
+    DateTimeText(settings, rules).append(out, time);
 }
 
 } // namespace quorrin::listing

@@ -3,8 +3,10 @@
 #include "platform/date_time_settings.h"
 #include "text/text_rules.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorrin::listing {
 
@@ -33,5 +35,54 @@ void appendFormattedDateTime(std::string& out, std::string_view pattern, const p
 // time unless the moment is exactly midnight.
 void appendDateTimeText(std::string& out, const platform::LocalDateTime& time,
                         const platform::DateTimeSettings& settings, const text::TextRules& rules);
+
+// One token of a pattern, or a run of text to copy.
+struct DateTimePiece {
+    enum class Field : std::uint8_t {
+        text,
+        year, // count 2 or 4 digits
+        month,
+        monthName, // count 3 short, more long
+        day,
+        dayName, // count 3 short, more long
+        hour,
+        twelveHour,
+        minute,
+        second,
+        eraName,
+        eraYear,
+        ampm,
+        dateSeparator,
+        timeSeparator,
+    };
+    Field field = Field::text;
+    int count = 0; // least digits of a number
+    std::string text;
+};
+
+// A pattern read once, for writing many moments as appendFormattedDateTime
+// does: a listing writes every row with the same two.
+class DateTimePattern {
+public:
+    DateTimePattern(std::string_view pattern, const text::TextRules& rules);
+    void append(std::string& out, const platform::LocalDateTime& time,
+                const platform::DateTimeSettings& settings) const;
+
+private:
+    std::vector<DateTimePiece> pieces_;
+};
+
+// appendDateTimeText with the settings' patterns read once. The settings
+// must outlive it.
+class DateTimeText {
+public:
+    DateTimeText(const platform::DateTimeSettings& settings, const text::TextRules& rules);
+    void append(std::string& out, const platform::LocalDateTime& time) const;
+
+private:
+    const platform::DateTimeSettings& settings_;
+    DateTimePattern date_;
+    DateTimePattern time_;
+};
 
 } // namespace quorrin::listing

@@ -44,7 +44,7 @@ void appendIsoDate(std::string& out, const platform::LocalDateTime& time)
 
 // A time that cannot be read or packed leaves the field empty: one odd file
 // must not cost the rest of the listing.
-void appendDate(std::string& out, const ListingContext& context, std::string_view name)
+void appendDate(std::string& out, const ListingContext& context, const DateTimeText& dateText, std::string_view name)
 {
     const platform::DirEntry* entry = context.files.entry(name);
     if (entry == nullptr || entry->isDirectory())
@@ -59,7 +59,7 @@ void appendDate(std::string& out, const ListingContext& context, std::string_vie
     const auto packed = packDosDateTime(*local);
     if (!packed)
         return;
-    appendDateTimeText(out, unpackDosDateTime(*packed), context.locale.dateTimeSettings(), context.rules);
+    dateText.append(out, unpackDosDateTime(*packed));
 }
 
 bool isControlCharacter(char c)
@@ -110,13 +110,14 @@ void appendCaption(std::string& out, const ListingContext& context, std::int32_t
         out += context.rules.fromUtf8(columnKindItems[static_cast<std::size_t>(kind)]);
 }
 
-void appendUnquoted(std::string& out, const ListingContext& context, std::string_view name, std::int32_t kind)
+void appendUnquoted(std::string& out, const ListingContext& context, const DateTimeText& dateText,
+                    std::string_view name, std::int32_t kind)
 {
     switch (kind) {
     case ckPath: appendNameText(out, context, context.directory); break;
     case ckFileName: appendNameText(out, context, name); break;
     case ckSize: appendSize(out, context, name); break;
-    case ckDate: appendDate(out, context, name); break;
+    case ckDate: appendDate(out, context, dateText, name); break;
     case ckOption: appendNameText(out, context, context.classifier.StrFind(name)); break;
     default: break;
     }
@@ -158,6 +159,12 @@ void appendField(std::string& line, const ListingContext& context, std::int32_t 
     line += quote;
 }
 
+void appendFieldOfFile(std::string& line, const ListingContext& context, const DateTimeText& dateText,
+                       std::string_view name, std::int32_t kind)
+{
+    appendField(line, context, kind, [&](std::string& out) { appendUnquoted(out, context, dateText, name, kind); });
+}
+
 // Column 1 has no separator in front; the others have one unless their
 // kind is none, whose field is empty too.
 template <typename AppendFieldOf>
@@ -180,6 +187,8 @@ std::vector<std::string> composeLines(const ListingContext& context, std::size_t
     const std::string_view separator = TabStr(context.settings.TabNo, context.typedSeparator);
     std::vector<std::string> lines;
     lines.reserve(count + (context.header ? 1 : 0));
+    // The date patterns are read once, not for every row.
+    const DateTimeText dateText(context.locale.dateTimeSettings(), context.rules);
     // Each line is built in one reused buffer and then copied once, at its
     // exact length: no regrowth per field, no spare capacity kept per line.
     std::string line;
@@ -192,8 +201,9 @@ std::vector<std::string> composeLines(const ListingContext& context, std::size_t
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& name = nameAt(i);
         line.clear();
-        appendColumns(line, context, separator,
-                      [&](std::string& out, std::int32_t kind) { appendFileData(out, context, name, kind); });
+        appendColumns(line, context, separator, [&](std::string& out, std::int32_t kind) {
+            appendFieldOfFile(out, context, dateText, name, kind);
+        });
         lines.emplace_back(line);
     }
     return lines;
@@ -219,7 +229,7 @@ std::uint64_t GetFileSize(const FileInfoSource& files, std::string_view name)
 
 void appendFileData(std::string& line, const ListingContext& context, std::string_view name, std::int32_t kind)
 {
-    appendField(line, context, kind, [&](std::string& out) { appendUnquoted(out, context, name, kind); });
+    appendFieldOfFile(line, context, DateTimeText(context.locale.dateTimeSettings(), context.rules), name, kind);
 }
 
 std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names)

@@ -27,4 +27,12 @@ std::unique_ptr<TreeWatch> FileSystem::watchTree(const std::string& root) const
     return watch;
 }
 
+bool FileSystem::subdirectoriesToWalk(const std::string& dir, const WalkedSubdirectoryVisit& visit) const
+{
+    return subdirectories(dir, [&](const std::string& name, bool isLink) {
+        if (!isLink)
+            visit(name);
+    });
+}
+
 } // namespace quorrin::platform

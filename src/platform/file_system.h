@@ -64,6 +64,14 @@ public:
     using SubdirectoryVisit = std::function<void(const std::string& name, bool isLink)>;
     virtual bool subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const;
 
+    // The subdirectories of `dir` a walk through a tree goes down into:
+    // those subdirectories() reports, less the links. A file system that
+    // counts a folder's subfolders may answer without reading its entries.
+    // False, having visited nothing, when `dir` cannot be read. The base
+    // answers through subdirectories().
+    using WalkedSubdirectoryVisit = std::function<void(const std::string& name)>;
+    virtual bool subdirectoriesToWalk(const std::string& dir, const WalkedSubdirectoryVisit& visit) const;
+
     // True where `dir` is the mount point of a file system that holds no
     // user files (process, device and kernel tables), which a walk through a
     // tree never enters.

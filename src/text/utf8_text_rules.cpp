@@ -18,15 +18,26 @@ namespace quorrin::text {
 
 namespace {
 
-template <typename Fold> void appendFoldedCase(std::string& out, std::string_view s, Fold fold)
+// The ASCII letters a fold can change: those of the other case.
+struct AsciiRange {
+    unsigned char first;
+    unsigned char last;
+};
+constexpr AsciiRange upperCaseLetters{'A', 'Z'};
+constexpr AsciiRange lowerCaseLetters{'a', 'z'};
+
+template <typename Fold> void appendFoldedCase(std::string& out, std::string_view s, Fold fold, AsciiRange changed)
 {
     out.reserve(out.size() + s.size());
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
         if (c < 0x80) {
             // ASCII folds as ASCII in every locale: a Turkish dotless i
-            // would not even fit the byte it came from.
-            const std::wint_t folded = fold(c);
+            // would not even fit the byte it came from. No locale changes
+            // a digit, a sign or a letter that has its case already, so
+            // only the others cost a call.
+            const bool mayChange = c >= changed.first && c <= changed.last;
+            const std::wint_t folded = mayChange ? fold(c) : c;
             out += static_cast<char>(folded < 0x80 ? folded : c);
             ++i;
             continue;
@@ -41,10 +52,10 @@ template <typename Fold> void appendFoldedCase(std::string& out, std::string_vie
     }
 }
 
-template <typename Fold> std::string foldCase(std::string_view s, Fold fold)
+template <typename Fold> std::string foldCase(std::string_view s, Fold fold, AsciiRange changed)
 {
     std::string out;
-    appendFoldedCase(out, s, fold);
+    appendFoldedCase(out, s, fold, changed);
     return out;
 }
 
@@ -75,12 +86,13 @@ std::size_t Utf8TextRules::charLength(std::string_view s, std::size_t i) const
 
 std::string Utf8TextRules::lowerAsFileName(std::string_view s) const
 {
-    return foldCase(s, lower);
+    return foldCase(s, lower, upperCaseLetters);
 }
 
 std::string Utf8TextRules::upperAsFileName(std::string_view s) const
 {
-    return foldCase(s, [](std::wint_t c) { return std::towupper(c); });
+    return foldCase(
+        s, [](std::wint_t c) { return std::towupper(c); }, lowerCaseLetters);
 }
 
 int Utf8TextRules::compare(std::string_view a, std::string_view b) const
@@ -102,7 +114,7 @@ std::string Utf8TextRules::sortKey(std::string_view s) const
 void Utf8TextRules::appendSortKey(std::string& out, std::string_view s) const
 {
     const std::size_t start = out.size();
-    appendFoldedCase(out, s, lower);
+    appendFoldedCase(out, s, lower, upperCaseLetters);
     if (!collatesByBytes()) {
         const std::string folded = out.substr(start);
         out.resize(start + folded.size() * 4 + 16);

@@ -139,13 +139,18 @@ TEST_F(PosixFolderTree, FoldersThatCannotBeReadAreNamedAndTheWalkGoesOn)
     ASSERT_EQ(tree.folders.size(), 2u);
     EXPECT_EQ(tree.folders.back().path, dir / "line\nbreak\xff");
 
+    // Closed to reading: a folder with subfolders, and one without, whose
+    // link count alone would say there is nothing below it.
+    dir.makeDirectory("beta");
+    dir.writeFile("beta/b.txt");
     ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
     ASSERT_EQ(chmod((dir / "Alpha").c_str(), 0), 0);
+    ASSERT_EQ(chmod((dir / "beta").c_str(), 0311), 0);
     EXPECT_EQ(testing::runUnprivileged([&]() -> std::string {
                   PosixFileSystem own(rules);
                   const FolderTree closed =
                       readFoldersBelow(own, rules, dir.path(), "*.txt", mainWindowType, WalkOptions{true, 0}, {});
-                  if (closed.unreadable != Names{dir / "Alpha"})
+                  if (closed.unreadable != (Names{dir / "Alpha", dir / "beta"}))
                       return "a folder without read permission should be reported";
                   return closed.folders.size() == 1 ? "" : "the walk should go on past it";
               }),

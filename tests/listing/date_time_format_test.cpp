@@ -50,6 +50,15 @@ TEST(DateTimeText, ShortDateThenLongTimeUnlessMidnight)
         appendDateTimeText(out, row.time, row.settings, utf8);
         EXPECT_EQ(out, std::string("x") + row.text);
     }
+    // A listing reads the patterns once and writes every row with them:
+    // nothing of one row may carry over to the next.
+    const DateTimeText japaneseRows(japanese, utf8);
+    const DateTimeText unitedStatesRows(unitedStates, utf8);
+    for (const auto& row : table) {
+        std::string out;
+        (&row.settings == &japanese ? japaneseRows : unitedStatesRows).append(out, row.time);
+        EXPECT_EQ(out, row.text);
+    }
 }
 
 TEST(DateTimeFormat, Tokens)

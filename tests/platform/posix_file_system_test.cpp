@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -159,6 +160,41 @@ TEST_F(PosixFileSystemTest, SubdirectoriesAreTheShownFoldersWithTheirLinksMarked
     EXPECT_EQ(found, expected);
     EXPECT_FALSE(fs.subdirectories(dir / "missing", [](const std::string&, bool) {}));
     EXPECT_FALSE(fs.subdirectories(dir / "file.txt", [](const std::string&, bool) {}));
+}
+
+// A walk goes into real folders only; a folder without subfolders may be
+// answered from its link count, but one that cannot be read still says so.
+TEST_F(PosixFileSystemTest, SubdirectoriesToWalkAreTheRealOnesAndRefusalsSaySo)
+{
+    for (const char* folder : {"leaf", "parent", "parent/b", "parent/a", "parent/.hidden", "closed"})
+        dir.makeDirectory(folder);
+    dir.writeFile("leaf/file.txt");
+    dir.writeFile("parent/file.txt");
+    ASSERT_EQ(symlink("../parent", (dir / "leaf/to-folder").c_str()), 0);
+    ASSERT_EQ(symlink("..", (dir / "parent/up").c_str()), 0);
+    ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
+    ASSERT_EQ(chmod((dir / "closed").c_str(), 0311), 0);
+    const struct {
+        const char* folder;
+        bool readable;
+        std::vector<std::string> walked;
+    } cases[] = {
+        {"leaf", true, {}},     {"parent", true, {"a", "b"}}, {"closed", false, {}},
+        {"missing", false, {}}, {"leaf/file.txt", false, {}},
+    };
+    EXPECT_EQ(runUnprivileged([&]() -> std::string {
+                  PosixFileSystem own(rules);
+                  for (const auto& c : cases) {
+                      std::vector<std::string> walked;
+                      const bool readable = own.subdirectoriesToWalk(
+                          dir / c.folder, [&](const std::string& name) { walked.push_back(name); });
+                      std::sort(walked.begin(), walked.end());
+                      if (readable != c.readable || walked != c.walked)
+                          return std::string("wrong answer for ") + c.folder;
+                  }
+                  return "";
+              }),
+              "");
 }
 
 TEST_F(PosixFileSystemTest, OnlyKernelTablesHoldNoUserFiles)

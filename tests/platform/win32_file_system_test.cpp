@@ -103,6 +103,40 @@ TEST(Win32FileSystem, ChangesKeepEachDrivesDirectoryAndRefusalsCarryTheSystemsCo
     EXPECT_EQ(fs.currentDirectory(), "C:\\");
 }
 
+TEST(Win32FileSystem, SubdirectoriesAreTheFoldersADirectoryListShowsAndUnreadableFoldersSaySo)
+{
+    Win32TempDir dir;
+    dir.makeDirectory("plain");
+    dir.makeDirectory("plain\\inner");
+    dir.writeFile("file.txt");
+    SetFileAttributesA(dir.makeDirectory("hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA(dir.makeDirectory("system").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    const Win32FileSystem fs(rules);
+    std::map<std::string, bool> found; // name, is a link
+    EXPECT_TRUE(fs.subdirectories(dir.path(), [&](const std::string& name, bool isLink) { found[name] = isLink; }));
+    EXPECT_EQ(found, (std::map<std::string, bool>{{"plain", false}}));
+
+    // Locked by a handle that shares nothing: there, but not to be read.
+    const HANDLE lock = CreateFileA((dir / "plain").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    const struct {
+        std::string dir;
+        bool readable;
+    } cases[] = {{dir.path(), true},
+                 {dir / "plain", false},
+                 {dir / "missing", false},
+                 {dir / "file.txt", false},
+                 {"", false},
+                 {dir / std::string(MAX_PATH, 'n'), false}};
+    for (const auto& c : cases) {
+        int visits = 0;
+        EXPECT_EQ(fs.subdirectories(c.dir, [&](const std::string&, bool) { ++visits; }), c.readable) << c.dir;
+        EXPECT_EQ(visits > 0, c.readable) << c.dir;
+    }
+    CloseHandle(lock);
+}
+
 // The system may tell of a change a moment after it happened.
 bool changedWithin(FolderWatch& watch, DWORD milliseconds)
 {

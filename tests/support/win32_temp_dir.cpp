@@ -117,6 +117,16 @@ std::string Win32TempDir::makeDirectory(const std::string& name) const
     return full;
 }
 
+void Win32TempDir::remove(const std::string& name) const
+{
+    const std::string full = *this / name;
+    const DWORD attributes = GetFileAttributesA(full.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        removeTree(full);
+    else
+        DeleteFileA(full.c_str());
+}
+
 std::string Win32TempDir::read(const std::string& name) const
 {
     const File f(*this / name, GENERIC_READ, OPEN_EXISTING);

@@ -27,6 +27,8 @@ public:
     std::string makeFileOfSize(const std::string& name, std::uint64_t size) const;
     std::string makeDirectory(const std::string& name) const;
     std::string read(const std::string& name) const;
+    // A file, or a folder with everything in it.
+    void remove(const std::string& name) const;
 
 private:
     std::string path_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cwctype>
 
 namespace quorrin::text {
 namespace {
@@ -27,6 +28,24 @@ TEST(Utf8TextRules, CharactersAreWholeValidSequencesOnly)
         EXPECT_EQ(rules.charLength(text, 0), length) << testing::PrintToString(text);
     EXPECT_FALSE(matchesPattern(rules, "a\xE0\x80\xAEtxt", "*.txt"));
     EXPECT_TRUE(matchesPattern(rules, "a.TXT", "*.txt"));
+}
+
+// Only the letters a fold changes are handed to the C library; every other
+// byte must still come out as the library folds it.
+TEST(Utf8TextRules, EveryAsciiByteFoldsAsTheCLibraryFoldsIt)
+{
+    const Utf8TextRules rules;
+    const auto asAscii = [](std::wint_t folded, char c) {
+        return std::string(1, folded < 0x80 ? static_cast<char>(folded) : c);
+    };
+    for (int byte = 1; byte < 0x80; ++byte) {
+        const char c = static_cast<char>(byte);
+        const std::string one(1, c);
+        EXPECT_EQ(rules.lowerAsFileName(one), asAscii(std::towlower(static_cast<std::wint_t>(byte)), c)) << byte;
+        EXPECT_EQ(rules.upperAsFileName(one), asAscii(std::towupper(static_cast<std::wint_t>(byte)), c)) << byte;
+    }
+    EXPECT_EQ(rules.lowerAsFileName("Photo_2024-01.JPG"), "photo_2024-01.jpg");
+    EXPECT_EQ(rules.upperAsFileName("Photo_2024-01.jpg"), "PHOTO_2024-01.JPG");
 }
 
 TEST(Utf8TextRules, AsciiFoldsAsAsciiWhateverTheLocale)

@@ -12,9 +12,11 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <linux/magic.h>
 #include <memory>
 #include <string_view>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 #include <utility>
 
@@ -72,6 +74,34 @@ bool isRemovableDevice(const std::string& device)
 struct DirCloser {
     void operator()(DIR* d) const { closedir(d); }
 };
+
+// The subdirectories a directory list shows, from an open directory.
+void visitSubdirectories(DIR* handle, const FileSystem::SubdirectoryVisit& visit)
+{
+    const int fd = dirfd(handle);
+    std::string name;
+    while (const dirent* d = readdir(handle)) {
+        // Dot-names are hidden, "." and ".." among them.
+        if (d->d_name[0] == '.')
+            continue;
+        unsigned char type = d->d_type;
+        struct stat st {};
+        // Only a file system that does not say, or a link, costs a stat.
+        if (type == DT_UNKNOWN && fstatat(fd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
+        const bool isLink = type == DT_LNK;
+        if (type == DT_DIR || (isLink && fstatat(fd, d->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode))) {
+            name.assign(d->d_name);
+            visit(name, isLink);
+        }
+    }
+}
+
+// File systems whose folders have 2 links plus one per subfolder.
+bool keepsSubfolderCount(decltype(statfs::f_type) type)
+{
+    return type == EXT4_SUPER_MAGIC || type == TMPFS_MAGIC || type == XFS_SUPER_MAGIC;
+}
 
 } // namespace
 
@@ -236,24 +266,48 @@ bool PosixFileSystem::subdirectories(const std::string& dir, const SubdirectoryV
     std::unique_ptr<DIR, DirCloser> handle(opendir(dir.c_str()));
     if (!handle)
         return false;
-    const int fd = dirfd(handle.get());
-    std::string name;
-    while (const dirent* d = readdir(handle.get())) {
-        // Dot-names are hidden, "." and ".." among them.
-        if (d->d_name[0] == '.')
-            continue;
-        unsigned char type = d->d_type;
-        struct stat st {};
-        // Only a file system that does not say, or a link, costs a stat.
-        if (type == DT_UNKNOWN && fstatat(fd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
-            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
-        const bool isLink = type == DT_LNK;
-        if (type == DT_DIR || (isLink && fstatat(fd, d->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode))) {
-            name.assign(d->d_name);
-            visit(name, isLink);
-        }
-    }
+    visitSubdirectories(handle.get(), visit);
     return true;
+}
+
+bool PosixFileSystem::subdirectoriesToWalk(const std::string& dir, const WalkedSubdirectoryVisit& visit) const
+{
+    // Opened first, so that a folder that cannot be read says so even when
+    // its entries need no reading.
+    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // A folder's ".." entries count among its links: with two, it has no
+    // subfolder, and its entries (links to folders at most) need no read.
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && st.st_nlink == 2 && countsSubfolders(fd, st.st_dev)) {
+        close(fd);
+        return true;
+    }
+    std::unique_ptr<DIR, DirCloser> handle(fdopendir(fd));
+    if (!handle) {
+        close(fd);
+        return false;
+    }
+    visitSubdirectories(handle.get(), [&](const std::string& name, bool isLink) {
+        if (!isLink)
+            visit(name);
+    });
+    return true;
+}
+
+bool PosixFileSystem::countsSubfolders(int dirFd, dev_t device) const
+{
+    const std::lock_guard lock(subfolderCountsMutex_);
+    const auto known = countsSubfolders_.find(device);
+    if (known != countsSubfolders_.end())
+        return known->second;
+    // Only where the count is known to be kept: others (btrfs, network and
+    // FUSE file systems, layered ones) say 1 or anything.
+    struct statfs info {};
+    const bool counts = fstatfs(dirFd, &info) == 0 && keepsSubfolderCount(info.f_type);
+    countsSubfolders_.emplace(device, counts);
+    return counts;
 }
 
 bool PosixFileSystem::holdsNoUserFiles(const std::string& dir) const

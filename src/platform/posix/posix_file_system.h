@@ -35,6 +35,7 @@ public:
     void search(const std::string& pattern, std::uint32_t searchAttr,
                 const std::function<void(const DirEntry&)>& visit) const override;
     bool subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const override;
+    bool subdirectoriesToWalk(const std::string& dir, const WalkedSubdirectoryVisit& visit) const override;
     bool holdsNoUserFiles(const std::string& dir) const override;
     std::vector<Volume> volumes() const override;
     std::optional<VolumeInformation> volumeInformation(const std::string& root) const override;
@@ -51,6 +52,7 @@ private:
     std::uint32_t attributesOf(const std::string& name, const struct stat& st) const;
     bool writableByUser(const struct stat& st) const;
     const std::vector<MountEntry>& mounts() const;
+    bool countsSubfolders(int dirFd, dev_t device) const;
 
     const text::TextRules& rules_;
     uid_t uid_;
@@ -62,6 +64,9 @@ private:
     std::string entered_;
     mutable std::mutex kernelMountsMutex_;
     mutable std::optional<std::set<std::string>> kernelMounts_;
+    // Per device: whether a folder's link count is 2 plus its subfolders.
+    mutable std::mutex subfolderCountsMutex_;
+    mutable std::map<dev_t, bool> countsSubfolders_;
     // Last directory visited on each volume in this run, by mount point.
     std::map<std::string, std::string> lastVisited_;
     std::size_t treeWatchLimit_ = std::numeric_limits<std::size_t>::max();

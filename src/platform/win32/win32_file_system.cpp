@@ -7,6 +7,10 @@
 #include <windows.h>
 #include <winnetwk.h>
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
 namespace quorrin::platform::win32 {
 
 namespace {
@@ -165,6 +169,42 @@ void Win32FileSystem::search(const std::string& pattern, std::uint32_t searchAtt
         if ((data.dwFileAttributes & excluded) == 0)
             visit(entryOf(data));
     } while (FindNextFileA(h.get(), &data));
+}
+
+bool Win32FileSystem::subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const
+{
+    if (dir.empty())
+        return false;
+    // Only a root ends in "\" ("C:\"); a name's last byte may be 0x5C on
+    // a double-byte code page, so it is not looked at.
+    const bool root = dir.size() == 3 && dir[1] == ':';
+    const std::string pattern = root ? dir + "*.*" : dir + "\\*.*";
+    WIN32_FIND_DATAA data{};
+    const FindHandle h(FindFirstFileA(pattern.c_str(), &data));
+    // Finding nothing at all is an empty root (no "." or ".." there); any
+    // other failure is a folder that cannot be read: access denied, gone,
+    // path too long, a file in its place.
+    if (!h.valid())
+        return GetLastError() == ERROR_FILE_NOT_FOUND && directoryExists(dir);
+    std::vector<std::pair<std::string, bool>> found; // name, is a link
+    constexpr DWORD leftOut = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    do {
+        const DWORD a = data.dwFileAttributes;
+        const std::string_view name = data.cFileName;
+        if ((a & FILE_ATTRIBUTE_DIRECTORY) == 0 || (a & leftOut) != 0 || name == "." || name == "..")
+            continue;
+        // Symbolic links and junctions name another folder; other reparse
+        // points (files kept in the cloud, deduplicated ones) are folders
+        // of their own.
+        const bool link = (a & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && IsReparseTagNameSurrogate(data.dwReserved0);
+        found.emplace_back(name, link);
+    } while (FindNextFileA(h.get(), &data));
+    // A listing cut short (the folder went while read) is no listing.
+    if (GetLastError() != ERROR_NO_MORE_FILES)
+        return false;
+    for (const auto& [name, link] : found)
+        visit(name, link);
+    return true;
 }
 
 std::vector<Volume> Win32FileSystem::volumes() const

@@ -23,6 +23,7 @@ public:
     std::optional<DirEntry> lookUp(const std::string& path) const override;
     void search(const std::string& pattern, std::uint32_t searchAttr,
                 const std::function<void(const DirEntry&)>& visit) const override;
+    bool subdirectories(const std::string& dir, const SubdirectoryVisit& visit) const override;
     std::vector<Volume> volumes() const override;
     std::optional<VolumeInformation> volumeInformation(const std::string& root) const override;
     std::optional<std::string> remoteName(const Volume& volume) const override;
