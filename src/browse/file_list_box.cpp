@@ -8,6 +8,7 @@
 #include "text/wildcard.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorrin::browse {
 
@@ -77,10 +78,24 @@ void TFileListBox::Rescan()
 
 bool TFileListBox::RescanIfChanged()
 {
+    if (reading_)
+        return true;
     if (!windowCreated_ || (watch_ != nullptr && !watch_->changed()))
         return false;
     read();
     return true;
+}
+
+void TFileListBox::StopReading()
+{
+    if (!reading_)
+        return;
+    reading_ = false;
+    ++readsBegun_;
+    selectOnLanding_.reset();
+    maskIfHidden_ = false;
+    runner_->stop();
+    change();
 }
 
 void TFileListBox::read()
@@ -92,24 +107,66 @@ void TFileListBox::read()
     // refusal leaves the items as they were.
     fs_.changeDirectory(currentDir_);
     watch_ = fs_.watchFolder(currentDir_);
-    items_.clear();
-    facts_.clear();
-    itemIndex_ = -1;
-    ListedEntries listed = readEntries(fs_, rules_, currentDir_, mask_, fileType_, OnBusyChange);
+    ReadRequest request{currentDir_, mask_, fileType_};
+    const std::uint64_t begun = ++readsBegun_;
+    selectOnLanding_.reset();
+    maskIfHidden_ = false;
+    // Items of another folder, mask or type never stand under this one's
+    // name; those of the same stay until the new ones land.
+    if (runner_ == nullptr || request != listed_) {
+        items_.clear();
+        facts_.clear();
+        itemIndex_ = -1;
+    }
+    if (runner_ == nullptr) {
+        ListedEntries listed = readEntries(fs_, rules_, request.dir, request.mask, request.type, OnBusyChange);
+        land(request, std::move(listed));
+        return;
+    }
+    reading_ = true;
+    // The linked edit box shows at once what the change will show when
+    // the read lands: nothing is selected before then.
+    showInFileEdit();
+    runner_->start(request, [this, begun, request](ListedEntries listed) {
+        if (begun == readsBegun_ && reading_)
+            land(request, std::move(listed));
+    });
+}
+
+void TFileListBox::land(const ReadRequest& request, ListedEntries listed)
+{
+    reading_ = false;
     items_ = std::move(listed.items);
     facts_ = std::move(listed.facts);
+    listed_ = request;
+    itemIndex_ = -1;
     ++readCount_;
+    const std::optional<std::string> name = std::exchange(selectOnLanding_, std::nullopt);
+    const bool maskIfHidden = std::exchange(maskIfHidden_, false);
+    if (name)
+        selectItemNamed(*name);
+    if (name && maskIfHidden && itemIndex_ < 0) {
+        // The items are stale at once: the read of the new mask reports.
+        SetMask(*name);
+        SelectName(*name);
+        return;
+    }
     change();
+}
+
+void TFileListBox::showInFileEdit()
+{
+    if (fileEdit_ == nullptr)
+        return;
+    const std::string selected = SelectedName();
+    fileEdit_->setText(selected.empty() ? mask_ : selected);
+    fileEdit_->selectAll();
 }
 
 void TFileListBox::change()
 {
     lastReported_ = itemIndex_;
-    if (fileEdit_ != nullptr) {
-        const std::string selected = SelectedName();
-        fileEdit_->setText(selected.empty() ? mask_ : selected);
-        fileEdit_->selectAll();
-    }
+    showInFileEdit();
     if (OnChange)
         OnChange(*this);
 }
@@ -129,11 +186,22 @@ std::string TFileListBox::SelectedPath() const
 
 void TFileListBox::SelectName(const std::string& name)
 {
+    if (reading_) {
+        selectOnLanding_ = name;
+        return;
+    }
     // Names compare as the volume finds them: a name typed in another case
     // selects the file on a volume that folds case.
     const VolumeCase volume = volumeCaseOf(fs_, rules_, currentDir_);
     if (sameNameOnVolume(rules_, volume, name, SelectedName()))
         return;
+    selectItemNamed(name);
+    change();
+}
+
+void TFileListBox::selectItemNamed(const std::string& name)
+{
+    const VolumeCase volume = volumeCaseOf(fs_, rules_, currentDir_);
     // The order a list box's exact search takes: from item 1 to the end,
     // then item 0.
     itemIndex_ = -1;
@@ -145,7 +213,6 @@ void TFileListBox::SelectName(const std::string& name)
             break;
         }
     }
-    change();
 }
 
 void TFileListBox::ApplyPathText(const std::string& typed)
@@ -176,7 +243,9 @@ void TFileListBox::ApplyPathText(const std::string& typed)
     if (!fs_.fileExists(joinPath(rules_, syntax, currentDir_, split.file)))
         throw Error(rules_.fromUtf8("不正なファイル名 - ") + text);
     // A file the mask hides becomes the mask, so the list shows it.
-    if (SelectedName().empty()) {
+    if (reading_) {
+        maskIfHidden_ = true;
+    } else if (SelectedName().empty()) {
         SetMask(split.file);
         SelectName(split.file);
     }

@@ -134,7 +134,10 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
 
 TForm1::~TForm1()
 {
+    FileListBox1.setReadRunner(nullptr);
+    readRunner_.reset();
     // Gives the busy cursor back too.
+    setReadingFiles(false);
     CancelFolderRead();
 }
 

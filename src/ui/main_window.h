@@ -18,6 +18,7 @@
 #include "ui/guard.h"
 #include "ui/line_edit_port.h"
 #include "ui/save_dialog_port.h"
+#include "ui/threaded_read_runner.h"
 #include "ui/unmappable_question_port.h"
 #include "ui/window_services.h"
 
@@ -80,6 +81,8 @@ public:
     const listing::ListSettings& settings() const { return settings_; }
     const std::vector<std::string>& listingLines() const { return lines_; }
     const persist::ScanSettings& scanSettings() const { return scan_; }
+    // True while the listed folder is being read.
+    bool readingFiles() const { return readingFiles_; }
     // True while the folders below the listed one are being read.
     bool readingFolders() const { return walking_; }
     browse::TFileListBox& fileList() { return FileListBox1; }
@@ -146,6 +149,8 @@ public:
     // running is stopped first and its result dropped.
     void ReadFoldersBelow(bool always);
     void CancelFolderRead();
+    // Esc: stops the listed folder's read and the walk below it.
+    void CancelReads();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -175,6 +180,15 @@ private:
     void buildScanMenu(QMenu* menu);
     void showScanChoice();
     void setWalking(bool walking);
+    void setReadingFiles(bool reading);
+    // The busy cursor and Esc, while anything is being read.
+    void showBusy();
+    // A read of the listed folder began: what belonged to the one before
+    // goes, and the count runs.
+    void fileReadStarted();
+    // Save and copy take the whole listing: they wait for the reads under
+    // way, with the window drawing and counting but user input held back.
+    void waitForReads();
     void showFileCount();
     // What the walk of `generation` reports; a later walk's generation, or
     // a cancel, makes them stale.
@@ -232,6 +246,9 @@ private:
     std::uint64_t walkGeneration_ = 0;
     bool walking_ = false;
     std::size_t walkFound_ = 0;
+    bool readingFiles_ = false;
+    std::size_t readFound_ = 0;
+    bool busyShown_ = false;
 
     // The headless browsing controls and their chain.
     browse::TFileListBox FileListBox1;
@@ -259,8 +276,9 @@ private:
     QShortcut* cancelShortcut_ = nullptr;
     std::unique_ptr<LineEditPort> fileEditPort_;
 
-    // Declared last, so it is stopped and joined before anything it uses
-    // goes away.
+    // Declared last, so they are stopped and joined before anything they
+    // use goes away.
+    std::unique_ptr<ThreadedReadRunner> readRunner_;
     std::jthread walker_;
 };
 

@@ -1,7 +1,9 @@
+#include "ui/byte_list_model.h"
 #include "ui/main_window.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -66,15 +68,10 @@ void TForm1::buildScanMenu(QMenu* menu)
         group->addAction(action);
         depthActions_.push_back(action);
     }
-    // Esc stops a walk; it is only taken while one runs.
+    // Esc stops a read; it is only taken while one runs.
     cancelShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancelShortcut_->setEnabled(false);
-    connect(cancelShortcut_, &QShortcut::activated, this, [this] {
-        userAction([&] {
-            CancelFolderRead();
-            showFileCount();
-        });
-    });
+    connect(cancelShortcut_, &QShortcut::activated, this, handler(&TForm1::CancelReads));
     showScanChoice();
 }
 
@@ -157,24 +154,76 @@ void TForm1::CancelFolderRead()
     setWalking(false);
 }
 
+void TForm1::CancelReads()
+{
+    FileListBox1.StopReading();
+    CancelFolderRead();
+    showFileCount();
+}
+
 void TForm1::setWalking(bool walking)
 {
     if (walking == walking_)
         return;
     walking_ = walking;
     walkFound_ = 0;
-    cancelShortcut_->setEnabled(walking);
-    if (walking)
+    showBusy();
+}
+
+void TForm1::setReadingFiles(bool reading)
+{
+    if (reading == readingFiles_)
+        return;
+    readingFiles_ = reading;
+    readFound_ = 0;
+    showBusy();
+}
+
+void TForm1::showBusy()
+{
+    const bool busy = walking_ || readingFiles_;
+    if (busy == busyShown_)
+        return;
+    busyShown_ = busy;
+    cancelShortcut_->setEnabled(busy);
+    if (busy)
         QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     else
         QGuiApplication::restoreOverrideCursor();
 }
 
+void TForm1::fileReadStarted()
+{
+    // The folders below belong to the read before.
+    CancelFolderRead();
+    tree_ = {};
+    fileListDirty_ = true;
+    // Another folder's lines never stand under this one; a read of the
+    // same folder leaves them until the new ones land.
+    if (FileListBox1.Items().empty()) {
+        std::vector<std::string>().swap(lines_);
+        outputModel_->refresh();
+    }
+    setReadingFiles(true);
+    readFound_ = 0;
+    showFileCount();
+}
+
+void TForm1::waitForReads()
+{
+    while (readingFiles_ || walking_)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+}
+
 void TForm1::showFileCount()
 {
     const std::size_t listed = FileListBox1.Items().size();
-    FileCount_Label->setText(walking_ ? QStringLiteral("読込中 ") + groupedCount(listed + walkFound_)
-                                      : QString::number(listed + tree_.entryCount));
+    if (readingFiles_)
+        FileCount_Label->setText(QStringLiteral("読込中 ") + groupedCount(readFound_));
+    else if (walking_)
+        FileCount_Label->setText(QStringLiteral("読込中 ") + groupedCount(listed + walkFound_));
+    else
+        FileCount_Label->setText(QString::number(listed + tree_.entryCount));
     FileCount_Label->adjustSize();
 }
 

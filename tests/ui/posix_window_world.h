@@ -32,12 +32,14 @@ inline void save(PosixWindowWorld& world, TForm1& window, const std::string& tar
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Get_Button")), Qt::LeftButton);
 }
 
-// Types a mask and presses Enter: a new mask reads the folder again.
+// Types a mask and presses Enter: a new mask reads the folder again, and
+// the read is waited for.
 inline void applyMask(TForm1& window, const QString& mask)
 {
     auto* edit = window.findChild<QLineEdit*>(QStringLiteral("FileEdit"));
     edit->setText(mask);
     QTest::keyClick(edit, Qt::Key_Return);
+    idle(window);
 }
 
 } // namespace quorrin::ui::test

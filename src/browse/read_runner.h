@@ -1,0 +1,34 @@
+#pragma once
+
+#include "browse/file_list_read.h"
+#include "browse/file_type.h"
+
+#include <functional>
+#include <string>
+
+namespace quorrin::browse {
+
+// What one read of a file list asks for, taken when the read begins.
+struct ReadRequest {
+    std::string dir;
+    std::string mask;
+    FileType type = ftNormal;
+
+    friend bool operator==(const ReadRequest&, const ReadRequest&) = default;
+};
+
+// Runs a file list's reads somewhere else than the caller's thread (the
+// list reads at once without one). `start` takes a read the list has begun
+// and calls `land` later, on the list's own thread, with what it found; a
+// later `start` or `stop` supersedes the read, whose `land` then never
+// comes.
+class ReadRunner {
+public:
+    using Land = std::function<void(ListedEntries entries)>;
+
+    virtual ~ReadRunner() = default;
+    virtual void start(const ReadRequest& request, Land land) = 0;
+    virtual void stop() = 0;
+};
+
+} // namespace quorrin::browse
