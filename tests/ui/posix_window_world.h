@@ -26,7 +26,7 @@ public:
 };
 
 // Answers the save dialog with `target` and presses the save button.
-inline void save(PosixWindowWorld& world, TForm1& window, const std::string& target)
+template <typename FS> void save(World<FS>& world, TForm1& window, const std::string& target)
 {
     world.saveDialog->answers.push_back(persist::SaveDialogAnswer{target, 0});
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Get_Button")), Qt::LeftButton);
