@@ -2,9 +2,12 @@
 
 #include "browse/file_list_read.h"
 #include "browse/file_type.h"
+#include "browse/subdirectories.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quorrin::browse {
 
@@ -29,6 +32,16 @@ public:
     virtual ~ReadRunner() = default;
     virtual void start(const ReadRequest& request, Land land) = 0;
     virtual void stop() = 0;
+};
+
+// The same for a directory list's subdirectories: `land` gets what
+// readSubdirectories found, unless a later `start` superseded the read.
+class SubdirectoryRunner {
+public:
+    using Land = std::function<void(std::optional<std::vector<Subdirectory>> subdirectories)>;
+
+    virtual ~SubdirectoryRunner() = default;
+    virtual void start(const std::string& dir, bool foldCase, Land land) = 0;
 };
 
 } // namespace quorrin::browse

@@ -135,7 +135,9 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
 TForm1::~TForm1()
 {
     FileListBox1.setReadRunner(nullptr);
+    DirectoryListBox1.setSubdirectoryRunner(nullptr);
     readRunner_.reset();
+    subdirectoryRunner_.reset();
     // Gives the busy cursor back too.
     setReadingFiles(false);
     CancelFolderRead();

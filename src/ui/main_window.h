@@ -19,6 +19,7 @@
 #include "ui/line_edit_port.h"
 #include "ui/save_dialog_port.h"
 #include "ui/threaded_read_runner.h"
+#include "ui/threaded_subdirectory_runner.h"
 #include "ui/unmappable_question_port.h"
 #include "ui/window_services.h"
 
@@ -81,8 +82,9 @@ public:
     const listing::ListSettings& settings() const { return settings_; }
     const std::vector<std::string>& listingLines() const { return lines_; }
     const persist::ScanSettings& scanSettings() const { return scan_; }
-    // True while the listed folder is being read.
-    bool readingFiles() const { return readingFiles_; }
+    // True while the listed folder is being read, for its files or for
+    // the directory list's subfolders.
+    bool readingFiles() const { return readingFiles_ || DirectoryListBox1.reading(); }
     // True while the folders below the listed one are being read.
     bool readingFolders() const { return walking_; }
     browse::TFileListBox& fileList() { return FileListBox1; }
@@ -279,6 +281,7 @@ private:
     // Declared last, so they are stopped and joined before anything they
     // use goes away.
     std::unique_ptr<ThreadedReadRunner> readRunner_;
+    std::unique_ptr<ThreadedSubdirectoryRunner> subdirectoryRunner_;
     std::jthread walker_;
 };
 

@@ -57,6 +57,10 @@ void TForm1::bindControls()
             .inWindow = [this](const std::function<void()>& landing) { userAction(landing); },
         });
     FileListBox1.setReadRunner(readRunner_.get());
+    subdirectoryRunner_ = std::make_unique<ThreadedSubdirectoryRunner>(
+        *this, services_.fileSystem, services_.rules,
+        [this](const std::function<void()>& landing) { userAction(landing); });
+    DirectoryListBox1.setSubdirectoryRunner(subdirectoryRunner_.get());
 
     DirectoryListBox1.SetFileList(&FileListBox1);
     DirectoryListBox1.OnClick = [this](browse::TDirectoryListBox&) { DirectoryListBox1Click(); };

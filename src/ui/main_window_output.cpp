@@ -88,6 +88,7 @@ void TForm1::Copy2Click()
 
 void TForm1::Copy3Click()
 {
+    waitForReads();
     clipboard_->putText(persist::listText(DirectoryListBox1.Items()));
 }
 

@@ -211,7 +211,7 @@ void TForm1::fileReadStarted()
 
 void TForm1::waitForReads()
 {
-    while (readingFiles_ || walking_)
+    while (readingFiles() || walking_)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
 }
 

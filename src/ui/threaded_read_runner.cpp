@@ -2,7 +2,6 @@
 
 #include <QMetaObject>
 
-#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <utility>
@@ -22,32 +21,12 @@ ThreadedReadRunner::ThreadedReadRunner(QObject& context, const platform::FileSys
 {
 }
 
-ThreadedReadRunner::~ThreadedReadRunner()
-{
-    retireWorker();
-    // Each jthread asks its worker to stop and joins it.
-    stopping_.clear();
-}
-
-void ThreadedReadRunner::retireWorker()
-{
-    std::erase_if(stopping_, [](const Worker& w) { return w.done->load(); });
-    if (!worker_.thread.joinable())
-        return;
-    worker_.thread.request_stop();
-    stopping_.push_back(std::move(worker_));
-    worker_ = {};
-}
-
 void ThreadedReadRunner::start(const browse::ReadRequest& request, Land land)
 {
-    retireWorker();
     const std::uint64_t generation = ++generation_;
     running_ = true;
     hooks_.started();
-    auto done = std::make_shared<std::atomic<bool>>(false);
-    worker_.done = done;
-    worker_.thread = std::jthread([this, generation, request, land = std::move(land), done](std::stop_token stop) {
+    workers_.start([this, generation, request, land = std::move(land)](std::stop_token stop) {
         auto lastShown = std::chrono::steady_clock::now();
         // Shared, so the queued call that carries it stays copyable.
         auto entries = std::make_shared<browse::ListedEntries>();
@@ -78,7 +57,6 @@ void ThreadedReadRunner::start(const browse::ReadRequest& request, Land land)
                 &context_,
                 [this, generation, land, entries, error] { landed(generation, land, std::move(*entries), error); },
                 Qt::QueuedConnection);
-        *done = true;
     });
 }
 
@@ -88,8 +66,7 @@ void ThreadedReadRunner::landed(std::uint64_t generation, const Land& land, brow
     if (generation != generation_ || !running_)
         return;
     running_ = false;
-    worker_.thread.join();
-    worker_ = {};
+    workers_.retire();
     hooks_.ended();
     hooks_.inWindow([&] {
         land(std::move(entries));
@@ -104,7 +81,7 @@ void ThreadedReadRunner::stop()
         return;
     running_ = false;
     ++generation_;
-    retireWorker();
+    workers_.retire();
     hooks_.ended();
 }
 

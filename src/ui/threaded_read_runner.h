@@ -3,17 +3,14 @@
 #include "browse/read_runner.h"
 #include "platform/file_system.h"
 #include "text/text_rules.h"
+#include "ui/worker_slot.h"
 
 #include <QObject>
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
-#include <thread>
-#include <vector>
 
 namespace quorrin::ui {
 
@@ -37,20 +34,11 @@ public:
     ThreadedReadRunner(QObject& context, const platform::FileSystem& fs, const text::TextRules& rules, Hooks hooks);
     ThreadedReadRunner(const ThreadedReadRunner&) = delete;
     ThreadedReadRunner& operator=(const ThreadedReadRunner&) = delete;
-    // Stops every read and waits for the workers.
-    ~ThreadedReadRunner() override;
 
     void start(const browse::ReadRequest& request, Land land) override;
     void stop() override;
 
 private:
-    struct Worker {
-        std::jthread thread;
-        std::shared_ptr<std::atomic<bool>> done;
-    };
-
-    // The current worker joins the stopping ones; those that have ended go.
-    void retireWorker();
     void landed(std::uint64_t generation, const Land& land, browse::ListedEntries entries, const std::string& error);
 
     QObject& context_;
@@ -59,8 +47,8 @@ private:
     Hooks hooks_;
     std::uint64_t generation_ = 0;
     bool running_ = false;
-    Worker worker_;
-    std::vector<Worker> stopping_;
+    // Last, so the workers end before anything they use goes.
+    WorkerSlot workers_;
 };
 
 } // namespace quorrin::ui
