@@ -106,7 +106,6 @@ void TFileListBox::read()
     // there afterwards, where the other browsing controls expect it; a
     // refusal leaves the items as they were.
     fs_.changeDirectory(currentDir_);
-    watch_ = fs_.watchFolder(currentDir_);
     ReadRequest request{currentDir_, mask_, fileType_};
     const std::uint64_t begun = ++readsBegun_;
     selectOnLanding_.reset();
@@ -119,23 +118,28 @@ void TFileListBox::read()
         itemIndex_ = -1;
     }
     if (runner_ == nullptr) {
+        auto watch = fs_.watchFolder(currentDir_);
         ListedEntries listed = readEntries(fs_, rules_, request.dir, request.mask, request.type, OnBusyChange);
-        land(request, std::move(listed));
+        land(request, std::move(listed), std::move(watch));
         return;
     }
+    // Watching a folder of a million files takes a while too: the runner
+    // begins the watch, and the read under way stands for it meanwhile.
+    watch_.reset();
     reading_ = true;
     // The linked edit box shows at once what the change will show when
     // the read lands: nothing is selected before then.
     showInFileEdit();
-    runner_->start(request, [this, begun, request](ListedEntries listed) {
+    runner_->start(request, [this, begun, request](ListedEntries listed, std::unique_ptr<platform::FolderWatch> watch) {
         if (begun == readsBegun_ && reading_)
-            land(request, std::move(listed));
+            land(request, std::move(listed), std::move(watch));
     });
 }
 
-void TFileListBox::land(const ReadRequest& request, ListedEntries listed)
+void TFileListBox::land(const ReadRequest& request, ListedEntries listed, std::unique_ptr<platform::FolderWatch> watch)
 {
     reading_ = false;
+    watch_ = std::move(watch);
     items_ = std::move(listed.items);
     facts_ = std::move(listed.facts);
     listed_ = request;

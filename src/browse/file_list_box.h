@@ -126,7 +126,7 @@ private:
     // runner, or reads at once without one.
     void read();
     // What a read of `request` found becomes the items.
-    void land(const ReadRequest& request, ListedEntries listed);
+    void land(const ReadRequest& request, ListedEntries listed, std::unique_ptr<platform::FolderWatch> watch);
     // Selects the item of that name, or none, without reporting it.
     void selectItemNamed(const std::string& name);
     // The linked edit box shows the selected name, or the mask.

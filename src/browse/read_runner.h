@@ -3,8 +3,10 @@
 #include "browse/file_list_read.h"
 #include "browse/file_type.h"
 #include "browse/subdirectories.h"
+#include "platform/folder_watch.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,12 +24,13 @@ struct ReadRequest {
 
 // Runs a file list's reads somewhere else than the caller's thread (the
 // list reads at once without one). `start` takes a read the list has begun
-// and calls `land` later, on the list's own thread, with what it found; a
-// later `start` or `stop` supersedes the read, whose `land` then never
-// comes.
+// and calls `land` later, on the list's own thread, with what it found and
+// a watch on the folder begun before the read (nothing where the folder
+// cannot be watched); a later `start` or `stop` supersedes the read, whose
+// `land` then never comes.
 class ReadRunner {
 public:
-    using Land = std::function<void(ListedEntries entries)>;
+    using Land = std::function<void(ListedEntries entries, std::unique_ptr<platform::FolderWatch> watch)>;
 
     virtual ~ReadRunner() = default;
     virtual void start(const ReadRequest& request, Land land) = 0;

@@ -363,8 +363,10 @@ void TForm1::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     // The user changed the system's date or time conventions: later
     // rebuilds use the new ones; the listing shown stays as it is.
-    if (event->type() == QEvent::LocaleChange)
+    if (event->type() == QEvent::LocaleChange) {
         services_.locale.reread();
+        ++localeVersion_;
+    }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -192,6 +192,24 @@ private:
     // way, with the window drawing and counting but user input held back.
     void waitForReads();
     void showFileCount();
+    // What the listing's lines depend on besides the items: lines composed
+    // beside a read stand when it lands only if none of it changed since.
+    struct ListingInputs {
+        std::array<std::int32_t, 5> columns{};
+        std::int32_t tabNo = 0;
+        bool quoteOn = false;
+        bool sizeInK = false;
+        std::string separator;
+        std::string dir;
+        listing::DateStyle dates = listing::DateStyle::system;
+        bool header = false;
+        std::uint64_t classifierVersion = 0;
+        std::uint64_t localeVersion = 0;
+        friend bool operator==(const ListingInputs&, const ListingInputs&) = default;
+    };
+    ListingInputs listingInputs() const;
+    // Composes a read's listing on its worker as the listing stands now.
+    ThreadedReadRunner::Compose composerNow();
     // What the walk of `generation` reports; a later walk's generation, or
     // a cancel, makes them stale.
     void showFolderReadCount(std::uint64_t generation, std::size_t found);
@@ -251,6 +269,12 @@ private:
     bool readingFiles_ = false;
     std::size_t readFound_ = 0;
     bool busyShown_ = false;
+    std::uint64_t classifierVersion_ = 0;
+    std::uint64_t localeVersion_ = 0;
+    // The lines composed beside the read that landed last, and what they
+    // were composed with; taken by the next ListDataSet.
+    ListingInputs composedInputs_;
+    std::optional<std::vector<std::string>> composedLines_;
 
     // The headless browsing controls and their chain.
     browse::TFileListBox FileListBox1;

@@ -54,6 +54,8 @@ void TForm1::bindControls()
                     showFileCount();
                 },
             .ended = [this] { setReadingFiles(false); },
+            .composer = [this] { return composerNow(); },
+            .composed = [this](std::vector<std::string> lines) { composedLines_ = std::move(lines); },
             .inWindow = [this](const std::function<void()>& landing) { userAction(landing); },
         });
     FileListBox1.setReadRunner(readRunner_.get());

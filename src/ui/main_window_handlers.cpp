@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace quorrin::ui {
 
 namespace {
@@ -51,6 +53,7 @@ void TForm1::FormCreate()
         scan_ = persist::readScanSettings(file);
     }
     classifier_ = listing::CategoryClassifier(services_.rules, genre_);
+    ++classifierVersion_;
     syncSettingsMenu();
     showScanChoice();
     for (int column = 1; column <= 5; ++column)
@@ -110,9 +113,33 @@ void TForm1::ListDataSet()
                                           services_.locale, services_.rules,
                                           classifier_,      output_.dates,
                                           output_.header};
-    lines_ = listing::ListDataSet(context, FileListBox1.Items());
+    auto composed = std::exchange(composedLines_, std::nullopt);
+    if (composed && composedInputs_ == listingInputs())
+        lines_ = std::move(*composed);
+    else
+        lines_ = listing::ListDataSet(context, FileListBox1.Items());
     appendTreeLines(lines_, context, tree_);
     outputModel_->refresh();
+}
+
+TForm1::ListingInputs TForm1::listingInputs() const
+{
+    return ListingInputs{settings_.columns(), settings_.TabNo,  settings_.QuoteOn,
+                         settings_.SizeInK,   typedSeparator(), DirectoryListBox1.CurrentDir(),
+                         output_.dates,       output_.header,   classifierVersion_,
+                         localeVersion_};
+}
+
+ThreadedReadRunner::Compose TForm1::composerNow()
+{
+    composedInputs_ = listingInputs();
+    return [settings = settings_, inputs = composedInputs_, classifier = classifier_, &locale = services_.locale,
+            &rules = services_.rules](const browse::ListedEntries& entries) {
+        const FolderFacts facts(entries);
+        const listing::ListingContext context{settings, inputs.dir, inputs.separator, facts,        locale,
+                                              rules,    classifier, inputs.dates,     inputs.header};
+        return listing::ListDataSet(context, entries.items);
+    };
 }
 
 void TForm1::rebuildListing()

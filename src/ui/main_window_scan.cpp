@@ -197,6 +197,7 @@ void TForm1::fileReadStarted()
     // The folders below belong to the read before.
     CancelFolderRead();
     tree_ = {};
+    composedLines_.reset();
     fileListDirty_ = true;
     // Another folder's lines never stand under this one; a read of the
     // same folder leaves them until the new ones land.

@@ -10,7 +10,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace quorrin::ui {
 
@@ -21,11 +23,18 @@ namespace quorrin::ui {
 // for the old one.
 class ThreadedReadRunner final : public browse::ReadRunner {
 public:
+    // Composes the listing of what a read found, on the worker; made when
+    // the read begins, so it composes as the listing looked then.
+    using Compose = std::function<std::vector<std::string>(const browse::ListedEntries& entries)>;
+
     // What the window hears, all on its own thread.
     struct Hooks {
         std::function<void()> started;                // every read begun
         std::function<void(std::size_t found)> found; // the running count, now and then
         std::function<void()> ended;                  // no read is under way any more
+        std::function<Compose()> composer;            // at every read begun
+        // The lines composed of a read, just before it lands.
+        std::function<void(std::vector<std::string> lines)> composed;
         // Runs a read's landing as the window runs a user action; a read
         // that failed lands empty and throws its error from inside.
         std::function<void(const std::function<void()>& landing)> inWindow;
@@ -39,7 +48,9 @@ public:
     void stop() override;
 
 private:
-    void landed(std::uint64_t generation, const Land& land, browse::ListedEntries entries, const std::string& error);
+    void landed(std::uint64_t generation, const Land& land, browse::ListedEntries entries,
+                const std::shared_ptr<platform::FolderWatch>& watch, std::vector<std::string> lines,
+                const std::string& error);
 
     QObject& context_;
     const platform::FileSystem& fs_;

@@ -29,7 +29,8 @@ protected:
     void land(std::size_t i)
     {
         const ReadRequest& request = runner.begun.at(i).request;
-        runner.begun.at(i).land(readEntries(fs, rules, request.dir, request.mask, request.type, {}));
+        runner.begun.at(i).land(readEntries(fs, rules, request.dir, request.mask, request.type, {}),
+                                fs.watchFolder(request.dir));
     }
 
     HandOverRunner runner;
@@ -48,7 +49,7 @@ TEST_F(ReadsElsewhere, OnlyTheLastReadBegunLandsAndReportsTheChange)
     EXPECT_EQ(edit.text(), "*.com");
     EXPECT_EQ(changes, 0);
 
-    runner.begun[0].land(ListedEntries{{"stale.exe"}, {EntryFacts{}}});
+    runner.begun[0].land(ListedEntries{{"stale.exe"}, {EntryFacts{}}}, nullptr);
     EXPECT_TRUE(list->Items().empty());
     land(1);
     EXPECT_EQ(list->Items(), (Names{"system.com", "tool.com"}));

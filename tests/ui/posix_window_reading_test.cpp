@@ -1,6 +1,7 @@
 #include "held_file_system.h"
 #include "posix_window_world.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTimer>
@@ -123,6 +124,21 @@ private slots:
             QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         }
         QVERIFY(world.errors.empty());
+    }
+
+    // The lines composed beside the read were made with the old format.
+    void aFormatChosenWhileTheFolderIsReadShowsWhenItLands()
+    {
+        HeldWindowWorld world;
+        auto window = world.open();
+        world.fs.holdAt(300);
+        window->openPath(world.dir / "big");
+        QVERIFY(world.fs.waitUntilHeld());
+        QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("CheckBox2")), Qt::LeftButton);
+        world.fs.holdAt(0);
+        QVERIFY(idle(*window));
+        QCOMPARE(window->listingLines().front(), std::string("f000.txt\t1"));
+        QCOMPARE(window->listingLines().size(), bigFolderFiles);
     }
 
     // As when the folder reads at once: the name is selected, and a file
