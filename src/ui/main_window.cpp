@@ -205,6 +205,8 @@ void TForm1::buildControls(QWidget* canvas)
     outputModel_->setSource(&lines_);
     ListBox1->setModel(outputModel_);
     ListBox1->setUniformItemSizes(true);
+    ListBox1->setLayoutMode(QListView::Batched);
+    ListBox1->setBatchSize(ListControlView::hugeListBatch);
     ListBox1->setItemDelegate(new RowDelegate(ListBox1, 12));
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
