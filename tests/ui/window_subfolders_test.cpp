@@ -149,6 +149,24 @@ private slots:
         }
     }
 
+    // Saving and copying while the folders below are read wait for them.
+    void aSaveOrCopyDuringTheWalkTakesTheWholeTree()
+    {
+        PosixWindowWorld world;
+        world.dir.writeFile("list/sub/c.txt", "ccc");
+        auto window = world.open();
+        const std::string whole = "a.txt\t4\r\nb.txt\t2\r\n日本.txt\t1\r\nc.txt\t3\r\n";
+        choose(*window, "ScanSubfolders");
+        QVERIFY(window->readingFolders());
+        save(world, *window, world.dir / "out/list.txt");
+        QCOMPARE(world.read("out/list.txt"), whole);
+        choose(*window, "ScanSubfolders");
+        choose(*window, "ScanSubfolders");
+        QVERIFY(window->readingFolders());
+        window->Copy1Click();
+        QCOMPARE(world.clipboard->texts.back(), whole);
+    }
+
     void closingWhileReadingStopsTheReadAndGivesTheCursorBack()
     {
         PosixWindowWorld world;
