@@ -117,7 +117,31 @@ void TDirectoryListBox::readCaseFlags()
 void TDirectoryListBox::RebuildItems()
 {
     readCaseFlags();
-    DirectoryTree tree = buildDirectoryTree(fs_, rules_, currentDir_, !caseSensitive_);
+    const bool foldCase = !caseSensitive_;
+    ++readsBegun_;
+    if (runner_ == nullptr) {
+        reading_ = false;
+        showRows(buildDirectoryTree(fs_, rules_, currentDir_, foldCase));
+        return;
+    }
+    DirectoryTree tree = directoryPathRows(rules_, fs_.pathSyntax(), currentDir_);
+    showRows(tree);
+    reading_ = true;
+    runner_->start(currentDir_, foldCase,
+                   [this, begun = readsBegun_, tree](std::optional<std::vector<Subdirectory>> subdirectories) mutable {
+                       if (begun != readsBegun_)
+                           return;
+                       reading_ = false;
+                       // The user may have selected a row meanwhile.
+                       const int selected = itemIndex_;
+                       appendSubdirectoryRows(tree, std::move(subdirectories));
+                       showRows(std::move(tree));
+                       itemIndex_ = selected;
+                   });
+}
+
+void TDirectoryListBox::showRows(DirectoryTree tree)
+{
     rows_ = std::move(tree.rows);
     items_.clear();
     items_.reserve(rows_.size());

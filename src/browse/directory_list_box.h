@@ -2,10 +2,12 @@
 
 #include "browse/directory_list_link.h"
 #include "browse/directory_rows.h"
+#include "browse/read_runner.h"
 #include "browse/type_ahead.h"
 #include "platform/file_system.h"
 #include "text/text_rules.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -34,6 +36,13 @@ public:
     // the list.
     void createWindow();
     bool windowCreated() const { return windowCreated_; }
+
+    // The subdirectories are read by the runner from now on (nullptr: at
+    // once, as by default); the root, ancestor and current rows stand at
+    // once, the subdirectory rows follow when the read lands.
+    void setSubdirectoryRunner(SubdirectoryRunner* runner) { runner_ = runner; }
+    // True while the runner reads the subdirectories.
+    bool reading() const { return reading_; }
 
     const std::string& CurrentDir() const { return currentDir_; }
     // Moves to the directory the text names: a drive first (through the
@@ -85,6 +94,7 @@ private:
     char driveOf(const std::string& path) const;
     bool sameDirectory(const std::string& a, const std::string& b) const;
     void readCaseFlags();
+    void showRows(DirectoryTree tree);
     void change();
 
     platform::FileSystem& fs_;
@@ -99,6 +109,10 @@ private:
     // True while SetCurrentDir's drive step runs; ChangeDrive then leaves
     // rebuilding to the move that follows.
     bool settingDirectory_ = false;
+    SubdirectoryRunner* runner_ = nullptr;
+    bool reading_ = false;
+    // Counts the subdirectory reads begun; only the last one lands.
+    std::uint64_t readsBegun_ = 0;
     TFileListBox* fileList_ = nullptr;
     TDriveComboBox* driveSelector_ = nullptr;
     TypeAhead typeAhead_;

@@ -1,7 +1,6 @@
 #include "browse/directory_rows.h"
 
 #include "browse/path_text.h"
-#include "browse/subdirectories.h"
 #include "text/text_scan.h"
 
 #include <utility>
@@ -22,10 +21,8 @@ std::string treeRoot(const text::TextRules& rules, platform::PathSyntax syntax, 
     return drivePart(rules, syntax, dir) + syntax.separator;
 }
 
-DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
-                                 bool foldCase)
+DirectoryTree directoryPathRows(const text::TextRules& rules, platform::PathSyntax syntax, const std::string& dir)
 {
-    const platform::PathSyntax syntax = fs.pathSyntax();
     const std::string separator(1, syntax.separator);
     DirectoryTree tree;
     auto add = [&](std::string text, DirectoryRowKind kind) {
@@ -59,13 +56,24 @@ DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::Tex
         add(rest, DirectoryRowKind::current);
     }
     tree.currentPosition = static_cast<int>(tree.rows.size()) - 1;
+    return tree;
+}
 
-    // A directory that cannot be read shows no subdirectories, and no error.
-    if (auto subdirectories = readSubdirectories(fs, rules, dir, foldCase)) {
-        for (Subdirectory& entry : *subdirectories)
-            tree.rows.push_back(
-                DirectoryRow{std::move(entry.name), DirectoryRowKind::subdirectory, tree.currentPosition + 1});
-    }
+void appendSubdirectoryRows(DirectoryTree& tree, std::optional<std::vector<Subdirectory>> subdirectories)
+{
+    if (!subdirectories)
+        return;
+    tree.rows.reserve(tree.rows.size() + subdirectories->size());
+    for (Subdirectory& entry : *subdirectories)
+        tree.rows.push_back(
+            DirectoryRow{std::move(entry.name), DirectoryRowKind::subdirectory, tree.currentPosition + 1});
+}
+
+DirectoryTree buildDirectoryTree(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
+                                 bool foldCase)
+{
+    DirectoryTree tree = directoryPathRows(rules, fs.pathSyntax(), dir);
+    appendSubdirectoryRows(tree, readSubdirectories(fs, rules, dir, foldCase));
     return tree;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browse/subdirectories.h"
 #include "platform/file_system.h"
 #include "text/text_rules.h"
 
@@ -34,6 +35,13 @@ struct DirectoryTree {
 
 // The root row's text for a directory: "C:\", "\\server\share\" or "/".
 std::string treeRoot(const text::TextRules& rules, platform::PathSyntax syntax, const std::string& dir);
+
+// Root, ancestors and current row for `dir`, which need no look at the disk.
+DirectoryTree directoryPathRows(const text::TextRules& rules, platform::PathSyntax syntax, const std::string& dir);
+
+// The subdirectory rows after the current row; none for a directory that
+// could not be read (`subdirectories` empty), which is no error.
+void appendSubdirectoryRows(DirectoryTree& tree, std::optional<std::vector<Subdirectory>> subdirectories);
 
 // Root, ancestors and current row for `dir`, then its subdirectories: hidden,
 // system and volume-label entries are passed over, the rest sorted without

@@ -8,6 +8,7 @@
 #include "text/wildcard.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorrin::browse {
 
@@ -77,6 +78,8 @@ void TFileListBox::Rescan()
 
 bool TFileListBox::RescanIfChanged()
 {
+    if (reading_)
+        return true;
     if (!windowCreated_ || (watch_ != nullptr && !watch_->changed()))
         return false;
     read();
@@ -88,6 +91,19 @@ void TFileListBox::Refresh()
     read(SelectedName());
 }
 
+void TFileListBox::StopReading()
+{
+    if (!reading_)
+        return;
+    reading_ = false;
+    ++readsBegun_;
+    selectOnLanding_.reset();
+    maskIfHidden_ = false;
+    keepOnLanding_.reset();
+    runner_->stop();
+    change();
+}
+
 void TFileListBox::read(const std::optional<std::string>& keep)
 {
     if (!windowCreated_)
@@ -96,31 +112,90 @@ void TFileListBox::read(const std::optional<std::string>& keep)
     // there afterwards, where the other browsing controls expect it; a
     // refusal leaves the items as they were.
     fs_.changeDirectory(currentDir_);
-    watch_ = fs_.watchFolder(currentDir_);
-    // A read again of the same folder starts from the order it had.
-    const std::vector<std::string> previous = keep ? std::move(items_) : std::vector<std::string>();
-    items_.clear();
-    facts_.clear();
-    itemIndex_ = -1;
-    ListedEntries listed = readEntries(fs_, rules_, currentDir_, mask_, fileType_, OnBusyChange, {}, previous);
+    const ReadRequest request{currentDir_, mask_, fileType_, {}};
+    const bool again = request == listed_;
+    const std::uint64_t begun = ++readsBegun_;
+    selectOnLanding_.reset();
+    maskIfHidden_ = false;
+    keepOnLanding_ = again ? keep : std::nullopt;
+    // A read again of the same folder starts from the order it had; the
+    // items stand meanwhile when the read runs elsewhere.
+    ReadRequest toRead = request;
+    if (keepOnLanding_)
+        toRead.previous = runner_ == nullptr ? std::move(items_) : items_;
+    // Items of another folder, mask or type never stand under this one's
+    // name; those of the same stay until the new ones land.
+    if (runner_ == nullptr || !again) {
+        items_.clear();
+        facts_.clear();
+        itemIndex_ = -1;
+    }
+    if (runner_ == nullptr) {
+        auto watch = fs_.watchFolder(currentDir_);
+        ListedEntries listed =
+            readEntries(fs_, rules_, request.dir, request.mask, request.type, OnBusyChange, {}, toRead.previous);
+        land(request, std::move(listed), std::move(watch));
+        return;
+    }
+    // Watching a folder of a million files takes a while too: the runner
+    // begins the watch, and the read under way stands for it meanwhile.
+    watch_.reset();
+    reading_ = true;
+    // The linked edit box shows at once what the change will show when
+    // the read lands: nothing is selected before then. A read that keeps
+    // the selection leaves a text being typed there alone.
+    if (!keepOnLanding_)
+        showInFileEdit();
+    runner_->start(std::move(toRead),
+                   [this, begun, request](ListedEntries listed, std::unique_ptr<platform::FolderWatch> watch) {
+                       if (begun == readsBegun_ && reading_)
+                           land(request, std::move(listed), std::move(watch));
+                   });
+}
+
+void TFileListBox::land(const ReadRequest& request, ListedEntries listed, std::unique_ptr<platform::FolderWatch> watch)
+{
+    reading_ = false;
+    watch_ = std::move(watch);
     items_ = std::move(listed.items);
     facts_ = std::move(listed.facts);
+    listed_ = request;
+    itemIndex_ = -1;
     ++readCount_;
-    if (keep) {
-        const auto kept = std::find(items_.begin(), items_.end(), *keep);
-        itemIndex_ = kept == items_.end() ? -1 : static_cast<int>(kept - items_.begin());
+    const std::optional<std::string> kept = std::exchange(keepOnLanding_, std::nullopt);
+    const std::optional<std::string> name = std::exchange(selectOnLanding_, std::nullopt);
+    const bool maskIfHidden = std::exchange(maskIfHidden_, false);
+    if (name)
+        selectItemNamed(*name);
+    if (name && maskIfHidden && itemIndex_ < 0) {
+        // The items are stale at once: the read of the new mask reports.
+        SetMask(*name);
+        SelectName(*name);
+        return;
     }
-    change(!keep || SelectedName() != *keep);
+    if (kept && !name) {
+        const auto found = std::find(items_.begin(), items_.end(), *kept);
+        itemIndex_ = found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+        change(SelectedName() != *kept);
+        return;
+    }
+    change();
+}
+
+void TFileListBox::showInFileEdit()
+{
+    if (fileEdit_ == nullptr)
+        return;
+    const std::string selected = SelectedName();
+    fileEdit_->setText(selected.empty() ? mask_ : selected);
+    fileEdit_->selectAll();
 }
 
 void TFileListBox::change(bool showInEdit)
 {
     lastReported_ = itemIndex_;
-    if (fileEdit_ != nullptr && showInEdit) {
-        const std::string selected = SelectedName();
-        fileEdit_->setText(selected.empty() ? mask_ : selected);
-        fileEdit_->selectAll();
-    }
+    if (showInEdit)
+        showInFileEdit();
     if (OnChange)
         OnChange(*this);
 }
@@ -140,11 +215,22 @@ std::string TFileListBox::SelectedPath() const
 
 void TFileListBox::SelectName(const std::string& name)
 {
+    if (reading_) {
+        selectOnLanding_ = name;
+        return;
+    }
     // Names compare as the volume finds them: a name typed in another case
     // selects the file on a volume that folds case.
     const VolumeCase volume = volumeCaseOf(fs_, rules_, currentDir_);
     if (sameNameOnVolume(rules_, volume, name, SelectedName()))
         return;
+    selectItemNamed(name);
+    change();
+}
+
+void TFileListBox::selectItemNamed(const std::string& name)
+{
+    const VolumeCase volume = volumeCaseOf(fs_, rules_, currentDir_);
     // The order a list box's exact search takes: from item 1 to the end,
     // then item 0.
     itemIndex_ = -1;
@@ -156,7 +242,6 @@ void TFileListBox::SelectName(const std::string& name)
             break;
         }
     }
-    change();
 }
 
 void TFileListBox::ApplyPathText(const std::string& typed)
@@ -187,7 +272,9 @@ void TFileListBox::ApplyPathText(const std::string& typed)
     if (!fs_.fileExists(joinPath(rules_, syntax, currentDir_, split.file)))
         throw Error(rules_.fromUtf8("不正なファイル名 - ") + text);
     // A file the mask hides becomes the mask, so the list shows it.
-    if (SelectedName().empty()) {
+    if (reading_) {
+        maskIfHidden_ = true;
+    } else if (SelectedName().empty()) {
         SetMask(split.file);
         SelectName(split.file);
     }

@@ -5,6 +5,7 @@
 #include "browse/edit_box_port.h"
 #include "browse/file_list_read.h"
 #include "browse/file_type.h"
+#include "browse/read_runner.h"
 #include "browse/type_ahead.h"
 #include "platform/dir_entry.h"
 #include "platform/file_system.h"
@@ -39,6 +40,17 @@ public:
     void createWindow();
     bool windowCreated() const { return windowCreated_; }
 
+    // Reads go to the runner from now on (nullptr: read at once, as the
+    // list does by default). A read under way keeps the runner it began on.
+    void setReadRunner(ReadRunner* runner) { runner_ = runner; }
+    // True from the start of a read handed to the runner until it lands or
+    // is stopped. Meanwhile the list holds nothing, or, when the folder,
+    // mask and type are those of its items, the items of the read before.
+    bool reading() const { return reading_; }
+    // Drops the read under way: its result never reaches the list, which
+    // keeps what it holds and reports the change.
+    void StopReading();
+
     const std::string& CurrentDir() const { return currentDir_; }
     // Moves to the directory the text names (relative to CurrentDir) and
     // reads, unless it names CurrentDir as a file name would.
@@ -70,8 +82,9 @@ public:
     void Rescan();
     // Reads again when anything in the folder changed since the last read
     // (or the folder could not be watched), so that what the last read
-    // learnt is never shown or saved stale; true when it read. Otherwise the
-    // listing can be composed again from memory.
+    // learnt is never shown or saved stale; true when it read, or a read is
+    // still under way, which reports the change when it lands. Otherwise
+    // the listing can be composed again from memory.
     bool RescanIfChanged();
     // Reads again for a folder that changed on disk: the selected item stays
     // selected while a file of its name is still listed, and the linked edit
@@ -84,10 +97,12 @@ public:
     std::string SelectedPath() const;
     // Selects the item of that name as the volume compares names (without
     // regard to case where it folds case), or none, and reports the change;
-    // nothing happens when it is already selected.
+    // nothing happens when it is already selected. While a read is under
+    // way the name is selected once it lands.
     void SelectName(const std::string& name);
     // A text typed into the mask box: a directory to move to, a mask, or a
-    // file to select.
+    // file to select. A file the mask hides becomes the mask, decided once
+    // a read under way has landed.
     void ApplyPathText(const std::string& text);
 
     // The user selected an item (-1 for none) by mouse or keyboard.
@@ -114,9 +129,16 @@ protected:
     void linkedControlGone(Control& gone) override;
 
 private:
-    // Reads; with `keep`, the item of that name (none for "") stays
-    // selected when it is still listed.
+    // Enters the folder, begins watching it and hands the read to the
+    // runner, or reads at once without one. With `keep`, the item of that
+    // name (none for "") stays selected when it is still listed.
     void read(const std::optional<std::string>& keep = std::nullopt);
+    // What a read of `request` found becomes the items.
+    void land(const ReadRequest& request, ListedEntries listed, std::unique_ptr<platform::FolderWatch> watch);
+    // Selects the item of that name, or none, without reporting it.
+    void selectItemNamed(const std::string& name);
+    // The linked edit box shows the selected name, or the mask.
+    void showInFileEdit();
     void change(bool showInEdit = true);
 
     platform::FileSystem& fs_;
@@ -133,6 +155,18 @@ private:
     int itemIndex_ = -1;
     int lastReported_ = -1;
     std::uint64_t readCount_ = 0;
+    ReadRunner* runner_ = nullptr;
+    bool reading_ = false;
+    // Counts the reads begun; a read lands only while it is the last one.
+    std::uint64_t readsBegun_ = 0;
+    // The folder, mask and type the items were read with.
+    ReadRequest listed_;
+    // Selected when the read under way lands; with maskIfHidden_, a name
+    // the items lack becomes the mask.
+    std::optional<std::string> selectOnLanding_;
+    bool maskIfHidden_ = false;
+    // The selected name a read for a change on disk keeps.
+    std::optional<std::string> keepOnLanding_;
     EditBoxPort* fileEdit_ = nullptr;
     DirectoryListLink* directoryList_ = nullptr;
     Control* filterSelector_ = nullptr;

@@ -65,6 +65,9 @@ ListedEntries inOrder(ListedEntries& entries, const std::vector<std::size_t>& or
     return sorted;
 }
 
+// Thrown out of a search that its progress answer stopped.
+struct ReadStopped {};
+
 } // namespace
 
 ListedEntries readEntries(const platform::FileSystem& fs, const text::TextRules& rules, const std::string& dir,
@@ -77,18 +80,23 @@ ListedEntries readEntries(const platform::FileSystem& fs, const text::TextRules&
 
     ListedEntries found;
     BusyScope busyScope(busy);
-    for (const std::string_view piece : maskPieces(mask)) {
-        if (piece.empty())
-            continue;
-        fs.search(joinPath(rules, syntax, dir, piece), searchAttr, [&](const platform::DirEntry& entry) {
-            if (!anyAttributes && (entry.attributes & searchAttr) == 0)
-                return;
-            found.items.push_back(entry.isDirectory() ? "[" + entry.name + "]" : entry.name);
-            found.facts.push_back(EntryFacts{entry.attributes, entry.size, entry.lastWrite});
-            busyScope.entriesSoFar(found.items.size());
-            if (progress && found.items.size() % progressEveryEntries == 0)
-                progress(found.items.size());
-        });
+    try {
+        for (const std::string_view piece : maskPieces(mask)) {
+            if (piece.empty())
+                continue;
+            fs.search(joinPath(rules, syntax, dir, piece), searchAttr, [&](const platform::DirEntry& entry) {
+                if (!anyAttributes && (entry.attributes & searchAttr) == 0)
+                    return;
+                found.items.push_back(entry.isDirectory() ? "[" + entry.name + "]" : entry.name);
+                found.facts.push_back(EntryFacts{entry.attributes, entry.size, entry.lastWrite});
+                busyScope.entriesSoFar(found.items.size());
+                if (progress && found.items.size() % progressEveryEntries == 0 && !progress(found.items.size()))
+                    throw ReadStopped{};
+            });
+        }
+    } catch (const ReadStopped&) {
+        // The search has closed the folder on its way out.
+        return ListedEntries{{}, {}, true};
     }
 
     // One key per entry and one sort: collating on every comparison, or

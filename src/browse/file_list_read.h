@@ -27,6 +27,8 @@ struct EntryFacts {
 struct ListedEntries {
     std::vector<std::string> items;
     std::vector<EntryFacts> facts;
+    // Stopped by its progress answer: nothing is listed then.
+    bool stopped = false;
 };
 
 // Raised with true once a read has found more than this many entries, and
@@ -35,9 +37,9 @@ inline constexpr std::size_t busyAfterEntries = 100;
 using BusySignal = std::function<void(bool busy)>;
 
 // Told how many entries a read has found so far, after every
-// `progressEveryEntries` of them.
+// `progressEveryEntries` of them; false stops the read.
 inline constexpr std::size_t progressEveryEntries = 256;
-using ReadProgress = std::function<void(std::size_t entriesSoFar)>;
+using ReadProgress = std::function<bool(std::size_t entriesSoFar)>;
 
 // Searches `dir` with every ";"-separated piece of `mask`, each used exactly
 // as written (an empty piece matches nothing, a name two pieces match is

@@ -134,9 +134,11 @@ ComposedListing composeListing(const ResolvedSettings& resolved, const std::stri
     browse::FolderTree tree;
     {
         ProgressLine progress(services.console, services.texts, services.rules, dir, services.clock);
-        entries =
-            browse::readEntries(services.fileSystem, services.rules, dir, resolved.mask, browse::mainWindowFileType, {},
-                                [&progress](std::size_t count) { progress.entriesSoFar(count); });
+        entries = browse::readEntries(services.fileSystem, services.rules, dir, resolved.mask,
+                                      browse::mainWindowFileType, {}, [&progress](std::size_t count) {
+                                          progress.entriesSoFar(count);
+                                          return true;
+                                      });
         if (resolved.walk.subfolders)
             tree = browse::readFoldersBelow(services.fileSystem, services.rules, dir, resolved.mask,
                                             browse::mainWindowFileType, resolved.walk,

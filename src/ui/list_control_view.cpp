@@ -14,6 +14,10 @@ ListControlView::ListControlView(QWidget* parent, int rowHeight) : QListView(par
     // Every row is one text line high, so the view never measures a row and
     // a list of a million names scrolls as fast as one of ten.
     setUniformItemSizes(true);
+    // Laying out a million rows at once holds the event loop for tens of
+    // milliseconds: a list longer than a batch is laid out in turns.
+    setLayoutMode(QListView::Batched);
+    setBatchSize(hugeListBatch);
     setItemDelegate(
         new RowDelegate(this, rowHeight, [this](int row) { return bindings_.indent ? bindings_.indent(row) : 0; }));
     connect(this, &QAbstractItemView::doubleClicked, this, [this] {

@@ -15,6 +15,10 @@ namespace quorrin::ui {
 // selections and typing back to it; the control decides what they mean.
 class ListControlView : public QListView {
 public:
+    // Rows laid out in one turn of the event loop; a folder up to this size
+    // is laid out whole, as soon as it is shown.
+    static constexpr int hugeListBatch = 100'000;
+
     struct Bindings {
         const std::vector<std::string>* items = nullptr;
         std::function<int()> itemIndex;

@@ -135,7 +135,12 @@ TForm1::TForm1(const WindowServices& services, Ports ports, QWidget* parent)
 
 TForm1::~TForm1()
 {
+    FileListBox1.setReadRunner(nullptr);
+    DirectoryListBox1.setSubdirectoryRunner(nullptr);
+    readRunner_.reset();
+    subdirectoryRunner_.reset();
     // Gives the busy cursor back too.
+    setReadingFiles(false);
     CancelFolderRead();
 }
 
@@ -201,6 +206,8 @@ void TForm1::buildControls(QWidget* canvas)
     outputModel_->setSource(&lines_);
     ListBox1->setModel(outputModel_);
     ListBox1->setUniformItemSizes(true);
+    ListBox1->setLayoutMode(QListView::Batched);
+    ListBox1->setBatchSize(ListControlView::hugeListBatch);
     ListBox1->setItemDelegate(new RowDelegate(ListBox1, 12));
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -359,8 +366,10 @@ void TForm1::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     // The user changed the system's date or time conventions: later
     // rebuilds use the new ones; the listing shown stays as it is.
-    if (event->type() == QEvent::LocaleChange)
+    if (event->type() == QEvent::LocaleChange) {
         services_.locale.reread();
+        ++localeVersion_;
+    }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

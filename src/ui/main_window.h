@@ -19,7 +19,10 @@
 #include "ui/guard.h"
 #include "ui/line_edit_port.h"
 #include "ui/save_dialog_port.h"
+#include "ui/threaded_read_runner.h"
+#include "ui/threaded_subdirectory_runner.h"
 #include "ui/unmappable_question_port.h"
+#include "ui/view_place.h"
 #include "ui/window_services.h"
 
 #include <QMainWindow>
@@ -81,6 +84,9 @@ public:
     const listing::ListSettings& settings() const { return settings_; }
     const std::vector<std::string>& listingLines() const { return lines_; }
     const persist::ScanSettings& scanSettings() const { return scan_; }
+    // True while the listed folder is being read, for its files or for
+    // the directory list's subfolders.
+    bool readingFiles() const { return readingFiles_ || DirectoryListBox1.reading(); }
     // True while the folders below the listed one are being read.
     bool readingFolders() const { return walking_; }
     browse::TFileListBox& fileList() { return FileListBox1; }
@@ -151,6 +157,8 @@ public:
     // folder or the tree below it, when the pacing allows; the window's
     // timer calls it several times a second.
     void followDisk();
+    // Esc: stops the listed folder's read and the walk below it.
+    void CancelReads();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -181,7 +189,37 @@ private:
     void buildScanMenu(QMenu* menu);
     void showScanChoice();
     void setWalking(bool walking);
+    void setReadingFiles(bool reading);
+    // The busy cursor and Esc, while anything is being read.
+    void showBusy();
+    // A read of the listed folder began: what belonged to the one before
+    // goes, and the count runs.
+    void fileReadStarted();
+    void fileReadEnded();
+    // Runs the landing of a read of the listed folder; one for a change on
+    // disk lands unseen and puts the lists back where the user left them.
+    void landFileRead(const std::function<void()>& landing);
+    // Save and copy take the whole listing: they wait for the reads under
+    // way, with the window drawing and counting but user input held back.
+    void waitForReads();
     void showFileCount();
+    // What the listing's lines depend on besides the items: lines composed
+    // beside a read stand when it lands only if none of it changed since.
+    struct ListingInputs {
+        std::array<std::int32_t, 5> columns{};
+        std::int32_t tabNo = 0;
+        bool quoteOn = false;
+        bool sizeInK = false;
+        std::string separator;
+        std::string dir;
+        listing::OutputOptions output;
+        std::uint64_t classifierVersion = 0;
+        std::uint64_t localeVersion = 0;
+        friend bool operator==(const ListingInputs&, const ListingInputs&) = default;
+    };
+    ListingInputs listingInputs() const;
+    // Composes a read's listing on its worker as the listing stands now.
+    ThreadedReadRunner::Compose composerNow();
     // What the walk of `generation` reports; a later walk's generation, or
     // a cancel, makes them stale.
     void showFolderReadCount(std::uint64_t generation, std::size_t found);
@@ -255,9 +293,21 @@ private:
     browse::RefreshPacer pacer_;
     bool following_ = false; // a read for a change on disk runs
     bool quietWalk_ = false; // the running walk is such a read
+    bool quietRead_ = false; // the listed folder's read under way is one
+    // The file list's and the output list's places when such a read began.
+    std::optional<std::pair<ViewPlace, ViewPlace>> heldPlaces_;
     // A read for a change on disk that failed waits for the next read.
     std::optional<std::uint64_t> heldAtRead_;
     std::string unwatchedNoticeFor_;
+    bool readingFiles_ = false;
+    std::size_t readFound_ = 0;
+    bool busyShown_ = false;
+    std::uint64_t classifierVersion_ = 0;
+    std::uint64_t localeVersion_ = 0;
+    // The lines composed beside the read that landed last, and what they
+    // were composed with; taken by the next ListDataSet.
+    ListingInputs composedInputs_;
+    std::optional<std::vector<std::string>> composedLines_;
 
     // The headless browsing controls and their chain.
     browse::TFileListBox FileListBox1;
@@ -284,8 +334,10 @@ private:
     QShortcut* cancelShortcut_ = nullptr;
     std::unique_ptr<LineEditPort> fileEditPort_;
 
-    // Declared last, so it is stopped and joined before anything it uses
-    // goes away.
+    // Declared last, so they are stopped and joined before anything they
+    // use goes away.
+    std::unique_ptr<ThreadedReadRunner> readRunner_;
+    std::unique_ptr<ThreadedSubdirectoryRunner> subdirectoryRunner_;
     std::jthread walker_;
 };
 

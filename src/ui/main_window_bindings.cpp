@@ -7,7 +7,6 @@
 #include "ui/selector_control_view.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QListView>
 #include <QPushButton>
 #include <QStyle>
@@ -44,12 +43,26 @@ void TForm1::bindControls()
         fileListDirty_ = true;
         FileListBox1Change();
     };
-    FileListBox1.OnBusyChange = [](bool busy) {
-        if (busy)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QGuiApplication::restoreOverrideCursor();
-    };
+    // The window reads the listed folder off the event loop.
+    readRunner_ = std::make_unique<ThreadedReadRunner>(
+        *this, services_.fileSystem, services_.rules,
+        ThreadedReadRunner::Hooks{
+            .started = [this] { fileReadStarted(); },
+            .found =
+                [this](std::size_t found) {
+                    readFound_ = found;
+                    showFileCount();
+                },
+            .ended = [this] { fileReadEnded(); },
+            .composer = [this] { return composerNow(); },
+            .composed = [this](std::vector<std::string> lines) { composedLines_ = std::move(lines); },
+            .inWindow = [this](const std::function<void()>& landing) { landFileRead(landing); },
+        });
+    FileListBox1.setReadRunner(readRunner_.get());
+    subdirectoryRunner_ = std::make_unique<ThreadedSubdirectoryRunner>(
+        *this, services_.fileSystem, services_.rules,
+        [this](const std::function<void()>& landing) { userAction(landing); });
+    DirectoryListBox1.setSubdirectoryRunner(subdirectoryRunner_.get());
 
     DirectoryListBox1.SetFileList(&FileListBox1);
     DirectoryListBox1.OnClick = [this](browse::TDirectoryListBox&) { DirectoryListBox1Click(); };

@@ -43,8 +43,8 @@ void TForm1::followDisk()
     const bool listChanged = FileListBox1.changedOnDisk();
     if (listChanged || (treeWatch_ != nullptr && treeWatch_->changed()))
         pacer_.changed();
-    // A walk under way brings a fresh watch when it ends.
-    if (walking_ || !pacer_.start(std::chrono::steady_clock::now()))
+    // A read under way brings a fresh watch when it lands.
+    if (walking_ || readingFiles() || !pacer_.start(std::chrono::steady_clock::now()))
         return;
 
     const ViewPlace filePlace(fileListView_, false);
@@ -61,6 +61,11 @@ void TForm1::followDisk()
         holdFollowing(e.what());
     }
     following_ = false;
+    // A read of the listed folder lands later; the places wait for it.
+    if (quietRead_ && FileListBox1.reading()) {
+        heldPlaces_.emplace(filePlace, outputPlace);
+        return;
+    }
     refreshViews();
     filePlace.restore();
     outputPlace.restore();

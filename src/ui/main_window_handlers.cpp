@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace quorrin::ui {
 
 namespace {
@@ -50,6 +52,7 @@ void TForm1::FormCreate()
         scan_ = persist::readScanSettings(file);
     }
     classifier_ = listing::CategoryClassifier(services_.rules, genre_);
+    ++classifierVersion_;
     syncSettingsMenu();
     showScanChoice();
     for (int column = 1; column <= 5; ++column)
@@ -105,9 +108,38 @@ void TForm1::ListDataSet()
     std::vector<std::string>().swap(lines_);
     const std::string separator = typedSeparator();
     const compose::ListingFormat format{settings_, separator, services_.locale, services_.rules, classifier_, output_};
-    lines_ = compose::composeListing(format, DirectoryListBox1.CurrentDir(), FileListBox1.Items(), FileListBox1.facts(),
-                                     tree_);
+    // The lines composed beside the read serve while nothing they were
+    // composed with has changed and no folder below joins them.
+    auto composed = std::exchange(composedLines_, std::nullopt);
+    if (composed && tree_.folders.empty() && composedInputs_ == listingInputs())
+        lines_ = std::move(*composed);
+    else
+        lines_ = compose::composeListing(format, DirectoryListBox1.CurrentDir(), FileListBox1.Items(),
+                                         FileListBox1.facts(), tree_);
     outputModel_->refresh();
+}
+
+TForm1::ListingInputs TForm1::listingInputs() const
+{
+    return ListingInputs{settings_.columns(),
+                         settings_.TabNo,
+                         settings_.QuoteOn,
+                         settings_.SizeInK,
+                         typedSeparator(),
+                         DirectoryListBox1.CurrentDir(),
+                         output_,
+                         classifierVersion_,
+                         localeVersion_};
+}
+
+ThreadedReadRunner::Compose TForm1::composerNow()
+{
+    composedInputs_ = listingInputs();
+    return [settings = settings_, inputs = composedInputs_, classifier = classifier_, &locale = services_.locale,
+            &rules = services_.rules](const browse::ListedEntries& entries) {
+        const compose::ListingFormat format{settings, inputs.separator, locale, rules, classifier, inputs.output};
+        return compose::composeListing(format, inputs.dir, entries.items, entries.facts, {});
+    };
 }
 
 void TForm1::rebuildListing()

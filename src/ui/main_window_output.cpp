@@ -25,6 +25,7 @@ void TForm1::FileSave()
     const std::string& name = answer->path;
     // What is saved is what the folder holds now.
     FileListBox1.RescanIfChanged();
+    waitForReads();
     // Encoded before anything changes: an encoding the system cannot give,
     // or a cancelled question, leaves the file, the caption and SavePath
     // as they were.
@@ -72,6 +73,7 @@ void TForm1::SetFileName(const std::string& name)
 void TForm1::Copy1Click()
 {
     FileListBox1.RescanIfChanged();
+    waitForReads();
     // The clipboard holds Unicode text; only the line ends and the header
     // row (already among the lines) follow the output choices.
     clipboard_->putText(persist::listText(lines_, listing::lineEndText(output_.lineEnd)));
@@ -80,11 +82,13 @@ void TForm1::Copy1Click()
 void TForm1::Copy2Click()
 {
     FileListBox1.RescanIfChanged();
+    waitForReads();
     clipboard_->putText(persist::listText(FileListBox1.Items()));
 }
 
 void TForm1::Copy3Click()
 {
+    waitForReads();
     clipboard_->putText(persist::listText(DirectoryListBox1.Items()));
 }
 

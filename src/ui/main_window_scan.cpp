@@ -1,9 +1,11 @@
+#include "ui/byte_list_model.h"
 #include "ui/main_window.h"
 
 #include "ui/view_place.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
@@ -69,15 +71,10 @@ void TForm1::buildScanMenu(QMenu* menu)
         group->addAction(action);
         depthActions_.push_back(action);
     }
-    // Esc stops a walk; it is only taken while one runs.
+    // Esc stops a read; it is only taken while one runs.
     cancelShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancelShortcut_->setEnabled(false);
-    connect(cancelShortcut_, &QShortcut::activated, this, [this] {
-        userAction([&] {
-            CancelFolderRead();
-            showFileCount();
-        });
-    });
+    connect(cancelShortcut_, &QShortcut::activated, this, handler(&TForm1::CancelReads));
     showScanChoice();
 }
 
@@ -179,27 +176,116 @@ void TForm1::CancelFolderRead()
     pacer_.finished(std::chrono::steady_clock::now());
 }
 
+void TForm1::CancelReads()
+{
+    FileListBox1.StopReading();
+    CancelFolderRead();
+    showFileCount();
+}
+
 void TForm1::setWalking(bool walking)
 {
     if (walking == walking_)
         return;
     walking_ = walking;
     walkFound_ = 0;
-    // A walk for a change on disk goes on unseen, and Esc keeps its use.
-    cancelShortcut_->setEnabled(walking && !quietWalk_);
-    if (quietWalk_)
+    showBusy();
+}
+
+void TForm1::setReadingFiles(bool reading)
+{
+    if (reading == readingFiles_)
         return;
-    if (walking)
+    readingFiles_ = reading;
+    readFound_ = 0;
+    showBusy();
+}
+
+void TForm1::showBusy()
+{
+    // Reads for a change on disk go on unseen, and Esc keeps its use.
+    const bool busy = (walking_ && !quietWalk_) || (readingFiles_ && !quietRead_);
+    if (busy == busyShown_)
+        return;
+    busyShown_ = busy;
+    cancelShortcut_->setEnabled(busy);
+    if (busy)
         QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     else
         QGuiApplication::restoreOverrideCursor();
 }
 
+void TForm1::fileReadStarted()
+{
+    // A read for a change on disk that another read supersedes is over.
+    if (readingFiles_ && quietRead_)
+        pacer_.finished(std::chrono::steady_clock::now());
+    quietRead_ = following_;
+    if (!quietRead_)
+        heldPlaces_.reset();
+    // The folders below belong to the read before; a read for a change on
+    // disk shows them until the walk after it brings the new ones.
+    CancelFolderRead();
+    if (!quietRead_)
+        tree_ = {};
+    composedLines_.reset();
+    fileListDirty_ = true;
+    // Another folder's lines never stand under this one; a read of the
+    // same folder leaves them until the new ones land.
+    if (FileListBox1.Items().empty()) {
+        std::vector<std::string>().swap(lines_);
+        outputModel_->refresh();
+    }
+    setReadingFiles(true);
+    readFound_ = 0;
+    showFileCount();
+}
+
+void TForm1::fileReadEnded()
+{
+    setReadingFiles(false);
+    if (quietRead_)
+        pacer_.finished(std::chrono::steady_clock::now());
+}
+
+void TForm1::landFileRead(const std::function<void()>& landing)
+{
+    if (!std::exchange(quietRead_, false)) {
+        userAction(landing);
+        return;
+    }
+    // Nobody asked for this read: what it brings, the walk it starts and
+    // any error stay as quiet as the read itself, and the lists keep their
+    // place.
+    following_ = true;
+    try {
+        landing();
+    } catch (const std::exception& e) {
+        holdFollowing(e.what());
+    }
+    following_ = false;
+    refreshViews();
+    if (const auto places = std::exchange(heldPlaces_, std::nullopt)) {
+        places->first.restore();
+        places->second.restore();
+    }
+}
+
+void TForm1::waitForReads()
+{
+    while (readingFiles() || walking_)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+}
+
 void TForm1::showFileCount()
 {
     const std::size_t listed = FileListBox1.Items().size();
-    FileCount_Label->setText(walking_ && !quietWalk_ ? QStringLiteral("読込中 ") + groupedCount(listed + walkFound_)
-                                                     : QString::number(listed + tree_.entryCount));
+    if (readingFiles_ && !quietRead_)
+        FileCount_Label->setText(QStringLiteral("読込中 ") + groupedCount(readFound_));
+    else if (walking_ && !quietWalk_)
+        FileCount_Label->setText(QStringLiteral("読込中 ") + groupedCount(listed + walkFound_));
+    else
+        FileCount_Label->setText(QString::number(listed + tree_.entryCount));
     FileCount_Label->adjustSize();
 }
 

@@ -117,6 +117,7 @@ void TForm1::editGenreRules()
         return;
     genre_ = dialog.table();
     classifier_ = listing::CategoryClassifier(services_.rules, genre_);
+    ++classifierVersion_;
     rebuildListing();
 }
 

@@ -92,6 +92,42 @@ TEST_F(BrowseWorld, TreeRowsKindsDepthsAndPaths)
     }
 }
 
+// Handed to a runner, the rows down to the directory stand at once and its
+// subdirectories follow when their read lands; only the last read lands.
+TEST_F(BrowseWorld, SubdirectoryRowsFollowWhenTheirReadLands)
+{
+    struct HandOverRunner final : SubdirectoryRunner {
+        struct Begun {
+            std::string dir;
+            bool foldCase;
+            Land land;
+        };
+        void start(const std::string& dir, bool foldCase, Land land) override
+        {
+            begun.push_back({dir, foldCase, std::move(land)});
+        }
+        std::vector<Begun> begun;
+    } runner;
+    const auto land = [&](std::size_t i) {
+        const auto& read = runner.begun.at(i);
+        read.land(readSubdirectories(fs, rules, read.dir, read.foldCase));
+    };
+    dirs->setSubdirectoryRunner(&runner);
+    dirs->SetCurrentDir("C:\\");
+    dirs->SetCurrentDir("C:\\Windows");
+    EXPECT_EQ(dirs->Items(), (Names{"C:\\", "Windows"}));
+    EXPECT_TRUE(dirs->reading());
+    land(0);
+    EXPECT_EQ(dirs->Items(), (Names{"C:\\", "Windows"}));
+
+    dirs->selectByUser(0);
+    land(1);
+    EXPECT_EQ(dirs->Items(), (Names{"C:\\", "Windows", "Fonts", "System32"}));
+    EXPECT_FALSE(dirs->reading());
+    EXPECT_EQ(dirs->ItemIndex(), 0);
+    EXPECT_EQ(dirs->ItemPath(3), "C:\\Windows\\System32");
+}
+
 TEST_F(BrowseWorld, RowsCopyAsLinesAndTheSameDirectoryInAnyCaseMovesNothing)
 {
     // The rows copy as one row per line.

@@ -178,6 +178,7 @@ private slots:
         const QRect subRow = tree->visualRect(tree->model()->index(2, 0));
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, subRow.center());
         QTRY_COMPARE(QString::fromStdString(window->fileList().CurrentDir()), QStringLiteral("C:\\Data\\Sub"));
+        QVERIFY(idle(*window));
         QCOMPARE(toQStrings(window->listingLines()), QStringList{QStringLiteral("inner.txt\t7")});
         QCOMPARE(child<QLabel>(*window, "FileCount_Label")->text(), QStringLiteral("1"));
     }
@@ -245,6 +246,7 @@ private slots:
         auto* presets = child<SelectorControlView>(*window, "FilterComboBox1");
         presets->setFocus();
         QTest::keyClick(presets, Qt::Key_Up);
+        QVERIFY(idle(*window));
         QCOMPARE(window->filterSelector().ItemIndex(), 6);
         QCOMPARE(window->settings().FilterNo, 6);
         QCOMPARE(child<QLineEdit>(*window, "FileEdit")->text(), QStringLiteral("*.wmf;*.emf"));
@@ -262,6 +264,7 @@ private slots:
         auto* mask = child<QLineEdit>(*window, "FileEdit");
         mask->setText(QStringLiteral("*.txt"));
         QTest::keyClick(mask, Qt::Key_Return);
+        QVERIFY(idle(*window));
         const QStringList txt{QStringLiteral("readme.txt\t1234")};
         QCOMPARE(toQStrings(window->listingLines()), txt);
         QCOMPARE(window->settings().EditText, std::string("*.txt"));
@@ -274,11 +277,13 @@ private slots:
         };
         const auto reads = fileListReads();
         QTest::keyClick(mask, Qt::Key_Return);
+        QVERIFY(idle(*window));
         QCOMPARE(fileListReads(), reads);
         QCOMPARE(toQStrings(window->listingLines()), txt);
 
         mask->setText(QStringLiteral("nothing-here"));
         QTest::keyClick(mask, Qt::Key_Return);
+        QVERIFY(idle(*window));
         QCOMPARE(toQStrings(world.errors), QStringList{"File not found"});
         QCOMPARE(toQStrings(window->listingLines()), txt);
     }

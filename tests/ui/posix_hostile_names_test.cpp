@@ -186,6 +186,7 @@ private slots:
         QCOMPARE(unlink((world.dir / "list/b.txt").c_str()), 0);
         world.dir.writeFile("list/a.txt", std::string(2000, 'a'));
         QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("CheckBox2")), Qt::LeftButton);
+        QVERIFY(idle(*window));
         const std::vector<std::string> now{"a.txt\t2", "日本.txt\t1"};
         QCOMPARE(window->listingLines(), now);
         QCOMPARE(window->findChild<QLabel*>(QStringLiteral("FileCount_Label"))->text(), QStringLiteral("2"));

@@ -113,6 +113,7 @@ private slots:
         QCOMPARE(drop.isAccepted(), taken);
         if (taken)
             QVERIFY(drop.dropAction() != Qt::MoveAction);
+        QVERIFY(idle(*window));
 
         QCOMPARE(QString::fromStdString(window->directoryList().CurrentDir()),
                  QString::fromStdString(world.dir / listedFolder.toStdString()));

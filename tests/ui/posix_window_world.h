@@ -26,18 +26,20 @@ public:
 };
 
 // Answers the save dialog with `target` and presses the save button.
-inline void save(PosixWindowWorld& world, TForm1& window, const std::string& target)
+template <typename FS> void save(World<FS>& world, TForm1& window, const std::string& target)
 {
     world.saveDialog->answers.push_back(persist::SaveDialogAnswer{target, 0});
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Get_Button")), Qt::LeftButton);
 }
 
-// Types a mask and presses Enter: a new mask reads the folder again.
+// Types a mask and presses Enter: a new mask reads the folder again, and
+// the read is waited for.
 inline void applyMask(TForm1& window, const QString& mask)
 {
     auto* edit = window.findChild<QLineEdit*>(QStringLiteral("FileEdit"));
     edit->setText(mask);
     QTest::keyClick(edit, Qt::Key_Return);
+    idle(window);
 }
 
 } // namespace quorrin::ui::test

@@ -22,12 +22,6 @@ void choose(TForm1& window, const char* action)
     window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
 }
 
-// The folders below are read off the event loop: wait for the result.
-bool walkEnds(TForm1& window)
-{
-    return QTest::qWaitFor([&] { return !window.readingFolders(); }, 5000);
-}
-
 QString fileCount(TForm1& window)
 {
     return window.findChild<QLabel*>(QStringLiteral("FileCount_Label"))->text();
@@ -70,7 +64,7 @@ private slots:
         for (const auto& step : steps) {
             if (step.action != nullptr)
                 choose(*window, step.action);
-            QVERIFY(walkEnds(*window));
+            QVERIFY(idle(*window));
             QCOMPARE(toQStrings(window->listingLines()), toQStrings(step.lines));
             QCOMPARE(fileCount(*window), QString::number(step.lines.size()));
             QCOMPARE(window->fileList().Items().size(), std::size_t(3));
@@ -92,7 +86,7 @@ private slots:
         world.dir.writeFile("quorrin.ini",
                             "[List]\r\n1=1\r\n2=3\r\n[Output]\r\nHeader=1\r\nDates=iso\r\n[Scan]\r\nSubfolders=1\r\n");
         auto window = world.open();
-        QVERIFY(walkEnds(*window));
+        QVERIFY(idle(*window));
         const auto& lines = window->listingLines();
         QCOMPARE(lines.size(), std::size_t(5));
         QCOMPARE(QString::fromStdString(lines.front()), QStringLiteral("ファイル名\t日付"));
@@ -110,11 +104,11 @@ private slots:
         QCOMPARE(window->listingLines().size(), std::size_t(3));
         choose(*window, "ScanSubfolders");
         QCOMPARE(fileCount(*window), QStringLiteral("読込中 3"));
-        QVERIFY(walkEnds(*window));
+        QVERIFY(idle(*window));
         QCOMPARE(window->listingLines().size(), std::size_t(4));
         world.dir.writeFile("list/sub/e.txt", "e");
         applyMask(*window, QStringLiteral("*.txt"));
-        QVERIFY(walkEnds(*window));
+        QVERIFY(idle(*window));
         QCOMPARE(fileCount(*window), QStringLiteral("5"));
         choose(*window, "ScanSubfolders");
         QVERIFY(window->close());
@@ -148,11 +142,29 @@ private slots:
             // The walk ends meanwhile; its result waits in the event queue.
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
             stop();
-            QVERIFY(walkEnds(*window));
+            QVERIFY(idle(*window));
             QTest::qWait(20);
             QCOMPARE(window->listingLines().size(), lines);
             QCOMPARE(fileCount(*window), QString::number(lines));
         }
+    }
+
+    // Saving and copying while the folders below are read wait for them.
+    void aSaveOrCopyDuringTheWalkTakesTheWholeTree()
+    {
+        PosixWindowWorld world;
+        world.dir.writeFile("list/sub/c.txt", "ccc");
+        auto window = world.open();
+        const std::string whole = "a.txt\t4\r\nb.txt\t2\r\n日本.txt\t1\r\nc.txt\t3\r\n";
+        choose(*window, "ScanSubfolders");
+        QVERIFY(window->readingFolders());
+        save(world, *window, world.dir / "out/list.txt");
+        QCOMPARE(world.read("out/list.txt"), whole);
+        choose(*window, "ScanSubfolders");
+        choose(*window, "ScanSubfolders");
+        QVERIFY(window->readingFolders());
+        window->Copy1Click();
+        QCOMPARE(world.clipboard->texts.back(), whole);
     }
 
     void closingWhileReadingStopsTheReadAndGivesTheCursorBack()
@@ -175,7 +187,7 @@ private slots:
         world.fs.denySearch("C:\\Data\\Sub\\Closed");
         world.dir.writeFile("quorrin.ini", "[List]\r\nFilter=7\r\n[Scan]\r\nSubfolders=1\r\n");
         auto window = world.open();
-        QVERIFY(walkEnds(*window));
+        QVERIFY(idle(*window));
         QCOMPARE(world.errors,
                  std::vector<std::string>{"読み込めなかったサブフォルダが 1 個あります。\nC:\\Data\\Sub\\Closed"});
         QCOMPARE(window->listingLines().back(), std::string("inner.txt\t7"));

@@ -9,10 +9,12 @@
 #include "ui/main_window.h"
 
 #include <QString>
+#include <QTest>
 
 #include <deque>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -75,6 +77,13 @@ struct ScriptedUnmappableQuestion final : UnmappableQuestionPort {
     std::vector<Asked> asked;
 };
 
+// The window reads folders off the event loop: turns the loop until no read
+// is under way; false when one still runs after five seconds.
+inline bool idle(TForm1& window)
+{
+    return QTest::qWaitFor([&] { return !window.readingFiles() && !window.readingFolders(); }, 5000);
+}
+
 // A main window on the file system FS with every port scripted; the settings
 // file lives in a real temporary folder.
 template <typename FS> class World {
@@ -86,7 +95,17 @@ public:
         settingsPath = dir / "quorrin.ini";
     }
 
+    // The window once its first reads have landed.
     std::unique_ptr<TForm1> open()
+    {
+        auto window = openReading();
+        if (!idle(*window))
+            throw std::runtime_error("the window's first read did not end");
+        return window;
+    }
+
+    // The window as it comes up, its first read maybe under way.
+    std::unique_ptr<TForm1> openReading()
     {
         const WindowServices services{fs, rules, locale, [this] { return settingsPath; }, "quorrin"};
         TForm1::Ports ports;
