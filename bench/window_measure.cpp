@@ -341,10 +341,10 @@ int measureRefresh(const std::string& startDir, const std::string& dir, const st
     OpenWindow open(startDir, settingsPath);
     ui::TForm1& window = open.window();
     window.show();
-    settle();
+    untilRead(window);
     double start = nowMs();
     window.directoryList().SetCurrentDir(dir);
-    settle();
+    untilRead(window);
     std::printf("first_read_ms %.3f\n", nowMs() - start);
 
     const browse::TFileListBox& list = window.fileList();
@@ -364,7 +364,7 @@ int measureRefresh(const std::string& startDir, const std::string& dir, const st
                 throw std::runtime_error("the window did not follow the change");
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         }
-        settle();
+        untilRead(window);
         const double took = nowMs() - start;
         slowest = std::max(slowest, took);
         std::printf("refresh_ms %.3f\n", took);
