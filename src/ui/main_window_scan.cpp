@@ -318,11 +318,16 @@ void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree,
     // The same folders unreadable as at the last walk are not told again
     // for every change on disk.
     const bool unreadableNews = !tree.unreadable.empty() && (!quiet || tree.unreadable != tree_.unreadable);
+    // The lines shown hold the listed folder's files and nothing below it;
+    // a walk that found nothing to list below either leaves them as they
+    // are, which spares composing a huge flat folder again on the event loop.
+    const bool linesStand = tree.folders.empty() && tree_.folders.empty();
     tree_ = std::move(tree);
     treeWatch_ = std::move(watch);
     const ViewPlace outputPlace(ListBox1, true);
     userAction([&] {
-        ListDataSet();
+        if (!linesStand)
+            ListDataSet();
         showFileCount();
     });
     if (quiet)
