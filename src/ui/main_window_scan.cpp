@@ -1,6 +1,6 @@
 #include "ui/byte_list_model.h"
 #include "ui/main_window.h"
-
+#include "ui/paced_progress.h"
 #include "ui/view_place.h"
 
 #include <QAction>
@@ -22,9 +22,6 @@ namespace {
 
 // So many unreadable folders are named; the rest are counted.
 constexpr std::size_t namedUnreadableFolders = 5;
-
-// How often a running walk shows its count.
-constexpr auto countInterval = std::chrono::milliseconds(50);
 
 // 123456 as "123,456".
 QString groupedCount(std::size_t count)
@@ -131,24 +128,13 @@ void TForm1::ReadFoldersBelow(bool always)
     walker_ = std::jthread([this, generation, watch, &fs = services_.fileSystem, &rules = services_.rules,
                             dir = FileListBox1.CurrentDir(), mask = FileListBox1.Mask(), type = FileListBox1.FileType(),
                             options = browse::WalkOptions{true, scan_.depth, 0}](std::stop_token stop) {
-        auto lastShown = std::chrono::steady_clock::now();
         auto tree = std::make_shared<browse::FolderTree>();
         std::string error;
         try {
             *tree = browse::readFoldersBelow(
                 fs, rules, dir, mask, type, options,
-                [&](std::size_t found) {
-                    if (stop.stop_requested())
-                        return false;
-                    const auto now = std::chrono::steady_clock::now();
-                    if (now - lastShown >= countInterval) {
-                        lastShown = now;
-                        QMetaObject::invokeMethod(
-                            this, [this, generation, found] { showFolderReadCount(generation, found); },
-                            Qt::QueuedConnection);
-                    }
-                    return true;
-                },
+                pacedProgress(stop, *this,
+                              [this, generation](std::size_t found) { showFolderReadCount(generation, found); }),
                 watch.get());
         } catch (const std::exception& e) {
             // Shown as every error is, once back in the window.

@@ -1,17 +1,15 @@
 #include "ui/threaded_read_runner.h"
 
+#include "ui/paced_progress.h"
+
 #include <QMetaObject>
 
-#include <chrono>
 #include <stdexcept>
 #include <utility>
 
 namespace quorrin::ui {
 
 namespace {
-
-// How often a running read shows its count.
-constexpr auto countInterval = std::chrono::milliseconds(50);
 
 // A watch carried over in a queued call, which must be copyable.
 class SharedWatch final : public platform::FolderWatch {
@@ -38,7 +36,6 @@ void ThreadedReadRunner::start(browse::ReadRequest request, Land land)
     hooks_.started();
     workers_.start([this, generation, request = std::move(request), land = std::move(land),
                     compose = hooks_.composer()](std::stop_token stop) {
-        auto lastShown = std::chrono::steady_clock::now();
         // Shared, so the queued call that carries them stays copyable.
         std::shared_ptr<platform::FolderWatch> watch;
         auto entries = std::make_shared<browse::ListedEntries>();
@@ -47,25 +44,13 @@ void ThreadedReadRunner::start(browse::ReadRequest request, Land land)
         try {
             // Begun before the read, so a change during the read counts.
             watch = fs_.watchFolder(request.dir);
-            *entries = browse::readEntries(
-                fs_, rules_, request.dir, request.mask, request.type, {},
-                [&](std::size_t found) {
-                    if (stop.stop_requested())
-                        return false;
-                    const auto now = std::chrono::steady_clock::now();
-                    if (now - lastShown >= countInterval) {
-                        lastShown = now;
-                        QMetaObject::invokeMethod(
-                            &context_,
-                            [this, generation, found] {
-                                if (generation == generation_ && running_)
-                                    hooks_.found(found);
-                            },
-                            Qt::QueuedConnection);
-                    }
-                    return true;
-                },
-                request.previous);
+            *entries = browse::readEntries(fs_, rules_, request.dir, request.mask, request.type, {},
+                                           pacedProgress(stop, context_,
+                                                         [this, generation](std::size_t found) {
+                                                             if (generation == generation_ && running_)
+                                                                 hooks_.found(found);
+                                                         }),
+                                           request.previous);
             if (!entries->stopped && !stop.stop_requested())
                 *lines = compose(*entries);
         } catch (const std::exception& e) {
