@@ -227,11 +227,6 @@ std::uint64_t GetFileSize(const FileInfoSource& files, std::string_view name)
     return entry->size;
 }
 
-void appendFileData(std::string& line, const ListingContext& context, std::string_view name, std::int32_t kind)
-{
-    appendFieldOfFile(line, context, DateTimeText(context.locale.dateTimeSettings(), context.rules), name, kind);
-}
-
 std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names)
 {
     return composeLines(context, names.size(), [&](std::size_t i) -> const std::string& { return names[i]; });

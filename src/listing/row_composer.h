@@ -36,20 +36,19 @@ std::string_view TabStr(std::int32_t tabNo, std::string_view typedText);
 // volume label. Hidden and system files show their real size.
 std::uint64_t GetFileSize(const FileInfoSource& files, std::string_view name);
 
-// One field, appended to `line`. With quoting on every kind but none is
-// enclosed in QuoteStr, and a QuoteStr inside the field is doubled so the
-// line stays valid CSV. Kinds outside the table give an empty field (two
-// quotes when quoting); the date of a file whose time cannot be read or
-// shown in the 1980-2107 file-date range is empty too. Without quoting, the
-// path and name fields write every control character below 0x20 in caret
-// notation (TAB "^I", LF "^J", CR "^M") and "^" as "^^", so a control
-// character in a name never splits the listing's line or adds a field.
-void appendFileData(std::string& line, const ListingContext& context, std::string_view name, std::int32_t kind);
-
 // The listing: one line per name, in the names' order. Column 1 has no
 // separator; columns 2-5 have the separator in front unless their kind is
 // none. With `header`, a first line holds each column's selector caption,
 // separated and quoted like the data. Linear in the number of names.
+//
+// Each field: with quoting on every kind but none is enclosed in QuoteStr,
+// and a QuoteStr inside the field is doubled so the line stays valid CSV.
+// Kinds outside the table give an empty field (two quotes when quoting);
+// the date of a file whose time cannot be read or shown in the 1980-2107
+// file-date range is empty too. Without quoting, the path and name fields
+// write every control character below 0x20 in caret notation (TAB "^I", LF
+// "^J", CR "^M") and "^" as "^^", so a control character in a name never
+// splits the listing's line or adds a field.
 std::vector<std::string> ListDataSet(const ListingContext& context, std::span<const std::string> names);
 
 // The same for the names in `order`: one line for names[order[0]], then
