@@ -1,18 +1,16 @@
 #include "text/utf8_text_rules.h"
 
+#include "text/character_keys.h"
 #include "text/unicode_text.h"
 
 #include <algorithm>
+#include <clocale>
 #include <cstdint>
 #include <cstring>
 #include <cwctype>
+#include <deque>
+#include <mutex>
 #include <string.h>
-
-// Only glibc tells whether a locale collates by bytes; the Windows build,
-// whose tests use these rules as their UTF-8 reference, has no langinfo.h.
-#ifdef __GLIBC__
-#include <langinfo.h>
-#endif
 
 namespace quorrin::text {
 
@@ -64,16 +62,59 @@ std::wint_t lower(std::wint_t c)
     return std::towlower(c);
 }
 
-// Whether the C library collates the current locale by plain bytes (C,
-// POSIX, C.UTF-8): its keys are then the bytes themselves, and the costly
-// transformation can be skipped without changing a single key.
-bool collatesByBytes()
+// The C library's transformation of the folded text: the key as the locale
+// defines it.
+void appendTransformed(std::string& out, std::string_view s)
 {
-#ifdef __GLIBC__
-    return reinterpret_cast<std::uintptr_t>(nl_langinfo(_NL_COLLATE_NRULES)) == 0;
-#else
-    return false;
-#endif
+    const std::size_t start = out.size();
+    appendFoldedCase(out, s, lower, upperCaseLetters);
+    const std::string folded = out.substr(start);
+    out.resize(start + folded.size() * 4 + 16);
+    std::size_t needed = strxfrm(out.data() + start, folded.c_str(), out.size() - start);
+    if (needed >= out.size() - start) {
+        out.resize(start + needed + 1);
+        needed = strxfrm(out.data() + start, folded.c_str(), out.size() - start);
+    }
+    out.resize(start + needed);
+}
+
+// How keys are made under one pair of collation and character locales.
+struct KeyMaking {
+    std::string collation;
+    std::string characters;
+    CollationShape shape = CollationShape::other;
+    const CharacterKeys* characterKeys = nullptr;
+};
+
+// Every pair met so far, each with its character table, kept for the whole
+// run: another thread may still be reading a table when the locale changes.
+const KeyMaking& keyMakingFor(const char* collation, const char* characters)
+{
+    static std::mutex lock;
+    static std::deque<KeyMaking> known;
+    static std::deque<CharacterKeys> tables;
+    const std::lock_guard guard(lock);
+    for (const KeyMaking& making : known) {
+        if (making.collation == collation && making.characters == characters)
+            return making;
+    }
+    KeyMaking& making = known.emplace_back(KeyMaking{collation, characters, currentCollationShape()});
+    if (making.shape == CollationShape::oneForwardLevel)
+        making.characterKeys = &tables.emplace_back(appendTransformed);
+    return making;
+}
+
+// The way keys are made under the current locale. Each thread remembers
+// the last answer: asking for the locale's names is cheap, finding them
+// among the known ones is not.
+const KeyMaking& currentKeyMaking()
+{
+    thread_local const KeyMaking* last = nullptr;
+    const char* collation = std::setlocale(LC_COLLATE, nullptr);
+    const char* characters = std::setlocale(LC_CTYPE, nullptr);
+    if (last == nullptr || last->collation != collation || last->characters != characters)
+        last = &keyMakingFor(collation, characters);
+    return *last;
 }
 
 } // namespace
@@ -113,18 +154,11 @@ std::string Utf8TextRules::sortKey(std::string_view s) const
 
 void Utf8TextRules::appendSortKey(std::string& out, std::string_view s) const
 {
-    const std::size_t start = out.size();
-    appendFoldedCase(out, s, lower, upperCaseLetters);
-    if (!collatesByBytes()) {
-        const std::string folded = out.substr(start);
-        out.resize(start + folded.size() * 4 + 16);
-        std::size_t needed = strxfrm(out.data() + start, folded.c_str(), out.size() - start);
-        if (needed >= out.size() - start) {
-            out.resize(start + needed + 1);
-            needed = strxfrm(out.data() + start, folded.c_str(), out.size() - start);
-        }
-        out.resize(start + needed);
-    }
+    const KeyMaking& making = currentKeyMaking();
+    if (making.shape == CollationShape::bytes)
+        appendFoldedCase(out, s, lower, upperCaseLetters);
+    else if (making.characterKeys == nullptr || !making.characterKeys->append(out, s))
+        appendTransformed(out, s);
     // Names the collation finds equal (different case, ignorable marks)
     // still need a fixed order, or a list would shuffle between reads.
     out += '\0';
