@@ -30,11 +30,30 @@ std::vector<std::string> composeListing(const ListingFormat& format, std::string
                                         const std::vector<browse::EntryFacts>& facts, const browse::FolderTree& tree)
 {
     std::vector<std::string> lines = folderLines(format, dir, items, facts, format.output.header);
+    appendLines(lines, composeFoldersBelow(format, tree));
+    return lines;
+}
+
+std::vector<std::string> composeFoldersBelow(const ListingFormat& format, const browse::FolderTree& tree,
+                                             std::stop_token stop)
+{
+    std::vector<std::string> lines;
+    lines.reserve(tree.entryCount);
     for (const browse::ListedFolder& folder : tree.folders) {
-        auto below = folderLines(format, folder.path, folder.entries.items, folder.entries.facts, false);
-        lines.insert(lines.end(), std::make_move_iterator(below.begin()), std::make_move_iterator(below.end()));
+        if (stop.stop_requested())
+            break;
+        appendLines(lines, folderLines(format, folder.path, folder.entries.items, folder.entries.facts, false));
     }
     return lines;
+}
+
+void appendLines(std::vector<std::string>& listing, std::vector<std::string>&& lines)
+{
+    if (listing.empty() && listing.capacity() < lines.size()) {
+        listing = std::move(lines);
+        return;
+    }
+    listing.insert(listing.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
 }
 
 } // namespace quorrin::compose

@@ -8,6 +8,7 @@
 #include "platform/date_time_settings.h"
 #include "text/text_rules.h"
 
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,5 +32,14 @@ struct ListingFormat {
 std::vector<std::string> composeListing(const ListingFormat& format, std::string_view dir,
                                         const std::vector<std::string>& items,
                                         const std::vector<browse::EntryFacts>& facts, const browse::FolderTree& tree);
+
+// The lines of the tree's folders alone, as composeListing puts them after
+// the listed folder's: a walk composes them beside the listing it joins.
+// A stop asked for ends it between two folders, with the lines cut short.
+std::vector<std::string> composeFoldersBelow(const ListingFormat& format, const browse::FolderTree& tree,
+                                             std::stop_token stop = {});
+
+// Moves `lines` to the end of `listing`.
+void appendLines(std::vector<std::string>& listing, std::vector<std::string>&& lines);
 
 } // namespace quorrin::compose

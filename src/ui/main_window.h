@@ -6,6 +6,7 @@
 #include "browse/filter_combo_box.h"
 #include "browse/folder_tree_read.h"
 #include "browse/refresh_pacer.h"
+#include "compose/listing_composer.h"
 #include "listing/category_classifier.h"
 #include "listing/list_settings.h"
 #include "listing/output_options.h"
@@ -218,13 +219,27 @@ private:
         friend bool operator==(const ListingInputs&, const ListingInputs&) = default;
     };
     ListingInputs listingInputs() const;
+    // The listing as it stands now, for a worker to compose with: copies of
+    // all the window may change meanwhile.
+    struct ListingSnapshot {
+        listing::ListSettings settings;
+        ListingInputs inputs;
+        listing::CategoryClassifier classifier;
+        const platform::LocaleSettings& locale;
+        const text::TextRules& rules;
+        compose::ListingFormat format() const;
+    };
+    std::shared_ptr<const ListingSnapshot> listingSnapshot() const;
     // Composes a read's listing on its worker as the listing stands now.
     ThreadedReadRunner::Compose composerNow();
     // What the walk of `generation` reports; a later walk's generation, or
     // a cancel, makes them stale.
     void showFolderReadCount(std::uint64_t generation, std::size_t found);
     // A walk that failed brings its error instead of a tree.
-    void finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error,
+    // Its folders' lines come composed with `composedWith`, ready to follow
+    // the listed folder's when nothing they depend on changed meanwhile.
+    void finishFolderRead(std::uint64_t generation, browse::FolderTree tree, std::vector<std::string> treeLines,
+                          const ListingInputs& composedWith, const std::string& error,
                           std::shared_ptr<platform::TreeWatch> watch);
     void startFollowingDisk();
     // A read for a change on disk failed: said once, without a box to
@@ -268,6 +283,10 @@ private:
     listing::GenreTable genre_;
     listing::CategoryClassifier classifier_;
     std::vector<std::string> lines_;
+    // What lines_ were composed with, and how many of them, from the top,
+    // are the listed folder's: the lines of the folders below follow.
+    std::optional<ListingInputs> linesInputs_;
+    std::size_t listedFolderLines_ = 0;
     std::unique_ptr<ErrorDisplay> errorDisplay_;
     std::unique_ptr<ClipboardPort> clipboard_;
     std::unique_ptr<SaveDialogPort> saveDialog_;

@@ -101,21 +101,29 @@ void TForm1::FilterSet(std::int32_t filterNo)
     FileListBox1.ApplyPathText(fileEditPort_->text());
 }
 
+compose::ListingFormat TForm1::ListingSnapshot::format() const
+{
+    return {settings, inputs.separator, locale, rules, classifier, inputs.output};
+}
+
 void TForm1::ListDataSet()
 {
     // Released, not just emptied: the old lines' array must not sit beside
     // the new one while a listing of a million lines is built.
     std::vector<std::string>().swap(lines_);
+    linesInputs_ = listingInputs();
     const std::string separator = typedSeparator();
     const compose::ListingFormat format{settings_, separator, services_.locale, services_.rules, classifier_, output_};
     // The lines composed beside the read serve while nothing they were
-    // composed with has changed and no folder below joins them.
+    // composed with has changed.
     auto composed = std::exchange(composedLines_, std::nullopt);
-    if (composed && tree_.folders.empty() && composedInputs_ == listingInputs())
+    if (composed && composedInputs_ == *linesInputs_)
         lines_ = std::move(*composed);
     else
         lines_ = compose::composeListing(format, DirectoryListBox1.CurrentDir(), FileListBox1.Items(),
-                                         FileListBox1.facts(), tree_);
+                                         FileListBox1.facts(), {});
+    listedFolderLines_ = lines_.size();
+    compose::appendLines(lines_, compose::composeFoldersBelow(format, tree_));
     outputModel_->refresh();
 }
 
@@ -132,13 +140,18 @@ TForm1::ListingInputs TForm1::listingInputs() const
                          localeVersion_};
 }
 
+std::shared_ptr<const TForm1::ListingSnapshot> TForm1::listingSnapshot() const
+{
+    return std::make_shared<const ListingSnapshot>(
+        ListingSnapshot{settings_, listingInputs(), classifier_, services_.locale, services_.rules});
+}
+
 ThreadedReadRunner::Compose TForm1::composerNow()
 {
-    composedInputs_ = listingInputs();
-    return [settings = settings_, inputs = composedInputs_, classifier = classifier_, &locale = services_.locale,
-            &rules = services_.rules](const browse::ListedEntries& entries) {
-        const compose::ListingFormat format{settings, inputs.separator, locale, rules, classifier, inputs.output};
-        return compose::composeListing(format, inputs.dir, entries.items, entries.facts, {});
+    auto snapshot = listingSnapshot();
+    composedInputs_ = snapshot->inputs;
+    return [snapshot](const browse::ListedEntries& entries) {
+        return compose::composeListing(snapshot->format(), snapshot->inputs.dir, entries.items, entries.facts, {});
     };
 }
 

@@ -1,3 +1,4 @@
+#include "compose/listing_composer.h"
 #include "ui/byte_list_model.h"
 #include "ui/main_window.h"
 #include "ui/paced_progress.h"
@@ -125,10 +126,12 @@ void TForm1::ReadFoldersBelow(bool always)
     // Begun before the walk reads anything; each folder joins it as the
     // walk comes to it.
     std::shared_ptr<platform::TreeWatch> watch = services_.fileSystem.watchTree(FileListBox1.CurrentDir());
-    walker_ = std::jthread([this, generation, watch, &fs = services_.fileSystem, &rules = services_.rules,
-                            dir = FileListBox1.CurrentDir(), mask = FileListBox1.Mask(), type = FileListBox1.FileType(),
+    walker_ = std::jthread([this, generation, watch, snapshot = listingSnapshot(), &fs = services_.fileSystem,
+                            &rules = services_.rules, dir = FileListBox1.CurrentDir(), mask = FileListBox1.Mask(),
+                            type = FileListBox1.FileType(),
                             options = browse::WalkOptions{true, scan_.depth, 0}](std::stop_token stop) {
         auto tree = std::make_shared<browse::FolderTree>();
+        auto lines = std::make_shared<std::vector<std::string>>();
         std::string error;
         try {
             *tree = browse::readFoldersBelow(
@@ -136,15 +139,19 @@ void TForm1::ReadFoldersBelow(bool always)
                 pacedProgress(stop, *this,
                               [this, generation](std::size_t found) { showFolderReadCount(generation, found); }),
                 watch.get());
+            // Composed here, not on the event loop: a million lines take
+            // the better part of a second.
+            if (!tree->cancelled)
+                *lines = compose::composeFoldersBelow(snapshot->format(), *tree, stop);
         } catch (const std::exception& e) {
             // Shown as every error is, once back in the window.
             error = e.what();
         }
-        if (!tree->cancelled)
+        if (!tree->cancelled && !stop.stop_requested())
             QMetaObject::invokeMethod(
                 this,
-                [this, generation, tree, error, watch] {
-                    finishFolderRead(generation, std::move(*tree), error, watch);
+                [this, generation, tree, lines, snapshot, error, watch] {
+                    finishFolderRead(generation, std::move(*tree), std::move(*lines), snapshot->inputs, error, watch);
                 },
                 Qt::QueuedConnection);
     });
@@ -220,6 +227,7 @@ void TForm1::fileReadStarted()
     // same folder leaves them until the new ones land.
     if (FileListBox1.Items().empty()) {
         std::vector<std::string>().swap(lines_);
+        linesInputs_.reset();
         outputModel_->refresh();
     }
     setReadingFiles(true);
@@ -283,7 +291,8 @@ void TForm1::showFolderReadCount(std::uint64_t generation, std::size_t found)
     showFileCount();
 }
 
-void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree, const std::string& error,
+void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree, std::vector<std::string> treeLines,
+                              const ListingInputs& composedWith, const std::string& error,
                               std::shared_ptr<platform::TreeWatch> watch)
 {
     if (generation != walkGeneration_ || !walking_)
@@ -311,9 +320,19 @@ void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree,
     tree_ = std::move(tree);
     treeWatch_ = std::move(watch);
     const ViewPlace outputPlace(ListBox1, true);
+    // The listed folder's lines stay; the new folders' lines take the old
+    // ones' place, as composed on the walk's thread, unless something they
+    // depend on changed while it ran.
+    const bool composedAsShown =
+        !linesStand && linesInputs_ && *linesInputs_ == composedWith && composedWith == listingInputs();
     userAction([&] {
-        if (!linesStand)
+        if (composedAsShown) {
+            lines_.resize(listedFolderLines_);
+            compose::appendLines(lines_, std::move(treeLines));
+            outputModel_->refresh();
+        } else if (!linesStand) {
             ListDataSet();
+        }
         showFileCount();
     });
     if (quiet)

@@ -1,6 +1,7 @@
 #include "held_file_system.h"
 #include "posix_window_world.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -126,19 +127,41 @@ private slots:
         QVERIFY(world.errors.empty());
     }
 
-    // The lines composed beside the read were made with the old format.
+    // The lines composed beside the read, or beside the walk of the folders
+    // below, were made with the old format.
     void aFormatChosenWhileTheFolderIsReadShowsWhenItLands()
     {
         HeldWindowWorld world;
+        world.dir.makeDirectory("tree");
+        world.dir.makeDirectory("tree/sub");
+        for (int i = 0; i < 400; ++i) {
+            char name[32];
+            std::snprintf(name, sizeof name, "tree/sub/g%03d.txt", i);
+            world.dir.writeFile(name, "12");
+        }
         auto window = world.open();
-        world.fs.holdAt(300);
-        window->openPath(world.dir / "big");
-        QVERIFY(world.fs.waitUntilHeld());
-        QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("CheckBox2")), Qt::LeftButton);
-        world.fs.holdAt(0);
-        QVERIFY(idle(*window));
-        QCOMPARE(window->listingLines().front(), std::string("f000.txt\t1"));
-        QCOMPARE(window->listingLines().size(), bigFolderFiles);
+        const struct {
+            const char* folder;
+            bool subfolders;
+            std::size_t lines;
+            const char* first; // the size check box turns on, then off
+        } cases[] = {{"big", false, bigFolderFiles, "f000.txt\t1"}, {"tree", true, 400, "g000.txt\t2"}};
+        for (const auto& c : cases) {
+            if (c.subfolders) {
+                window->findChild<QAction*>(QStringLiteral("ScanSubfolders"))->trigger();
+                QVERIFY(idle(*window));
+            }
+            world.fs.holdAt(300);
+            window->openPath(world.dir / c.folder);
+            // The walk begins once the listed folder's read has landed.
+            QTRY_VERIFY(window->readingFolders() == c.subfolders);
+            QVERIFY2(world.fs.waitUntilHeld(), c.folder);
+            QTest::mouseClick(window->findChild<QCheckBox*>(QStringLiteral("CheckBox2")), Qt::LeftButton);
+            world.fs.holdAt(0);
+            QVERIFY(idle(*window));
+            QCOMPARE(window->listingLines().front(), std::string(c.first));
+            QCOMPARE(window->listingLines().size(), c.lines);
+        }
     }
 
     // As when the folder reads at once: the name is selected, and a file
