@@ -240,6 +240,9 @@ int runBenchmark(std::size_t files)
         startUps.push_back(figure(child({"startup", small, settings, std::to_string(nowMs())}), "startup_ms"));
     const auto [findTree, readTree] = treeAgainstFind(tree);
     const double readBlock = figure(child({"readblock", small, big, settings}), "read_block_ms");
+    const std::string treeSettings = root.file("tree.ini");
+    std::ofstream(treeSettings, std::ios::binary) << "[Scan]\r\nSubfolders=1\r\n";
+    const double treeBlock = figure(child({"readblock", small, tree, treeSettings}), "read_block_ms");
     const auto refresh = child({"refresh", small, base, settings, runsText});
     std::vector<double> bigShown;
     std::vector<double> bigListed;
@@ -309,6 +312,7 @@ int runBenchmark(std::size_t files)
     goal("(h) 200 genre rules over " + std::to_string(bigFiles) + " names / ls -l", genreBig / lsBig, 0.2, "x");
     goal("(i) tree read with subfolders + compose / find -printf", readTree / findTree, 0.8, "x");
     goal("(j) longest event-loop block while reading " + std::to_string(bigFiles) + " files", readBlock, 50.0, "ms");
+    goal("(j) the same, reading the tree with its subfolders", treeBlock, 50.0, "ms");
     goal("(k) start-up in " + std::to_string(bigFiles) + " files: window shown", median(bigShown), 300.0, "ms");
     goal("(k) start-up in " + std::to_string(bigFiles) + " files: listing / ls -l", median(bigListed) / lsBig, 1.0,
          "x");

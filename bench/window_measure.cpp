@@ -319,12 +319,12 @@ int measureReadBlock(const std::string& startDir, const std::string& hugeDir, co
     window.show();
     untilRead(window);
     // The move is one event; the read goes on behind it until its listing
-    // has landed.
+    // has landed, and that of the folders below when the settings list them.
     const BlockWatch watch;
     QTimer::singleShot(0, [&] { window.directoryList().SetCurrentDir(hugeDir); });
     QTimer landed;
     QObject::connect(&landed, &QTimer::timeout, [&] {
-        if (window.directoryList().CurrentDir() == hugeDir && !window.readingFiles())
+        if (window.directoryList().CurrentDir() == hugeDir && !window.readingFiles() && !window.readingFolders())
             QApplication::quit();
     });
     landed.start(5);
