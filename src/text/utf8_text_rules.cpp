@@ -87,20 +87,21 @@ struct KeyMaking {
 };
 
 // Every pair met so far, each with its character table, kept for the whole
-// run: another thread may still be reading a table when the locale changes.
+// run and never destroyed: another thread may still be reading a table when
+// the locale changes, or while the program exits.
 const KeyMaking& keyMakingFor(const char* collation, const char* characters)
 {
     static std::mutex lock;
-    static std::deque<KeyMaking> known;
-    static std::deque<CharacterKeys> tables;
+    static auto* known = new std::deque<KeyMaking>;
+    static auto* tables = new std::deque<CharacterKeys>;
     const std::lock_guard guard(lock);
-    for (const KeyMaking& making : known) {
+    for (const KeyMaking& making : *known) {
         if (making.collation == collation && making.characters == characters)
             return making;
     }
-    KeyMaking& making = known.emplace_back(KeyMaking{collation, characters, currentCollationShape()});
+    KeyMaking& making = known->emplace_back(KeyMaking{collation, characters, currentCollationShape()});
     if (making.shape == CollationShape::oneForwardLevel)
-        making.characterKeys = &tables.emplace_back(appendTransformed);
+        making.characterKeys = &tables->emplace_back(appendTransformed);
     return making;
 }
 

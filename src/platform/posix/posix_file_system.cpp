@@ -252,8 +252,14 @@ void PosixFileSystem::search(const std::string& pattern, std::uint32_t searchAtt
         names += '\0';
     }
     std::sort(byInode.begin(), byInode.end());
-    for (const auto& [inode, start] : byInode) {
-        const char* name = names.c_str() + start;
+    // In inode order the names are read from all over their buffer, which
+    // in a folder of a million files is far larger than the processor's
+    // caches: each name is fetched while the kernel looks at the ones before.
+    constexpr std::size_t fetchAhead = 8;
+    for (std::size_t i = 0; i < byInode.size(); ++i) {
+        if (i + fetchAhead < byInode.size())
+            __builtin_prefetch(names.data() + byInode[i + fetchAhead].second);
+        const char* name = names.c_str() + byInode[i].second;
         // An entry deleted between readdir and stat is simply no longer there.
         const auto entry = entryAt(fd, name, name);
         if (entry && (entry->attributes & excluded) == 0)
