@@ -6,6 +6,8 @@
 #include "browse/vanished_directory.h"
 #include "browse/volume_case.h"
 
+#include <algorithm>
+
 namespace quorrin::browse {
 
 namespace {
@@ -140,8 +142,46 @@ void TDirectoryListBox::RebuildItems()
                    });
 }
 
+void TDirectoryListBox::RefreshSubdirectories()
+{
+    if (!windowCreated_ || reading_)
+        return;
+    const bool foldCase = !caseSensitive_;
+    ++readsBegun_;
+    if (runner_ == nullptr) {
+        showRefreshedRows(buildDirectoryTree(fs_, rules_, currentDir_, foldCase));
+        return;
+    }
+    reading_ = true;
+    runner_->start(currentDir_, foldCase,
+                   [this, begun = readsBegun_, tree = directoryPathRows(rules_, fs_.pathSyntax(), currentDir_)](
+                       std::optional<std::vector<Subdirectory>> subdirectories) mutable {
+                       if (begun != readsBegun_)
+                           return;
+                       reading_ = false;
+                       appendSubdirectoryRows(tree, std::move(subdirectories));
+                       showRefreshedRows(std::move(tree));
+                   });
+}
+
+void TDirectoryListBox::showRefreshedRows(DirectoryTree tree)
+{
+    if (tree.rows == rows_)
+        return;
+    int highlighted = itemIndex_;
+    if (highlighted >= 0 && rows_[static_cast<std::size_t>(highlighted)].kind == DirectoryRowKind::subdirectory) {
+        const DirectoryRow& folder = rows_[static_cast<std::size_t>(highlighted)];
+        const auto found = std::find(tree.rows.begin(), tree.rows.end(), folder);
+        highlighted = found != tree.rows.end() ? static_cast<int>(found - tree.rows.begin()) : tree.currentPosition;
+    }
+    showRows(std::move(tree));
+    itemIndex_ = highlighted;
+    rowsRefreshed_ = true;
+}
+
 void TDirectoryListBox::showRows(DirectoryTree tree)
 {
+    rowsRefreshed_ = false;
     rows_ = std::move(tree.rows);
     items_.clear();
     items_.reserve(rows_.size());

@@ -58,6 +58,14 @@ public:
     void OpenSelected();
     std::string ItemPath(int index) const;
     void RebuildItems();
+    // Reads the subdirectories again for a change on disk. The rows change
+    // only if the folders did, and the highlighted row stays on its folder
+    // (on the directory's own row if that folder is gone). A read under way
+    // brings fresh rows anyway and is left alone.
+    void RefreshSubdirectories();
+    // Whether the rows shown came from such a read: the view then keeps its
+    // place instead of scrolling to the highlighted row.
+    bool rowsRefreshed() const { return rowsRefreshed_; }
 
     // The row texts, which the window copies as they stand.
     const std::vector<std::string>& Items() const { return items_; }
@@ -95,6 +103,7 @@ private:
     bool sameDirectory(const std::string& a, const std::string& b) const;
     void readCaseFlags();
     void showRows(DirectoryTree tree);
+    void showRefreshedRows(DirectoryTree tree);
     void change();
 
     platform::FileSystem& fs_;
@@ -111,6 +120,7 @@ private:
     bool settingDirectory_ = false;
     SubdirectoryRunner* runner_ = nullptr;
     bool reading_ = false;
+    bool rowsRefreshed_ = false;
     // Counts the subdirectory reads begun; only the last one lands.
     std::uint64_t readsBegun_ = 0;
     TFileListBox* fileList_ = nullptr;

@@ -321,9 +321,15 @@ void TForm1::setTabOrder()
 void TForm1::refreshViews()
 {
     if (DirectoryListBox1.Items() != shownDirectories_ || DirectoryListBox1.ItemIndex() != shownDirectoryIndex_) {
+        // Rows a change on disk brought leave the view where the user had it.
+        const bool refreshedRows = DirectoryListBox1.rowsRefreshed() && DirectoryListBox1.Items() != shownDirectories_;
+        const std::optional<ViewPlace> place =
+            refreshedRows ? std::optional<ViewPlace>(std::in_place, directoryView_, false) : std::nullopt;
         shownDirectories_ = DirectoryListBox1.Items();
         shownDirectoryIndex_ = DirectoryListBox1.ItemIndex();
         directoryView_->refresh();
+        if (place)
+            place->restore();
     }
     driveView_->refresh();
     filterView_->refresh();

@@ -53,9 +53,12 @@ void TForm1::followDisk()
     try {
         if (!services_.fileSystem.directoryExists(FileListBox1.CurrentDir()))
             leaveVanishedFolder();
-        else if (listChanged)
+        else if (listChanged) {
+            // A folder made, removed or renamed there shows in the
+            // directory list too.
+            DirectoryListBox1.RefreshSubdirectories();
             FileListBox1.Refresh();
-        else
+        } else
             ReadFoldersBelow(true);
     } catch (const std::exception& e) {
         holdFollowing(e.what());

@@ -128,6 +128,39 @@ TEST_F(BrowseWorld, SubdirectoryRowsFollowWhenTheirReadLands)
     EXPECT_EQ(dirs->ItemPath(3), "C:\\Windows\\System32");
 }
 
+// A change on disk brings new rows only where the folders changed, and the
+// highlighted row stays on its folder, or on the directory's own row when
+// that folder is gone.
+TEST_F(BrowseWorld, RefreshedSubdirectoriesKeepTheHighlightedFolder)
+{
+    dirs->SetCurrentDir("C:\\Windows");
+    const struct {
+        std::string highlighted;
+        std::function<void()> change;
+        Names rows;
+        int highlightedAfter;
+    } steps[] = {
+        {"System32",
+         [&] { fs.addDirectory("C:\\Windows\\Apps"); },
+         {"C:\\", "Windows", "Apps", "Fonts", "System32"},
+         4},
+        {"Fonts", [&] { fs.remove("C:\\Windows\\Fonts"); }, {"C:\\", "Windows", "Apps", "System32"}, 1},
+        {"C:\\", [&] { fs.addDirectory("C:\\Windows\\Zed"); }, {"C:\\", "Windows", "Apps", "System32", "Zed"}, 0},
+        {"Zed", [] {}, {"C:\\", "Windows", "Apps", "System32", "Zed"}, 4},
+    };
+    for (const auto& step : steps) {
+        const auto at = std::find(dirs->Items().begin(), dirs->Items().end(), step.highlighted);
+        dirs->selectByUser(static_cast<int>(at - dirs->Items().begin()));
+        step.change();
+        dirs->RefreshSubdirectories();
+        EXPECT_EQ(dirs->Items(), step.rows) << step.highlighted;
+        EXPECT_EQ(dirs->ItemIndex(), step.highlightedAfter) << step.highlighted;
+    }
+    EXPECT_TRUE(dirs->rowsRefreshed());
+    dirs->SetCurrentDir("C:\\");
+    EXPECT_FALSE(dirs->rowsRefreshed());
+}
+
 TEST_F(BrowseWorld, RowsCopyAsLinesAndTheSameDirectoryInAnyCaseMovesNothing)
 {
     // The rows copy as one row per line.

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
@@ -61,6 +62,14 @@ bool followsWithin(
     return done();
 }
 
+// How many rows of the new folder the directory list and its view show.
+int directoryRowsShown(TForm1& window)
+{
+    const auto& rows = window.directoryList().Items();
+    const auto shown = static_cast<int>(std::count(rows.begin(), rows.end(), std::string("新しいフォルダ")));
+    return view(window, "DirectoryListBox1")->model()->rowCount() == static_cast<int>(rows.size()) ? shown : -1;
+}
+
 void shownAndActive(TForm1& window)
 {
     window.show();
@@ -86,6 +95,7 @@ private slots:
         shownAndActive(*window);
         QListView* files = view(*window, "FileListBox1");
         QListView* output = view(*window, "ListBox1");
+        QListView* directories = view(*window, "DirectoryListBox1");
         window->fileList().SelectName("b.txt");
         files->setFocus();
         output->setCurrentIndex(output->model()->index(150, 0));
@@ -108,6 +118,10 @@ private slots:
              [&] { return lineOf(*window, "a.txt").contains(QStringLiteral("2006/01/28")); }, 204},
             {"a file was renamed", [&] { stdfs::rename(world.dir / "list/c.txt", world.dir / "list/新しい.txt"); },
              [&] { return lineOf(*window, "c.txt").isEmpty() && !lineOf(*window, "新しい.txt").isEmpty(); }, 204},
+            {"a folder was made", [&] { world.dir.makeDirectory("list/新しいフォルダ"); },
+             [&] { return directoryRowsShown(*window) == 1; }, 204},
+            {"a folder was removed", [&] { stdfs::remove(world.dir / "list/新しいフォルダ"); },
+             [&] { return directoryRowsShown(*window) == 0; }, 204},
             {"a file was deleted", [&] { stdfs::remove(world.dir / "list/日本.txt"); },
              [&] { return lineOf(*window, "日本.txt").isEmpty(); }, 203},
         };
@@ -122,6 +136,9 @@ private slots:
             QCOMPARE(output->verticalScrollBar()->value(), 90);
             QCOMPARE(output->currentIndex().row(), 150);
             QCOMPARE(QApplication::focusWidget(), files);
+            QCOMPARE(directories->currentIndex().row(), window->directoryList().ItemIndex());
+            QCOMPARE(window->directoryList().Items().at(std::size_t(directories->currentIndex().row())),
+                     std::string("list"));
         }
         // The selected file itself going leaves no selection behind.
         stdfs::remove(world.dir / "list/b.txt");
