@@ -7,6 +7,7 @@
 #include "browse/volume_case.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorrin::browse {
 
@@ -121,6 +122,8 @@ void TDirectoryListBox::RebuildItems()
     readCaseFlags();
     const bool foldCase = !caseSensitive_;
     ++readsBegun_;
+    // This read comes after any change that asked for a refresh.
+    refreshAfterRead_ = false;
     if (runner_ == nullptr) {
         reading_ = false;
         showRows(buildDirectoryTree(fs_, rules_, currentDir_, foldCase));
@@ -139,13 +142,18 @@ void TDirectoryListBox::RebuildItems()
                        appendSubdirectoryRows(tree, std::move(subdirectories));
                        showRows(std::move(tree));
                        itemIndex_ = selected;
+                       refreshIfAsked();
                    });
 }
 
 void TDirectoryListBox::RefreshSubdirectories()
 {
-    if (!windowCreated_ || reading_)
+    if (!windowCreated_)
         return;
+    if (reading_) {
+        refreshAfterRead_ = true;
+        return;
+    }
     const bool foldCase = !caseSensitive_;
     ++readsBegun_;
     if (runner_ == nullptr) {
@@ -161,7 +169,14 @@ void TDirectoryListBox::RefreshSubdirectories()
                        reading_ = false;
                        appendSubdirectoryRows(tree, std::move(subdirectories));
                        showRefreshedRows(std::move(tree));
+                       refreshIfAsked();
                    });
+}
+
+void TDirectoryListBox::refreshIfAsked()
+{
+    if (std::exchange(refreshAfterRead_, false))
+        RefreshSubdirectories();
 }
 
 void TDirectoryListBox::showRefreshedRows(DirectoryTree tree)

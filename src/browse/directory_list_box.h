@@ -60,8 +60,9 @@ public:
     void RebuildItems();
     // Reads the subdirectories again for a change on disk. The rows change
     // only if the folders did, and the highlighted row stays on its folder
-    // (on the directory's own row if that folder is gone). A read under way
-    // brings fresh rows anyway and is left alone.
+    // (on the directory's own row if that folder is gone). Asked while a
+    // read is under way, it reads again once that one has landed: the read
+    // may have passed the change by.
     void RefreshSubdirectories();
     // Whether the rows shown came from such a read: the view then keeps its
     // place instead of scrolling to the highlighted row.
@@ -104,6 +105,7 @@ private:
     void readCaseFlags();
     void showRows(DirectoryTree tree);
     void showRefreshedRows(DirectoryTree tree);
+    void refreshIfAsked();
     void change();
 
     platform::FileSystem& fs_;
@@ -121,6 +123,7 @@ private:
     SubdirectoryRunner* runner_ = nullptr;
     bool reading_ = false;
     bool rowsRefreshed_ = false;
+    bool refreshAfterRead_ = false;
     // Counts the subdirectory reads begun; only the last one lands.
     std::uint64_t readsBegun_ = 0;
     TFileListBox* fileList_ = nullptr;

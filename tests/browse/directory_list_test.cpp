@@ -92,22 +92,25 @@ TEST_F(BrowseWorld, TreeRowsKindsDepthsAndPaths)
     }
 }
 
+// Keeps the reads begun until the test lands them.
+struct HandOverRunner final : SubdirectoryRunner {
+    struct Begun {
+        std::string dir;
+        bool foldCase;
+        Land land;
+    };
+    void start(const std::string& dir, bool foldCase, Land land) override
+    {
+        begun.push_back({dir, foldCase, std::move(land)});
+    }
+    std::vector<Begun> begun;
+};
+
 // Handed to a runner, the rows down to the directory stand at once and its
 // subdirectories follow when their read lands; only the last read lands.
 TEST_F(BrowseWorld, SubdirectoryRowsFollowWhenTheirReadLands)
 {
-    struct HandOverRunner final : SubdirectoryRunner {
-        struct Begun {
-            std::string dir;
-            bool foldCase;
-            Land land;
-        };
-        void start(const std::string& dir, bool foldCase, Land land) override
-        {
-            begun.push_back({dir, foldCase, std::move(land)});
-        }
-        std::vector<Begun> begun;
-    } runner;
+    HandOverRunner runner;
     const auto land = [&](std::size_t i) {
         const auto& read = runner.begun.at(i);
         read.land(readSubdirectories(fs, rules, read.dir, read.foldCase));
@@ -159,6 +162,20 @@ TEST_F(BrowseWorld, RefreshedSubdirectoriesKeepTheHighlightedFolder)
     EXPECT_TRUE(dirs->rowsRefreshed());
     dirs->SetCurrentDir("C:\\");
     EXPECT_FALSE(dirs->rowsRefreshed());
+
+    // A change after a read under way has passed it by brings another.
+    HandOverRunner runner;
+    dirs->setSubdirectoryRunner(&runner);
+    dirs->SetCurrentDir("C:\\Windows");
+    const auto read = runner.begun.back();
+    const auto passed = readSubdirectories(fs, rules, read.dir, read.foldCase);
+    fs.addDirectory("C:\\Windows\\Late");
+    dirs->RefreshSubdirectories();
+    read.land(passed);
+    ASSERT_EQ(runner.begun.size(), std::size_t(2));
+    runner.begun.back().land(readSubdirectories(fs, rules, "C:\\Windows", true));
+    EXPECT_EQ(dirs->Items(), (Names{"C:\\", "Windows", "Apps", "Late", "System32", "Zed"}));
+    dirs->setSubdirectoryRunner(nullptr);
 }
 
 TEST_F(BrowseWorld, RowsCopyAsLinesAndTheSameDirectoryInAnyCaseMovesNothing)
