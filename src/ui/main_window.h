@@ -25,6 +25,7 @@
 #include "ui/unmappable_question_port.h"
 #include "ui/view_place.h"
 #include "ui/window_services.h"
+#include "ui/worker_slot.h"
 
 #include <QMainWindow>
 
@@ -241,6 +242,8 @@ private:
     void finishFolderRead(std::uint64_t generation, browse::FolderTree tree, std::vector<std::string> treeLines,
                           const ListingInputs& composedWith, const std::string& error,
                           std::shared_ptr<platform::TreeWatch> watch);
+    // The folders below change: their lines must be composed again.
+    void replaceTree(browse::FolderTree tree);
     void startFollowingDisk();
     // A read for a change on disk failed: said once, without a box to
     // answer, and no such read until the folder is read again.
@@ -287,6 +290,9 @@ private:
     // are the listed folder's: the lines of the folders below follow.
     std::optional<ListingInputs> linesInputs_;
     std::size_t listedFolderLines_ = 0;
+    // Whether the lines after those are tree_'s, so that a new read of the
+    // listed folder alone can keep them.
+    bool linesBelowStand_ = false;
     std::unique_ptr<ErrorDisplay> errorDisplay_;
     std::unique_ptr<ClipboardPort> clipboard_;
     std::unique_ptr<SaveDialogPort> saveDialog_;
@@ -358,6 +364,7 @@ private:
     std::unique_ptr<ThreadedReadRunner> readRunner_;
     std::unique_ptr<ThreadedSubdirectoryRunner> subdirectoryRunner_;
     std::jthread walker_;
+    WorkerSlot freeing_; // frees what a big listing leaves behind
 };
 
 template <typename Action> void TForm1::userAction(Action&& action)

@@ -108,10 +108,20 @@ compose::ListingFormat TForm1::ListingSnapshot::format() const
 
 void TForm1::ListDataSet()
 {
+    const ListingInputs inputs = listingInputs();
+    // A new read of the listed folder alone (a change on disk there) keeps
+    // the lines of the folders below: composing a million of them again
+    // would hold up the window.
+    std::vector<std::string> below;
+    const bool keepBelow = linesBelowStand_ && linesInputs_ == inputs && listedFolderLines_ <= lines_.size();
+    if (keepBelow)
+        below.assign(std::make_move_iterator(lines_.begin() + static_cast<std::ptrdiff_t>(listedFolderLines_)),
+                     std::make_move_iterator(lines_.end()));
     // Released, not just emptied: the old lines' array must not sit beside
     // the new one while a listing of a million lines is built.
-    std::vector<std::string>().swap(lines_);
-    linesInputs_ = listingInputs();
+    const std::size_t old = lines_.size();
+    freeBeside(freeing_, std::exchange(lines_, {}), old);
+    linesInputs_ = inputs;
     const std::string separator = typedSeparator();
     const compose::ListingFormat format{settings_, separator, services_.locale, services_.rules, classifier_, output_};
     // The lines composed beside the read serve while nothing they were
@@ -123,7 +133,8 @@ void TForm1::ListDataSet()
         lines_ = compose::composeListing(format, DirectoryListBox1.CurrentDir(), FileListBox1.Items(),
                                          FileListBox1.facts(), {});
     listedFolderLines_ = lines_.size();
-    compose::appendLines(lines_, compose::composeFoldersBelow(format, tree_));
+    compose::appendLines(lines_, keepBelow ? std::move(below) : compose::composeFoldersBelow(format, tree_));
+    linesBelowStand_ = true;
     outputModel_->refresh();
 }
 

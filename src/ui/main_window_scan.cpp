@@ -113,7 +113,7 @@ void TForm1::ReadFoldersBelow(bool always)
     // A read for a change on disk shows the tree it had until the new one
     // is in, so the listing never loses its lines in between.
     if (!following_ || !scan_.subfolders)
-        tree_ = {};
+        replaceTree({});
     if (!scan_.subfolders) {
         // Only to count the listed folder among the unwatched when the
         // system has no watch left for it.
@@ -155,6 +155,13 @@ void TForm1::ReadFoldersBelow(bool always)
                 },
                 Qt::QueuedConnection);
     });
+}
+
+void TForm1::replaceTree(browse::FolderTree tree)
+{
+    const std::size_t entries = tree_.entryCount;
+    freeBeside(freeing_, std::exchange(tree_, std::move(tree)), entries);
+    linesBelowStand_ = false;
 }
 
 void TForm1::CancelFolderRead()
@@ -220,7 +227,7 @@ void TForm1::fileReadStarted()
     // disk shows them until the walk after it brings the new ones.
     CancelFolderRead();
     if (!quietRead_)
-        tree_ = {};
+        replaceTree({});
     composedLines_.reset();
     fileListDirty_ = true;
     // Another folder's lines never stand under this one; a read of the
@@ -317,7 +324,7 @@ void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree,
     // a walk that found nothing to list below either leaves them as they
     // are, which spares composing a huge flat folder again on the event loop.
     const bool linesStand = tree.folders.empty() && tree_.folders.empty();
-    tree_ = std::move(tree);
+    replaceTree(std::move(tree));
     treeWatch_ = std::move(watch);
     const ViewPlace outputPlace(ListBox1, true);
     // The listed folder's lines stay; the new folders' lines take the old
@@ -327,8 +334,13 @@ void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree,
         !linesStand && linesInputs_ && *linesInputs_ == composedWith && composedWith == listingInputs();
     userAction([&] {
         if (composedAsShown) {
-            lines_.resize(listedFolderLines_);
+            const auto below = lines_.begin() + static_cast<std::ptrdiff_t>(listedFolderLines_);
+            std::vector<std::string> old(std::make_move_iterator(below), std::make_move_iterator(lines_.end()));
+            lines_.erase(below, lines_.end());
+            const std::size_t oldLines = old.size();
+            freeBeside(freeing_, std::move(old), oldLines);
             compose::appendLines(lines_, std::move(treeLines));
+            linesBelowStand_ = true;
             outputModel_->refresh();
         } else if (!linesStand) {
             ListDataSet();

@@ -33,4 +33,15 @@ private:
     std::vector<Worker> retired_;
 };
 
+// Lets a worker of `slot` free `value`: a listing of a million names takes
+// the event loop tens of milliseconds to free. Small values are freed at
+// once, which costs less than a thread.
+template <typename T> void freeBeside(WorkerSlot& slot, T value, std::size_t items)
+{
+    constexpr std::size_t worthAThread = 10'000;
+    if (items < worthAThread)
+        return;
+    slot.start([owned = std::make_shared<T>(std::move(value))](std::stop_token) mutable { owned.reset(); });
+}
+
 } // namespace quorrin::ui
