@@ -117,8 +117,8 @@ void TForm1::ListDataSet()
     if (keepBelow)
         below.assign(std::make_move_iterator(lines_.begin() + static_cast<std::ptrdiff_t>(listedFolderLines_)),
                      std::make_move_iterator(lines_.end()));
-    // Released, not just emptied: the old lines' array must not sit beside
-    // the new one while a listing of a million lines is built.
+    // Released, not just emptied (a big one by a worker, at once): the old
+    // lines must not sit beside the new ones while a million are composed.
     const std::size_t old = lines_.size();
     freeBeside(freeing_, std::exchange(lines_, {}), old);
     linesInputs_ = inputs;
