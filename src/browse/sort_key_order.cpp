@@ -46,8 +46,13 @@ bool endsWithin(const KeyRef& key, std::size_t depth)
 // next pass, on their own. Equal keys keep their index order either way.
 void sortFrom(std::string_view keys, std::span<KeyRef> range, std::size_t depth, bool descending)
 {
-    for (KeyRef& key : range)
-        key.chunk = chunkAt(keys, key, depth);
+    // Past the first chunk the keys of a range lie all over the buffer.
+    constexpr std::size_t fetchAhead = 8;
+    for (std::size_t i = 0; i < range.size(); ++i) {
+        if (i + fetchAhead < range.size())
+            __builtin_prefetch(keys.data() + range[i + fetchAhead].start + depth * chunkBytes);
+        range[i].chunk = chunkAt(keys, range[i], depth);
+    }
     std::sort(range.begin(), range.end(), [depth, descending](const KeyRef& a, const KeyRef& b) {
         if (a.chunk != b.chunk)
             return descending ? a.chunk > b.chunk : a.chunk < b.chunk;

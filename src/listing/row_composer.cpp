@@ -198,7 +198,12 @@ std::vector<std::string> composeLines(const ListingContext& context, std::size_t
         });
         lines.emplace_back(line);
     }
+    // A read leaves the names' bytes wherever the heap put them, in the
+    // folder's order rather than this one: each is fetched a few rows ahead.
+    constexpr std::size_t fetchAhead = 8;
     for (std::size_t i = 0; i < count; ++i) {
+        if (i + fetchAhead < count)
+            __builtin_prefetch(nameAt(i + fetchAhead).data());
         const std::string& name = nameAt(i);
         line.clear();
         appendColumns(line, context, separator, [&](std::string& out, std::int32_t kind) {
