@@ -220,6 +220,8 @@ private:
         friend bool operator==(const ListingInputs&, const ListingInputs&) = default;
     };
     ListingInputs listingInputs() const;
+    // Moves the lines of the folders below out of lines_.
+    std::vector<std::string> takeLinesBelow();
     // The listing as it stands now, for a worker to compose with: copies of
     // all the window may change meanwhile.
     struct ListingSnapshot {

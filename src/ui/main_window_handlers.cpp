@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <utility>
 
 namespace quorrin::ui {
@@ -112,22 +113,19 @@ void TForm1::ListDataSet()
     // A new read of the listed folder alone (a change on disk there) keeps
     // the lines of the folders below: composing a million of them again
     // would hold up the window.
-    std::vector<std::string> below;
-    const bool keepBelow = linesBelowStand_ && linesInputs_ == inputs && listedFolderLines_ <= lines_.size();
-    if (keepBelow)
-        below.assign(std::make_move_iterator(lines_.begin() + static_cast<std::ptrdiff_t>(listedFolderLines_)),
-                     std::make_move_iterator(lines_.end()));
+    const bool keepBelow = linesBelowStand_ && linesInputs_ == inputs;
+    std::vector<std::string> below = keepBelow ? takeLinesBelow() : std::vector<std::string>{};
     // Released, not just emptied (a big one by a worker, at once): the old
     // lines must not sit beside the new ones while a million are composed.
     const std::size_t old = lines_.size();
     freeBeside(freeing_, std::exchange(lines_, {}), old);
     linesInputs_ = inputs;
-    const std::string separator = typedSeparator();
-    const compose::ListingFormat format{settings_, separator, services_.locale, services_.rules, classifier_, output_};
+    const compose::ListingFormat format{settings_,       inputs.separator, services_.locale,
+                                        services_.rules, classifier_,      output_};
     // The lines composed beside the read serve while nothing they were
     // composed with has changed.
     auto composed = std::exchange(composedLines_, std::nullopt);
-    if (composed && composedInputs_ == *linesInputs_)
+    if (composed && composedInputs_ == inputs)
         lines_ = std::move(*composed);
     else
         lines_ = compose::composeListing(format, DirectoryListBox1.CurrentDir(), FileListBox1.Items(),
@@ -136,6 +134,14 @@ void TForm1::ListDataSet()
     compose::appendLines(lines_, keepBelow ? std::move(below) : compose::composeFoldersBelow(format, tree_));
     linesBelowStand_ = true;
     outputModel_->refresh();
+}
+
+std::vector<std::string> TForm1::takeLinesBelow()
+{
+    const auto below = lines_.begin() + static_cast<std::ptrdiff_t>(std::min(listedFolderLines_, lines_.size()));
+    std::vector<std::string> taken(std::make_move_iterator(below), std::make_move_iterator(lines_.end()));
+    lines_.erase(below, lines_.end());
+    return taken;
 }
 
 TForm1::ListingInputs TForm1::listingInputs() const

@@ -334,9 +334,7 @@ void TForm1::finishFolderRead(std::uint64_t generation, browse::FolderTree tree,
         !linesStand && linesInputs_ && *linesInputs_ == composedWith && composedWith == listingInputs();
     userAction([&] {
         if (composedAsShown) {
-            const auto below = lines_.begin() + static_cast<std::ptrdiff_t>(listedFolderLines_);
-            std::vector<std::string> old(std::make_move_iterator(below), std::make_move_iterator(lines_.end()));
-            lines_.erase(below, lines_.end());
+            std::vector<std::string> old = takeLinesBelow();
             const std::size_t oldLines = old.size();
             freeBeside(freeing_, std::move(old), oldLines);
             compose::appendLines(lines_, std::move(treeLines));
